@@ -1,0 +1,33 @@
+// file_io.h — whole-file reads and writes both programs use for their note, list and log files.
+// Paths are code page 932 byte strings.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The whole content, or nothing when the file cannot be opened without sharing or read.
+// Both programs hold these files unshared for a moment, so a held file is tried again briefly.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes a temporary file beside `path` and puts it in place in one step, so a failed write
+// leaves the old content as it was. Returns false when nothing was replaced.
+bool ReplaceWholeFile(const std::string& path, const std::string& text);
+
+// Creates the file when missing and writes `text` at its end.
+bool AppendToFile(const std::string& path, const std::string& text);
+
+// Size from the folder entry, so a file held open by another program still has its size;
+// 0 when there is no such file.
+std::uint64_t FileSize(const std::string& path);
+
+bool FileExists(const std::string& path);  // an existing file that is not a folder
+bool FolderExists(const std::string& path);
+void CreateFolder(const std::string& path);  // an existing folder is no error
+bool DeleteFileAt(const std::string& path);
+
+// Names of the files (not folders) in `folder`, in the order the system enumerates them.
+std::vector<std::string> ListFileNames(const std::string& folder);
+
+// The folder of the running executable with its trailing backslash.
+std::string ExecutableFolder();

@@ -1,0 +1,20 @@
+// app_state.h — Marnelo's program-wide state outside the note table.
+#pragma once
+#include <windows.h>
+
+#include "launcher/frame/paths.h"
+#include "launcher/frame/settings.h"
+#include "launcher/windows/colours.h"
+
+struct Launcher {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    LauncherPaths paths;
+    LauncherSettings settings;
+    int screenWidth = 0;
+    HBRUSH paletteBrushes[kColourCount] = {};
+    HWND clockLabel = nullptr;  // text control of the last note whose command is "tokei"
+    bool hoverEnabled = true;
+};
+
+extern Launcher app;

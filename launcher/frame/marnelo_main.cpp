@@ -1,0 +1,164 @@
+// marnelo_main.cpp — Marnelo's entry: the board a start opens, the single instance and the
+// hand-off of a second start, start-up, the message loop and shutdown.
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "common/file_io.h"
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/handoff.h"
+#include "launcher/frame/messages.h"
+#include "launcher/frame/settings_ini.h"
+#include "launcher/notes/board_list.h"
+#include "launcher/notes/board_store.h"
+#include "launcher/notes/note_loader.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/colours.h"
+#include "launcher/windows/image_library.h"
+#include "launcher/windows/note_window.h"
+#include "launcher/windows/window_proc.h"
+
+namespace {
+
+constexpr int kAppIconId = 103;
+constexpr std::uint64_t kNearlyEmpty = 8;  // a board this small that cannot be read is no loss
+
+BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kWindowClass) != 0 || GetWindowTextLengthA(window) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The running copy is found by one of its note windows: class "marn" with an empty title.
+int HandOff(HANDLE mutex, const std::string& argument) {
+    HWND target = nullptr;
+    EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
+    Handoff handoff = PlanHandoff(argument, board.currentBoardPath);
+    if (target) {
+        if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+        SetForegroundWindow(GetLastActivePopup(target));
+        SetWindowTextA(target, handoff.title.c_str());
+    }
+    CloseHandle(mutex);
+    if (target) SendMessageA(target, handoff.message, 0, 0);
+    return 0;
+}
+
+bool RegisterNoteClass() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MarneloWindowProc;
+    windowClass.hInstance = app.instance;
+    windowClass.hIcon = LoadIconA(app.instance, MAKEINTRESOURCEA(kAppIconId));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+void MakePaletteBrushes() {
+    for (int i = 0; i < kColourCount; ++i)
+        app.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
+}
+
+// True when the list file exists with content but could not be read.
+bool ReadOutsideListFile() {
+    const std::string& file = app.paths.outsideListFile;
+    if (std::optional<std::string> text = ReadWholeFile(file)) {
+        ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
+        return false;
+    }
+    return FileSize(file) > kNearlyEmpty;
+}
+
+// True when the board exists with content but could not be read; a second try that fails
+// puts a default note in its place.
+bool ReadBoardFile(bool lastTry) {
+    const std::string& path = board.currentBoardPath;
+    if (std::optional<std::string> text = ReadWholeFile(path)) {
+        board.boardUnreadable = false;
+        LoadNotes(*text, path);
+        return false;
+    }
+    if (FileSize(path) <= kNearlyEmpty) {
+        CreateDefaultNote();
+        return false;
+    }
+    board.boardUnreadable = true;
+    if (lastTry) CreateDefaultNote();
+    return !lastTry;
+}
+
+void ReadFilesAtStartUp() {
+    bool listFailed = ReadOutsideListFile();
+    bool boardFailed = ReadBoardFile(false);
+    if (!listFailed && !boardFailed) return;
+    int answer = MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
+                             "メッセージ", MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES) return;
+    if (listFailed) ReadOutsideListFile();
+    if (boardFailed) ReadBoardFile(true);
+}
+
+void ShutDown() {
+    StopImageLibrary();
+    for (HBRUSH& brush : app.paletteBrushes) {
+        DeleteObject(brush);
+        brush = nullptr;
+    }
+    ReleaseNoteObjects();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    app.instance = instance;
+    app.paths = BuildLauncherPaths(ExecutableFolder());
+    ScanFolderBoards();
+    std::string argument = ArgumentOf(commandLine ? commandLine : "");
+    BoardChoice choice = ChooseBoard(app.paths, argument);
+    board.currentBoardName = choice.name;
+    board.currentBoardPath = choice.path;
+    board.deletedNotesPath = choice.deletedPath;
+    if (choice.createFolders) {
+        CreateFolder(app.paths.dataFolder);
+        CreateFolder(app.paths.imageFolder);
+        CreateFolder(app.paths.deletedFolder);
+    }
+
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, argument);
+    if (const char* refusal = FirstStartRefusal(argument)) {
+        MessageBoxA(nullptr, refusal, "メッセージ", MB_OK);
+        return 0;
+    }
+
+    StartImageLibrary();
+    if (!RegisterNoteClass()) return -1;
+    MakePaletteBrushes();
+    ProfileIniStore ini(app.paths.settingsFile);
+    app.settings = ReadSettings(ini);
+
+    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kMainWindowTitle,
+                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, -100, -100, 10, 10, nullptr,
+                                     nullptr, instance, nullptr);
+    if (!app.mainWindow) return -1;
+    HDC screen = GetDC(app.mainWindow);
+    app.screenWidth = GetDeviceCaps(screen, HORZRES);
+    ReleaseDC(app.mainWindow, screen);
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    ReadFilesAtStartUp();
+    CreateFolder(app.paths.logFolder);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    ShutDown();
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,49 @@
+#include "launcher/frame/paths.h"
+
+#include "common/sjis.h"
+
+LauncherPaths BuildLauncherPaths(const std::string& exeFolder) {
+    LauncherPaths p;
+    p.exeFolder = exeFolder;
+    p.dataFolder = exeFolder + "fdir";
+    p.imageFolder = exeFolder + "img";
+    p.deletedFolder = p.dataFolder + "\\old";
+    p.settingsFile = exeFolder + "Marnelo.ini";
+    p.outsideListFile = exeFolder + "filelist.txt";
+    p.commonFile = p.dataFolder + "\\common.txt";
+    p.aliasFile = exeFolder + "cmd.txt";
+    p.logFolder = exeFolder + "marnelolog";
+    return p;
+}
+
+std::string ArgumentOf(std::string_view commandLine) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!commandLine.empty() && isBlank(commandLine.front())) commandLine.remove_prefix(1);
+    if (!commandLine.empty() && commandLine.front() == '"') {
+        commandLine.remove_prefix(1);
+        std::size_t close = commandLine.find('"');
+        return std::string(commandLine.substr(0, close));
+    }
+    while (!commandLine.empty() && isBlank(commandLine.back())) commandLine.remove_suffix(1);
+    return std::string(commandLine);
+}
+
+BoardChoice ChooseBoard(const LauncherPaths& paths, std::string_view argument) {
+    BoardChoice choice;
+    if (argument.empty()) {
+        choice.name = kDefaultBoardName;
+        choice.path = paths.dataFolder + "\\" + choice.name;
+        choice.deletedPath = paths.deletedFolder + "\\" + choice.name;
+        choice.createFolders = true;
+        return choice;
+    }
+    choice.name = std::string(argument);
+    if (ContainsChar(argument, '\\')) {
+        choice.path = choice.name;
+        choice.deletedPath = paths.deletedFolder + "\\outside.txt";
+    } else {
+        choice.path = paths.dataFolder + "\\" + choice.name;
+        choice.deletedPath = paths.deletedFolder + "\\" + choice.name;
+    }
+    return choice;
+}

@@ -1,0 +1,35 @@
+// paths.h — where Marnelo's files lie beside its executable, and which board a start opens.
+#pragma once
+#include <string>
+#include <string_view>
+
+struct LauncherPaths {
+    std::string exeFolder;        // with its trailing backslash
+    std::string dataFolder;       // "fdir", no trailing backslash
+    std::string imageFolder;      // "img"
+    std::string deletedFolder;    // "fdir\old"
+    std::string settingsFile;     // "Marnelo.ini"
+    std::string outsideListFile;  // "filelist.txt"
+    std::string commonFile;       // "fdir\common.txt"
+    std::string aliasFile;        // "cmd.txt"
+    std::string logFolder;        // "marnelolog"
+};
+
+LauncherPaths BuildLauncherPaths(const std::string& exeFolder);
+
+inline constexpr const char* kDefaultBoardName = "marnelo.txt";
+
+struct BoardChoice {
+    std::string name;         // currentBoardName
+    std::string path;         // currentBoardPath
+    std::string deletedPath;  // where deleted notes of this board go
+    bool createFolders = false;
+};
+
+// The one argument of the command line: a leading double quote is dropped and the argument
+// then ends at the next double quote. Blanks around an unquoted argument do not count.
+std::string ArgumentOf(std::string_view commandLine);
+
+// An empty argument always means the default board (the folders are made then), whatever the
+// show state; a name is a board of the data folder, a text with a backslash a path.
+BoardChoice ChooseBoard(const LauncherPaths& paths, std::string_view argument);

@@ -1,0 +1,42 @@
+// settings.h — "Marnelo.ini": the defaults of new notes, the click timing, the attribute tool's
+// state, the picture extensions and the date of the last daily backup start.
+#pragma once
+#include <array>
+#include <string>
+
+struct LauncherSettings {
+    std::string extensions = ".bmp.png.gif.jpg.jpeg.tiff.txt";  // [img] kakucho2
+    std::string backup;                                         // [etc] backup, "-1" = never
+    int lineHeight = 15;                                        // [window2] height
+    int charWidth = 7;                                          // [window2] width
+    int fontSize = 14;                                          // [window] font
+    int transparency = 100;                                     // [window] trans
+    int clickTime = 150;                                        // [window] time
+    int defaultX = 40;                                          // [window] DefaultX
+    int defaultY = 20;                                          // [window] DefaultY
+    int attributeKind = 0;                                      // [etc] cmbstate2
+    std::array<int, 8> attributeBuffer{};                       // cmbstate3, cmbstate3_0.._6
+};
+
+inline constexpr std::size_t kExtensionsLimit = 127;
+inline constexpr std::size_t kBackupLimit = 8;
+
+// The ini file as the settings code sees it; the program's store is the private profile API.
+class IniStore {
+public:
+    virtual ~IniStore() = default;
+    // The value of the key, or `fallback` when the key is missing.
+    virtual std::string Read(const char* section, const char* key, const std::string& fallback) = 0;
+    virtual void Write(const char* section, const char* key, const std::string& value) = 0;
+};
+
+// Reads every key in the file's fixed order; a missing key keeps its default, a value that is
+// not a number reads as 0, nothing is range-checked.
+LauncherSettings ReadSettings(IniStore& ini);
+
+// Writes every value back (so missing keys are filled in), then takes the day's backup turn.
+// Returns true when the backup program is to be started now: the date is written first.
+bool WriteSettings(IniStore& ini, LauncherSettings& settings, const std::string& today);
+
+// Once a calendar day, never when the remembered value is "-1".
+bool BackupDue(const std::string& remembered, const std::string& today);

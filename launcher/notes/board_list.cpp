@@ -1,0 +1,28 @@
+#include "launcher/notes/board_list.h"
+
+#include <algorithm>
+
+#include "common/sjis.h"
+#include "common/text_lines.h"
+
+bool LiesInDataFolder(std::string_view path, std::string_view dataFolder) {
+    if (path.size() <= dataFolder.size() || !StartsWithIgnoringCase(path, dataFolder)) return false;
+    // "fdir2\a.txt" begins like "fdir" but lies beside the folder: it is an outside board.
+    char next = path[dataFolder.size()];
+    bool folderEnded =
+        !dataFolder.empty() && FindLastChar(dataFolder, '\\') == dataFolder.size() - 1;
+    return next == '\\' || next == '/' || folderEnded;
+}
+
+void AddOutsideBoard(std::vector<std::string>& outsideBoards, std::string_view path,
+                     std::string_view dataFolder) {
+    if (path.empty() || LiesInDataFolder(path, dataFolder)) return;
+    if (std::find(outsideBoards.begin(), outsideBoards.end(), path) != outsideBoards.end()) return;
+    outsideBoards.emplace_back(path);
+}
+
+void ReadOutsideList(std::vector<std::string>& outsideBoards, std::string_view text,
+                     std::string_view dataFolder) {
+    for (const std::string& line : SplitLines(text))
+        AddOutsideBoard(outsideBoards, line, dataFolder);
+}

@@ -1,0 +1,82 @@
+#include "launcher/notes/new_note.h"
+
+#include <algorithm>
+#include <vector>
+
+TextExtent MeasureClipboardText(std::string_view text) {
+    std::vector<std::size_t> feeds;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n') feeds.push_back(i);
+
+    TextExtent extent;
+    bool finalFeed = !feeds.empty() && feeds.back() + 1 == text.size();
+    extent.lines = 1 + static_cast<int>(feeds.size()) - (finalFeed ? 1 : 0);
+    if (extent.lines == 1) {
+        extent.longest = static_cast<int>(text.size());
+        return extent;
+    }
+    // The first line runs from the start; each later one is the distance between two feeds,
+    // so the part after the last feed is not measured.
+    std::size_t previous = 0;
+    for (std::size_t feed : feeds) {
+        extent.longest = std::max(extent.longest, static_cast<int>(feed - previous));
+        previous = feed;
+    }
+    return extent;
+}
+
+namespace {
+
+Note NoteWithSettings(const NewNoteSettings& settings) {
+    Note note;
+    note.fontSize = settings.fontSize;
+    note.transparency = settings.transparency;
+    note.miniWidth = settings.miniWidth;
+    note.miniHeight = settings.miniHeight;
+    return note;
+}
+
+}  // namespace
+
+Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNoteSettings& settings,
+                           int& runningX, int screenWidth) {
+    TextExtent extent = MeasureClipboardText(text);
+    Note note = NoteWithSettings(settings);
+    note.text = std::string(text);
+    note.height = settings.lineHeight * extent.lines + 4;
+    note.width = settings.charWidth * extent.longest + 10;
+    note.x = runningX;
+    note.y = 0;
+    runningX += kind == kTextNote ? note.width : settings.miniWidth;
+    if (runningX + 10 > screenWidth) runningX = 0;
+
+    switch (kind) {
+        case kTextNote:
+            break;
+        case kClipboardNote:
+            note.command = note.text;
+            note.topmost = 1;
+            note.backColor = 6;  // Silver
+            note.textColor = 0;
+            note.runType = 1;
+            note.mini = 1;
+            break;
+        case kRunNote:
+            note.command = note.text;
+            note.topmost = 1;
+            note.backColor = 0;  // Black
+            note.textColor = 6;  // Silver
+            note.align = 1;
+            note.mini = 1;
+            break;
+    }
+    return note;
+}
+
+Note MakePlainNote(const NewNoteSettings& settings) {
+    Note note = NoteWithSettings(settings);
+    note.text = kDefaultNoteText;
+    note.height = 50;
+    note.width = 90;
+    return note;
+}

@@ -1,0 +1,34 @@
+// new_note.h — the notes made from the clipboard text and the plain default note.
+#pragma once
+#include <string_view>
+
+#include "launcher/notes/note.h"
+
+// The settings a new note takes its look and size rules from.
+struct NewNoteSettings {
+    int fontSize = 14;
+    int transparency = 100;
+    int miniWidth = 40;   // [window] DefaultX
+    int miniHeight = 20;  // [window] DefaultY
+    int lineHeight = 15;  // [window2] height
+    int charWidth = 7;    // [window2] width
+};
+
+// Kinds of clipboard note: 0 a plain text note, 1 a clipboard note, 2 a run note.
+enum NewNoteKind { kTextNote = 0, kClipboardNote = 1, kRunNote = 2 };
+
+struct TextExtent {
+    int lines = 0;
+    int longest = 0;  // bytes, measured between line feeds
+};
+
+// Line count and longest line of a clipboard text, by which a new note is sized.
+TextExtent MeasureClipboardText(std::string_view text);
+
+// A note showing `text` (not empty) at the running position, which then moves right and
+// wraps to 0 near the screen's right edge.
+Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNoteSettings& settings,
+                           int& runningX, int screenWidth);
+
+// The white 90 by 50 note with the default text that stands in when there is nothing else.
+Note MakePlainNote(const NewNoteSettings& settings);

@@ -1,0 +1,30 @@
+// note_file.h — the plain-text board format: one record per note, 28 TAB-separated fields,
+// CR LF ended. Text and command may span lines; the other fields follow the command.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "launcher/notes/note.h"
+
+// The mini size given to records of the older layouts that do not store one.
+struct NoteDefaults {
+    int miniWidth = 40;
+    int miniHeight = 20;
+};
+
+// Decodes every complete record of `text`. Records of 10, 15, 19 and 26 fields after the
+// command are read; a record of any other count, or one not ended by CR, is skipped.
+std::vector<Note> ParseNotes(std::string_view text, const NoteDefaults& defaults);
+
+// A decimal integer as the files store it: leading blanks, an optional sign, digits up to the
+// first other byte; no digits gives 0. Also used for settings values.
+int ParseIntField(std::string_view field);
+
+// Raises the mini size to its least value of 10, as saving does to the note itself.
+void RaiseMiniSize(Note& note);
+
+// One record with its CR LF, in the 26-field layout. `note` must already hold the position and
+// full size to store; position is raised to -5 and sizes to 10 here, TABs in text, command and
+// media path become spaces.
+std::string FormatNote(const Note& note);

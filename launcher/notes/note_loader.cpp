@@ -1,0 +1,72 @@
+#include "launcher/notes/note_loader.h"
+
+#include "common/file_io.h"
+#include "launcher/frame/app_state.h"
+#include "launcher/notes/note_file.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/clipboard.h"
+#include "launcher/windows/note_window.h"
+
+namespace {
+
+NewNoteSettings NewNoteSettingsNow() {
+    const LauncherSettings& s = app.settings;
+    NewNoteSettings n;
+    n.fontSize = s.fontSize;
+    n.transparency = s.transparency;
+    n.miniWidth = s.defaultX;
+    n.miniHeight = s.defaultY;
+    n.lineHeight = s.lineHeight;
+    n.charWidth = s.charWidth;
+    return n;
+}
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    text.resize(length > 0 ? length : 0);
+    return text;
+}
+
+}  // namespace
+
+int LoadNotes(const std::string& text, const std::string& boardPath) {
+    notes.expandedNote = -1;
+    std::string input = text;
+    if (boardPath != app.paths.commonFile) {
+        if (std::optional<std::string> common = ReadWholeFile(app.paths.commonFile))
+            input += *common;
+        else if (FileExists(app.paths.commonFile))
+            board.commonUnreadable = true;
+    }
+    DestroyAllNoteWindows();
+    for (const Note& note : ParseNotes(input, {app.settings.defaultX, app.settings.defaultY}))
+        CreateNoteWindow(note);
+    return notes.Count();
+}
+
+HWND CreateDefaultNote() { return CreateNoteWindow(MakePlainNote(NewNoteSettingsNow())); }
+
+HWND CreateNoteFromClipboard(NewNoteKind kind) {
+    std::optional<std::string> text = TakeClipboardText();
+    if (text && !text->empty())
+        return CreateNoteWindow(MakeClipboardTextNote(kind, *text, NewNoteSettingsNow(),
+                                                      notes.runningX, app.screenWidth));
+    return CreateDefaultNote();
+}
+
+std::string SerializeNote(int index) {
+    NoteSlot& slot = notes.slots[index];
+    RaiseMiniSize(slot.note);
+    Note record = slot.note;
+    record.text = WindowText(slot.textControl);
+    RECT rect{};
+    GetWindowRect(slot.window, &rect);
+    record.x = rect.left;
+    record.y = rect.top;
+    if (!record.mini) {
+        record.width = rect.right - rect.left;
+        record.height = rect.bottom - rect.top;
+    }
+    return FormatNote(record);
+}

@@ -1,0 +1,24 @@
+// colours.h — the named colour table of notes and the rules that turn a note's stored values
+// into its look: colour, opacity and alignment.
+#pragma once
+
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+};
+
+inline constexpr int kColourCount = 18;
+extern const char* const kColourNames[kColourCount];
+extern const Rgb kColourTable[kColourCount];
+
+// A custom triple is in force only when none of its components is -1.
+bool IsCustomColour(int red, int green, int blue);
+
+// The custom triple (each component modulo 256) when in force, else the table entry; an index
+// outside the table gives 1, 1, 1.
+Rgb ColourOf(int index, int red, int green, int blue);
+
+// Layered-window alpha from an opacity in percent; out-of-range percentages are clamped.
+int AlphaOf(int transparency);
+
+enum class TextAlign { Left, Centre, Right };
+TextAlign AlignOf(int align);

@@ -1,0 +1,142 @@
+#include "launcher/windows/note_window.h"
+
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/messages.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/colours.h"
+
+namespace {
+
+constexpr int kTextControlId = 1;
+
+DWORD AlignStyle(int align) {
+    switch (AlignOf(align)) {
+        case TextAlign::Left:
+            return SS_LEFT;
+        case TextAlign::Centre:
+            return SS_CENTER;
+        case TextAlign::Right:
+            break;
+    }
+    return SS_RIGHT;
+}
+
+Rgb BackColourOf(const Note& n) { return ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue); }
+Rgb TextColourOf(const Note& n) { return ColourOf(n.textColor, n.textRed, n.textGreen, n.textBlue); }
+
+void SetOpacity(HWND window, int transparency) {
+    // Looked up at each use: where the system lacks it, the note simply stays opaque.
+    using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto setLayered = reinterpret_cast<SetLayeredFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    if (setLayered) setLayered(window, 0, static_cast<BYTE>(AlphaOf(transparency)), LWA_ALPHA);
+}
+
+void ReleaseSlotObjects(NoteSlot& slot) {
+    if (slot.font) DeleteObject(slot.font);
+    if (slot.backBrush) DeleteObject(slot.backBrush);
+    slot.font = nullptr;
+    slot.backBrush = nullptr;
+}
+
+}  // namespace
+
+COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
+HWND CreateNoteWindow(const Note& note) {
+    DWORD style = WS_POPUP | WS_VISIBLE | (note.borderless ? 0 : WS_THICKFRAME);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", style, -10, 1, 1, 1, nullptr,
+                                  nullptr, app.instance, nullptr);
+    DragAcceptFiles(window, TRUE);
+    // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
+    HWND text = CreateWindowExA(0, "STATIC", note.text.c_str(),
+                                WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0,
+                                0, 0, window, reinterpret_cast<HMENU>(kTextControlId),
+                                app.instance, nullptr);
+
+    NoteSlot slot;
+    slot.note = note;
+    slot.window = window;
+    slot.textControl = text;
+    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
+    notes.slots.push_back(std::move(slot));
+    int index = notes.Count() - 1;
+    if (note.command == "tokei") app.clockLabel = text;
+
+    ApplyFontAndOpacity(index);
+    const Note& n = notes.slots[index].note;
+    MoveWindow(window, n.x, n.y, n.mini ? n.miniWidth : n.width, n.mini ? n.miniHeight : n.height,
+               TRUE);
+    FitTextControl(window);
+    SetRoundedRegion(window);
+    return window;
+}
+
+void ApplyFontAndOpacity(int index) {
+    NoteSlot& slot = notes.slots[index];
+    const Note& n = slot.note;
+    HFONT font = CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             FIXED_PITCH | FF_ROMAN, n.fontFace.empty() ? nullptr : n.fontFace.c_str());
+    SendMessageA(slot.textControl, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (slot.font) DeleteObject(slot.font);
+    slot.font = font;
+
+    LONG_PTR exStyle = GetWindowLongPtrA(slot.window, GWL_EXSTYLE);
+    SetWindowLongPtrA(slot.window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetOpacity(slot.window, n.transparency);
+    if (n.topmost) SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void FitTextControl(HWND window) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return;
+    RECT client{};
+    GetClientRect(window, &client);
+    MoveWindow(notes.slots[index].textControl, 0, 0, client.right, client.bottom, FALSE);
+}
+
+void SetRoundedRegion(HWND window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    HRGN region =
+        CreateRoundRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top, 10, 10);
+    SetWindowRgn(window, region, TRUE);  // the system owns the region from here on
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+HBRUSH TextControlColours(HDC dc, HWND control) {
+    for (NoteSlot& slot : notes.slots) {
+        if (slot.textControl != control) continue;
+        const Note& n = slot.note;
+        SetTextColor(dc, ToColorRef(TextColourOf(n)));
+        SetBkColor(dc, ToColorRef(BackColourOf(n)));
+        bool palette = !IsCustomColour(n.backRed, n.backGreen, n.backBlue) && n.backColor >= 0 &&
+                       n.backColor < kColourCount;
+        return palette ? app.paletteBrushes[n.backColor] : slot.backBrush;
+    }
+    return nullptr;
+}
+
+int FindNoteOfWindow(HWND window) {
+    if (!window) return -1;
+    for (int i = 0; i < notes.Count(); ++i)
+        if (notes.slots[i].window == window) return i;
+    return -1;
+}
+
+void DestroyAllNoteWindows() {
+    // Emptied before the windows go, so messages sent during destruction find no note.
+    std::vector<NoteSlot> old = std::move(notes.slots);
+    notes.slots.clear();
+    app.clockLabel = nullptr;
+    for (NoteSlot& slot : old) {
+        DestroyWindow(slot.window);
+        ReleaseSlotObjects(slot);
+    }
+}
+
+void ReleaseNoteObjects() {
+    for (NoteSlot& slot : notes.slots) ReleaseSlotObjects(slot);
+}

@@ -1,0 +1,87 @@
+#include "launcher/windows/window_proc.h"
+
+#include <string>
+
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/messages.h"
+#include "launcher/notes/note_loader.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/note_window.h"
+
+namespace {
+
+// A second start writes the board it wants into the title of one note window.
+std::string TakeHandedOverPath() {
+    for (const NoteSlot& slot : notes.slots) {
+        char title[512] = {};
+        if (GetWindowTextA(slot.window, title, sizeof title) <= 0) continue;
+        SetWindowTextA(slot.window, "");
+        return title;
+    }
+    return {};
+}
+
+void BringAllNotesToFront() {
+    for (const NoteSlot& slot : notes.slots) {
+        SetForegroundWindow(slot.window);
+        ShowWindow(slot.window, SW_SHOWNORMAL);
+        InvalidateRect(slot.window, nullptr, TRUE);
+    }
+}
+
+void OnActivate() {
+    std::string path = TakeHandedOverPath();
+    if (path.empty()) BringAllNotesToFront();
+}
+
+// Any close request closes the program: a note window closed alone would leave its note in
+// the table without a window.
+LRESULT OnClose(HWND window) {
+    if (window != app.mainWindow) {
+        SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DESTROY:
+            if (window == app.mainWindow) PostQuitMessage(0);
+            return 0;
+        case WM_ERASEBKGND:
+        case WM_LBUTTONDBLCLK:
+            return 0;
+        case WM_SIZE:
+            FitTextControl(window);
+            SetRoundedRegion(window);
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CLOSE:
+            return OnClose(window);
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                TextControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case MSG_END:
+            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            break;
+        case MSG_EXEC:
+            CreateNoteFromClipboard(kRunNote);
+            break;
+        case MSG_CLIPB:
+            CreateNoteFromClipboard(kClipboardNote);
+            break;
+        case MSG_ACTIVATE:
+            OnActivate();
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,110 @@
+// A second start hands its argument to the running copy and ends with 0.
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+namespace {
+
+Install BoardWithOneNote() {
+    Note note;
+    note.text = "元の付箋";
+    note.x = 400;
+    note.y = 300;
+    return Install::Fresh().WithBoard("marnelo.txt", {note});
+}
+
+const NoteView* NewNote(const std::vector<NoteView>& views) {
+    for (const NoteView& v : views)
+        if (v.text != "元の付箋") return &v;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(Handoff, EndClosesTheRunningCopy) {
+    Install inst = BoardWithOneNote();
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ASSERT_TRUE(app.WaitForMainWindow());
+    EXPECT_EQ(RunSecondCopy(inst, "end"), 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+TEST(Handoff, ClipbMakesAClipboardNoteFromTheClipboardText) {
+    Install inst = BoardWithOneNote();
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SetClipboardText("写し\r\nです");
+    EXPECT_EQ(RunSecondCopy(inst, "clipb"), 0);
+    // Both windows count as notes only while their titles are empty: the hand-off left none.
+    ASSERT_TRUE(app.WaitForNotes(2));
+    const NoteView* note = NewNote(app.Notes());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text, "写し\r\nです");
+    EXPECT_EQ(note->rect.top, 0);
+    EXPECT_EQ(note->width(), 40) << "shown at the default mini size";
+    EXPECT_EQ(note->height(), 20);
+    EXPECT_TRUE(note->topmost);
+    EXPECT_EQ(note->textStyle & SS_TYPEMASK, static_cast<DWORD>(SS_LEFT));
+    EXPECT_TRUE(app.Running());
+}
+
+TEST(Handoff, ExecMakesACentredRunNote) {
+    Install inst = BoardWithOneNote().WithSettings("[window]\r\nDefaultX=60\r\nDefaultY=30\r\n");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SetClipboardText("notepad");
+    EXPECT_EQ(RunSecondCopy(inst, "exec"), 0);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    const NoteView* note = NewNote(app.Notes());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text, "notepad");
+    EXPECT_EQ(note->width(), 60);
+    EXPECT_EQ(note->height(), 30);
+    EXPECT_TRUE(note->topmost);
+    EXPECT_EQ(note->textStyle & SS_TYPEMASK, static_cast<DWORD>(SS_CENTER));
+}
+
+TEST(Handoff, ClipbWithEmptyClipboardMakesThePlainNote) {
+    Install inst = BoardWithOneNote();
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SetClipboardText("");
+    EXPECT_EQ(RunSecondCopy(inst, "clipb"), 0);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    const NoteView* note = NewNote(app.Notes());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text, "付箋です。");
+    EXPECT_EQ(note->width(), 90);
+    EXPECT_EQ(note->height(), 50);
+}
+
+TEST(Handoff, StartWithoutArgumentRaisesTheNotesAndLoadsNothing) {
+    Install inst = BoardWithOneNote();
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(RunSecondCopy(inst, ""), 0);
+    Settle();
+    ASSERT_TRUE(app.WaitForNotes(1)) << "the title was cleared and no note was added";
+    EXPECT_EQ(app.Notes()[0].text, "元の付箋");
+    EXPECT_TRUE(app.Running());
+}
+
+TEST(Handoff, SecondStartWithoutRunningNotesIsDropped) {
+    // The running copy shows no note (its board was declined), so the hand-off finds no window.
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {Note{}});
+    HANDLE held = CreateFileA(inst.PathOf("fdir\\marnelo.txt").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    Marnelo app(inst);
+    HWND box = WaitForMessageBox(app.Id(), "メッセージ");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, IDNO);
+    CloseHandle(held);
+    ASSERT_TRUE(app.WaitForMainWindow());
+    EXPECT_EQ(RunSecondCopy(inst, "end"), 0);
+    Settle();
+    EXPECT_TRUE(app.Running()) << "no note window took the request";
+}

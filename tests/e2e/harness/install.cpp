@@ -1,0 +1,86 @@
+#include "harness/install.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "common/file_io.h"
+#include "launcher/notes/note_file.h"
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void MakeParents(const std::string& path) {
+    for (std::size_t i = path.find('\\', 3); i != std::string::npos; i = path.find('\\', i + 1))
+        CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+}
+
+}  // namespace
+
+std::string BuildFolder() { return ExecutableFolder(); }
+
+Install Install::Fresh() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "run";
+    Install install;
+    install.folder_ = BuildFolder() + "e2e-runs\\" + name + "\\";
+    RemoveTree(install.folder_);
+    MakeParents(install.folder_);
+    for (const char* program : {"marnelo.exe", "snapkeep.exe"})
+        CopyFileA((BuildFolder() + program).c_str(), (install.folder_ + program).c_str(), FALSE);
+    return install;
+}
+
+Install& Install::WithFile(const std::string& relative, const std::string& bytes) {
+    std::string path = folder_ + relative;
+    MakeParents(path);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return *this;
+}
+
+Install& Install::WithBoard(const std::string& name, const std::vector<Note>& records) {
+    std::string text;
+    for (const Note& note : records) text += RecordOf(note);
+    return WithFile("fdir\\" + name, text);
+}
+
+std::string Install::Read(const std::string& relative) const {
+    return ReadWholeFile(folder_ + relative).value_or("");
+}
+
+bool Install::Exists(const std::string& relative) const { return FileExists(folder_ + relative); }
+
+bool Install::FolderExists(const std::string& relative) const {
+    return ::FolderExists(folder_ + relative);
+}
+
+std::string RecordOf(const Note& note) { return FormatNote(note); }
+
+std::string RecordLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
+    return line + "\r\n";
+}

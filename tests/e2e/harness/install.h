@@ -1,0 +1,33 @@
+// install.h — a fresh install folder per test: the program files copied in, the note, list
+// and settings files written as the test wants them, and files read back afterwards.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "launcher/notes/note.h"
+
+class Install {
+public:
+    // An empty folder named after the running test, holding marnelo.exe and snapkeep.exe.
+    static Install Fresh();
+
+    Install& WithFile(const std::string& relative, const std::string& bytes);
+    Install& WithBoard(const std::string& name, const std::vector<Note>& records);
+    Install& WithSettings(const std::string& iniText) { return WithFile("Marnelo.ini", iniText); }
+
+    const std::string& Folder() const { return folder_; }  // with a trailing backslash
+    std::string PathOf(const std::string& relative) const { return folder_ + relative; }
+    std::string Read(const std::string& relative) const;  // empty when missing
+    bool Exists(const std::string& relative) const;
+    bool FolderExists(const std::string& relative) const;
+
+private:
+    std::string folder_;
+};
+
+// The folder of the test program, where the built executables lie.
+std::string BuildFolder();
+
+// One record in the current 26-field layout; TAB-joined fields with CR LF otherwise.
+std::string RecordOf(const Note& note);
+std::string RecordLine(const std::vector<std::string>& fields);

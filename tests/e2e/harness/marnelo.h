@@ -1,0 +1,67 @@
+// marnelo.h — a running copy of marnelo.exe under test: started in an install folder with an
+// argument and a show state, its note windows found and read, ended and waited for.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/install.h"
+
+// What a user can see of one note window.
+struct NoteView {
+    HWND window = nullptr;
+    RECT rect{};
+    std::string text;  // the text control's text
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    bool topmost = false;
+    int alpha = -1;  // -1 when the window is not layered with an alpha
+    bool rounded = false;  // a region of the window's size with cut corners
+    DWORD textStyle = 0;   // style of the text control (alignment)
+    bool hasFont = false;  // the text control was given a font
+    LOGFONTA font{};       // that font, where the system lets another process read it
+    bool fontReadable = false;
+    int width() const { return rect.right - rect.left; }
+    int height() const { return rect.bottom - rect.top; }
+};
+
+NoteView InspectNote(HWND window);
+COLORREF ScreenColourAt(int x, int y);
+
+class Process {
+public:
+    Process(const Install& install, const std::string& program, const std::string& argument,
+            int showState = SW_SHOWNORMAL);
+    ~Process();  // a copy still running is ended, so a failed test leaves nothing behind
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    bool Running() const;
+    // The exit code, or -12345 when it did not end in time.
+    int WaitForExit(int timeoutMs = 10000);
+    void Kill();
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+class Marnelo : public Process {
+public:
+    explicit Marnelo(const Install& install, const std::string& argument = "",
+                     int showState = SW_SHOWNORMAL)
+        : Process(install, "marnelo.exe", argument, showState) {}
+
+    std::vector<HWND> NoteWindows() const;  // class "marn", empty title, in z order
+    std::vector<NoteView> Notes() const;    // sorted by position: left to right, top to bottom
+    HWND MainWindow() const;
+    bool WaitForNotes(std::size_t count, int timeoutMs = 10000) const;
+    bool WaitForMainWindow(int timeoutMs = 10000) const;
+};
+
+// Starts a second copy with `argument` in the same folder and returns its exit code.
+int RunSecondCopy(const Install& install, const std::string& argument, int timeoutMs = 10000);
+
+// Ends every marnelo.exe still running, whoever started it.
+void KillStrayCopies();

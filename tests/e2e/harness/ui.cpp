@@ -1,0 +1,103 @@
+#include "harness/ui.h"
+
+#include <cstring>
+
+#include "harness/wait.h"
+
+namespace {
+
+struct BoxSearch {
+    DWORD processId;
+    const std::string* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    char className[16] = {}, title[256] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(className, "#32770") != 0 || *search->caption != title) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+void SendOne(INPUT input) { SendInput(1, &input, sizeof input); }
+
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    SendOne(input);
+}
+
+void SendKey(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    SendOne(input);
+}
+
+}  // namespace
+
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutMs) {
+    BoxSearch search{processId, &caption, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+std::string MessageBoxText(HWND box) {
+    // The message is the box's static control with the id 0xFFFF.
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+void PressButton(HWND box, int buttonId) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+void SetClipboardText(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void MovePointerTo(int x, int y) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    // The system maps dx to dx * width / 65536: round up so the pointer lands on x itself.
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
+              (y * 65536 + height - 1) / height);
+}
+
+void PressLeftButton() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void ReleaseLeftButton() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void PressKey(WORD virtualKey) { SendKey(virtualKey, 0); }
+void ReleaseKey(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }

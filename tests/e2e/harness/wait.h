@@ -1,0 +1,18 @@
+// wait.h — bounded waits that poll for a condition: the programs under test run in other
+// processes and answer in their own time.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
+        Sleep(15);
+    }
+}
+
+// Lets the other process handle what was sent before a check that something did NOT happen.
+inline void Settle(int ms = 300) { Sleep(ms); }

@@ -1,0 +1,34 @@
+#include "launcher/frame/handoff.h"
+
+#include <gtest/gtest.h>
+
+TEST(PlanHandoff, ExactWordsHaveTheirOwnMessage) {
+    const std::string path = "C:\\app\\fdir\\work.txt";
+    // The message numbers are what another copy of the program sends: they must not move.
+    struct Case {
+        const char* argument;
+        const char* title;
+        unsigned message;
+    };
+    const Case cases[] = {
+        {"", "", 9997},  // activate: bring the notes to the front
+        {"exec", "", 9995},
+        {"clipb", "", 9996},
+        {"end", "C:\\app\\fdir\\work.txt", 9994},
+        {"End", "C:\\app\\fdir\\work.txt", 9997},  // case matters: this is a board
+        {"CLIPB", "C:\\app\\fdir\\work.txt", 9997},
+        {"exec ", "C:\\app\\fdir\\work.txt", 9997},
+        {"work.txt", "C:\\app\\fdir\\work.txt", 9997}};
+    for (const Case& c : cases) {
+        Handoff h = PlanHandoff(c.argument, path);
+        EXPECT_EQ(h.title, c.title) << '"' << c.argument << '"';
+        EXPECT_EQ(h.message, c.message) << '"' << c.argument << '"';
+    }
+}
+
+TEST(FirstStartRefusal, OnlyClipbAndExecAreRefused) {
+    EXPECT_STREQ(FirstStartRefusal("clipb"), "起動後にclipを実行して下さい");
+    EXPECT_STREQ(FirstStartRefusal("exec"), "起動後にexeを実行して下さい");
+    for (const char* argument : {"", "end", "Clipb", "EXEC", "work.txt"})
+        EXPECT_EQ(FirstStartRefusal(argument), nullptr) << argument;
+}

@@ -1,0 +1,81 @@
+#include "launcher/frame/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+const LauncherPaths kPaths = BuildLauncherPaths("C:\\app\\");
+
+}  // namespace
+
+TEST(BuildLauncherPaths, EverythingBesideTheExecutable) {
+    EXPECT_EQ(kPaths.exeFolder, "C:\\app\\");
+    EXPECT_EQ(kPaths.dataFolder, "C:\\app\\fdir");
+    EXPECT_EQ(kPaths.imageFolder, "C:\\app\\img");
+    EXPECT_EQ(kPaths.deletedFolder, "C:\\app\\fdir\\old");
+    EXPECT_EQ(kPaths.settingsFile, "C:\\app\\Marnelo.ini");
+    EXPECT_EQ(kPaths.outsideListFile, "C:\\app\\filelist.txt");
+    EXPECT_EQ(kPaths.commonFile, "C:\\app\\fdir\\common.txt");
+    EXPECT_EQ(kPaths.aliasFile, "C:\\app\\cmd.txt");
+    EXPECT_EQ(kPaths.logFolder, "C:\\app\\marnelolog");
+}
+
+TEST(ArgumentOf, QuotesAreDroppedAndEndTheArgument) {
+    struct Case {
+        const char* commandLine;
+        const char* argument;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"work.txt", "work.txt"},
+        {"\"C:\\memo\\a.txt\"", "C:\\memo\\a.txt"},
+        {"\"C:\\my memo\\a.txt\"", "C:\\my memo\\a.txt"},  // a blank inside quotes stays
+        {"\"C:\\memo\\a.txt\" more", "C:\\memo\\a.txt"},
+        {"\"unclosed", "unclosed"},
+        {"\"\"", ""},
+        {"  end  ", "end"},
+        {"表.txt", "表.txt"}};
+    for (const Case& c : cases) EXPECT_EQ(ArgumentOf(c.commandLine), c.argument) << c.commandLine;
+}
+
+TEST(ChooseBoard, NameOrPathFromTheArgument) {
+    struct Case {
+        const char* argument;
+        const char* name;
+        const char* path;
+        const char* deleted;
+    };
+    const Case cases[] = {
+        {"work.txt", "work.txt", "C:\\app\\fdir\\work.txt", "C:\\app\\fdir\\old\\work.txt"},
+        {"end", "end", "C:\\app\\fdir\\end", "C:\\app\\fdir\\old\\end"},
+        {"C:\\memo\\a.txt", "C:\\memo\\a.txt", "C:\\memo\\a.txt",
+         "C:\\app\\fdir\\old\\outside.txt"},
+        {"sub\\b.txt", "sub\\b.txt", "sub\\b.txt", "C:\\app\\fdir\\old\\outside.txt"},
+        // The trail byte of 表 (0x95 0x5C) is no backslash: this is a name.
+        {"表.txt", "表.txt", "C:\\app\\fdir\\表.txt", "C:\\app\\fdir\\old\\表.txt"},
+        {"C:\\表\\a.txt", "C:\\表\\a.txt", "C:\\表\\a.txt", "C:\\app\\fdir\\old\\outside.txt"}};
+    for (const Case& c : cases) {
+        BoardChoice b = ChooseBoard(kPaths, c.argument);
+        EXPECT_EQ(b.name, c.name);
+        EXPECT_EQ(b.path, c.path);
+        EXPECT_EQ(b.deletedPath, c.deleted);
+        EXPECT_FALSE(b.createFolders) << c.argument;
+    }
+}
+
+TEST(ChooseBoard, NoArgumentMeansTheDefaultBoardAndItsFolders) {
+    BoardChoice b = ChooseBoard(kPaths, "");
+    EXPECT_EQ(b.name, "marnelo.txt");
+    EXPECT_EQ(b.path, "C:\\app\\fdir\\marnelo.txt");
+    EXPECT_EQ(b.deletedPath, "C:\\app\\fdir\\old\\marnelo.txt");
+    EXPECT_TRUE(b.createFolders);
+}
+
+TEST(ChooseBoard, QuotedPathFromTheCommandLine) {
+    BoardChoice b = ChooseBoard(kPaths, ArgumentOf("\"D:\\notes\\今日.txt\""));
+    EXPECT_EQ(std::tie(b.name, b.path),
+              std::make_tuple("D:\\notes\\今日.txt", "D:\\notes\\今日.txt"));
+    EXPECT_EQ(b.deletedPath, "C:\\app\\fdir\\old\\outside.txt");
+}

@@ -1,0 +1,32 @@
+#include "common/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include "common/text_lines.h"
+
+TEST(Sjis, BackslashTrailByteIsNotASeparator) {
+    // "表" is 0x95 0x5C: its trail byte looks like a backslash.
+    std::string folder = "C:\\表\\a.txt";
+    EXPECT_EQ(FindLastChar(folder, '\\'), 5u);
+    EXPECT_FALSE(ContainsChar("表", '\\'));
+    EXPECT_TRUE(ContainsChar("a\\b", '\\'));
+    EXPECT_FALSE(IsCharBoundary("表", 1));
+    EXPECT_TRUE(IsCharBoundary("表", 2));
+}
+
+TEST(Sjis, CaseFoldingLeavesTrailBytesAlone) {
+    // "ア" is 0x83 0x41: its trail byte is "A" and must not fold to "a".
+    EXPECT_FALSE(EqualsIgnoringCase("ア", "\x83" "a"));
+    EXPECT_TRUE(EqualsIgnoringCase("C:\\FDIR\\x", "c:\\fdir\\X"));
+    EXPECT_TRUE(StartsWithIgnoringCase("C:\\App\\FDIR\\b.txt", "c:\\app\\fdir"));
+    EXPECT_FALSE(StartsWithIgnoringCase("ab", "abc"));
+}
+
+TEST(TextLines, AnyLineEndAndEmptyLinesSkipped) {
+    std::vector<std::string> expected = {"a", "b", "c"};
+    EXPECT_EQ(SplitLines("a\r\nb\r\nc\r\n"), expected);
+    EXPECT_EQ(SplitLines("a\nb\nc"), expected);
+    EXPECT_EQ(SplitLines("a\rb\r\r\nc"), expected);
+    EXPECT_TRUE(SplitLines("").empty());
+    EXPECT_TRUE(SplitLines("\r\n\n").empty());
+}
