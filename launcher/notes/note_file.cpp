@@ -87,6 +87,14 @@ std::vector<Note> ParseNotes(std::string_view input, const NoteDefaults& default
     std::string text, command, field;
     std::vector<std::string> fields;
     bool restOfLineIgnored = false;  // a record longer than 26 fields ends at its 26th
+    auto endField = [&](char terminator) {
+        fields.push_back(std::move(field));
+        field.clear();
+        int layout = LayoutEndedBy(static_cast<int>(fields.size()) - 1, terminator);
+        if (layout == 0) return;
+        notes.push_back(DecodeRecord(text, command, fields, layout, defaults));
+        if (layout == 26) restOfLineIgnored = true;
+    };
 
     for (char byte : input) {
         switch (state) {
@@ -112,19 +120,15 @@ std::vector<Note> ParseNotes(std::string_view input, const NoteDefaults& default
                     restOfLineIgnored = false;
                 } else if (restOfLineIgnored) {
                 } else if (byte == '\r' || byte == '\t') {
-                    fields.push_back(std::move(field));
-                    field.clear();
-                    int layout = LayoutEndedBy(static_cast<int>(fields.size()) - 1, byte);
-                    if (layout != 0) {
-                        notes.push_back(DecodeRecord(text, command, fields, layout, defaults));
-                        if (layout == 26) restOfLineIgnored = true;
-                    }
+                    endField(byte);
                 } else {
                     field += byte;
                 }
                 break;
         }
     }
+    // A file cut before its final CR LF still ends its last record: that note is not lost.
+    if (state == ScanState::Fields && !restOfLineIgnored && input.back() != '\r') endField('\r');
     return notes;
 }
 

@@ -13,8 +13,8 @@ struct NoteDefaults {
     int miniHeight = 20;
 };
 
-// Decodes every complete record of `text`. Records of 10, 15, 19 and 26 fields after the
-// command are read; a record of any other count, or one not ended by CR, is skipped.
+// Decodes every record of `text`. Records of 10, 15, 19 and 26 fields after the command are
+// read; a record of any other count is skipped. The end of the text ends a record as CR does.
 std::vector<Note> ParseNotes(std::string_view text, const NoteDefaults& defaults);
 
 // A decimal integer as the files store it: leading blanks, an optional sign, digits up to the

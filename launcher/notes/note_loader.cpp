@@ -32,16 +32,20 @@ std::string WindowText(HWND window) {
 
 int LoadNotes(const std::string& text, const std::string& boardPath) {
     notes.expandedNote = -1;
-    std::string input = text;
+    NoteDefaults defaults{app.settings.defaultX, app.settings.defaultY};
+    std::vector<Note> loaded = ParseNotes(text, defaults);
     if (boardPath != app.paths.commonFile) {
-        if (std::optional<std::string> common = ReadWholeFile(app.paths.commonFile))
-            input += *common;
-        else if (FileExists(app.paths.commonFile))
+        // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
+        // the first common note into its own record.
+        if (std::optional<std::string> common = ReadWholeFile(app.paths.commonFile)) {
+            std::vector<Note> commonNotes = ParseNotes(*common, defaults);
+            loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
+        } else if (FileExists(app.paths.commonFile)) {
             board.commonUnreadable = true;
+        }
     }
     DestroyAllNoteWindows();
-    for (const Note& note : ParseNotes(input, {app.settings.defaultX, app.settings.defaultY}))
-        CreateNoteWindow(note);
+    for (const Note& note : loaded) CreateNoteWindow(note);
     return notes.Count();
 }
 

@@ -259,10 +259,14 @@ TEST(ParseNotes, LineBreaksBetweenAndAfterRecords) {
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[1].text, "\r\ntwo");
 
-    // Without its final CR LF the last note is lost, the earlier ones are not.
+    // A file cut before its final CR LF keeps its last note, and a lone CR makes no second.
     notes = ParseNotes(one + two.substr(0, two.size() - 2), kDefaults);
-    ASSERT_EQ(notes.size(), 1u);
-    EXPECT_EQ(notes[0].text, "one");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[1].text, "two");
+    EXPECT_EQ(notes[1].backBlue, 126);
+    EXPECT_EQ(ParseNotes(one + two.substr(0, two.size() - 1), kDefaults).size(), 2u);
+    // Cut inside a record: too few fields, nothing made.
+    EXPECT_EQ(ParseNotes(one + "three\t\t1\t2", kDefaults).size(), 1u);
 
     EXPECT_TRUE(ParseNotes("", kDefaults).empty());
     EXPECT_TRUE(ParseNotes("text only\r\n", kDefaults).empty());

@@ -7,7 +7,7 @@
 namespace {
 
 class NoStrayCopies : public testing::Environment {
-public:
+  public:
     void SetUp() override { KillStrayCopies(); }
     void TearDown() override { KillStrayCopies(); }
 };

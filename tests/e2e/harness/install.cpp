@@ -36,7 +36,9 @@ void MakeParents(const std::string& path) {
 
 }  // namespace
 
-std::string BuildFolder() { return ExecutableFolder(); }
+std::string BuildFolder() {
+    return ExecutableFolder();
+}
 
 Install Install::Fresh() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
@@ -71,13 +73,17 @@ std::string Install::Read(const std::string& relative) const {
     return ReadWholeFile(folder_ + relative).value_or("");
 }
 
-bool Install::Exists(const std::string& relative) const { return FileExists(folder_ + relative); }
+bool Install::Exists(const std::string& relative) const {
+    return FileExists(folder_ + relative);
+}
 
 bool Install::FolderExists(const std::string& relative) const {
     return ::FolderExists(folder_ + relative);
 }
 
-std::string RecordOf(const Note& note) { return FormatNote(note); }
+std::string RecordOf(const Note& note) {
+    return FormatNote(note);
+}
 
 std::string RecordLine(const std::vector<std::string>& fields) {
     std::string line;

@@ -7,7 +7,7 @@
 #include "launcher/notes/note.h"
 
 class Install {
-public:
+  public:
     // An empty folder named after the running test, holding marnelo.exe and snapkeep.exe.
     static Install Fresh();
 
@@ -21,7 +21,7 @@ public:
     bool Exists(const std::string& relative) const;
     bool FolderExists(const std::string& relative) const;
 
-private:
+  private:
     std::string folder_;
 };
 

@@ -50,9 +50,9 @@ bool RegionIsRounded(HWND window, const RECT& rect) {
         int w = rect.right - rect.left, h = rect.bottom - rect.top;
         // A round-rectangle region leaves out its last column and row.
         rounded = box.left == 0 && box.top == 0 && box.right >= w - 1 && box.right <= w &&
-                  box.bottom >= h - 1 && box.bottom <= h &&
-                  !PtInRegion(region, 0, 0) && !PtInRegion(region, w - 1, h - 1) &&
-                  PtInRegion(region, w / 2, h / 2) && PtInRegion(region, w / 2, 0);
+                  box.bottom >= h - 1 && box.bottom <= h && !PtInRegion(region, 0, 0) &&
+                  !PtInRegion(region, w - 1, h - 1) && PtInRegion(region, w / 2, h / 2) &&
+                  PtInRegion(region, w / 2, 0);
     }
     DeleteObject(region);
     return rounded;
@@ -80,8 +80,8 @@ NoteView InspectNote(HWND window) {
     BYTE alpha = 0;
     DWORD flags = 0;
     COLORREF key = 0;
-    if ((view.exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(window, &key, &alpha, &flags) &&
-        (flags & LWA_ALPHA))
+    if ((view.exStyle & WS_EX_LAYERED) &&
+        GetLayeredWindowAttributes(window, &key, &alpha, &flags) && (flags & LWA_ALPHA))
         view.alpha = alpha;
     view.rounded = RegionIsRounded(window, view.rect);
     return view;
@@ -92,6 +92,51 @@ COLORREF ScreenColourAt(int x, int y) {
     COLORREF colour = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs) {
+    auto within = [](int a, int b) { return a - b < 3 && b - a < 3; };
+    return WaitFor(
+        [&] {
+            COLORREF seen = ScreenColourAt(x, y);
+            return within(GetRValue(seen), GetRValue(colour)) &&
+                   within(GetGValue(seen), GetGValue(colour)) &&
+                   within(GetBValue(seen), GetBValue(colour));
+        },
+        timeoutMs);
+}
+
+int InkRows(const RECT& rect, COLORREF background) {
+    int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(w) * h);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    DWORD want =
+        (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    int rows = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if ((pixels[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) != want) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
 }
 
 Process::Process(const Install& install, const std::string& program, const std::string& argument,
@@ -131,7 +176,9 @@ void Process::Kill() {
     WaitForSingleObject(info_.hProcess, 5000);
 }
 
-std::vector<HWND> Marnelo::NoteWindows() const { return WindowsOf(Id(), true); }
+std::vector<HWND> Marnelo::NoteWindows() const {
+    return WindowsOf(Id(), true);
+}
 
 std::vector<NoteView> Marnelo::Notes() const {
     std::vector<NoteView> views;
@@ -167,9 +214,10 @@ bool Marnelo::WaitForNotes(std::size_t count, int timeoutMs) const {
                 ready = ready && complete(v);
                 rects.push_back(v.rect);
             }
-            bool steady = rects.size() == last.size() &&
-                          std::equal(rects.begin(), rects.end(), last.begin(),
-                                     [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); });
+            bool steady =
+                rects.size() == last.size() &&
+                std::equal(rects.begin(), rects.end(), last.begin(),
+                           [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); });
             last = rects;
             return ready && steady;
         },
@@ -199,9 +247,11 @@ void KillStrayCopies() {
     if (snapshot == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
         if (lstrcmpiA(entry.szExeFile, "marnelo.exe") != 0) continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+        if (HANDLE process =
+                OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
             TerminateProcess(process, 99);
             WaitForSingleObject(process, 5000);
             CloseHandle(process);

@@ -16,7 +16,7 @@ struct NoteView {
     DWORD style = 0;
     DWORD exStyle = 0;
     bool topmost = false;
-    int alpha = -1;  // -1 when the window is not layered with an alpha
+    int alpha = -1;        // -1 when the window is not layered with an alpha
     bool rounded = false;  // a region of the window's size with cut corners
     DWORD textStyle = 0;   // style of the text control (alignment)
     bool hasFont = false;  // the text control was given a font
@@ -28,9 +28,13 @@ struct NoteView {
 
 NoteView InspectNote(HWND window);
 COLORREF ScreenColourAt(int x, int y);
+// Painting follows creation in its own time: true once the pixel shows `colour` (within 2).
+bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs = 3000);
+// Rows of `rect` on screen that hold a pixel of another colour than `background`.
+int InkRows(const RECT& rect, COLORREF background);
 
 class Process {
-public:
+  public:
     Process(const Install& install, const std::string& program, const std::string& argument,
             int showState = SW_SHOWNORMAL);
     ~Process();  // a copy still running is ended, so a failed test leaves nothing behind
@@ -43,12 +47,12 @@ public:
     int WaitForExit(int timeoutMs = 10000);
     void Kill();
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 
 class Marnelo : public Process {
-public:
+  public:
     explicit Marnelo(const Install& install, const std::string& argument = "",
                      int showState = SW_SHOWNORMAL)
         : Process(install, "marnelo.exe", argument, showState) {}

@@ -25,7 +25,9 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
     return FALSE;
 }
 
-void SendOne(INPUT input) { SendInput(1, &input, sizeof input); }
+void SendOne(INPUT input) {
+    SendInput(1, &input, sizeof input);
+}
 
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
     INPUT input{};
@@ -97,7 +99,15 @@ void MovePointerTo(int x, int y) {
               (y * 65536 + height - 1) / height);
 }
 
-void PressLeftButton() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void ReleaseLeftButton() { SendMouse(MOUSEEVENTF_LEFTUP); }
-void PressKey(WORD virtualKey) { SendKey(virtualKey, 0); }
-void ReleaseKey(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
+void PressLeftButton() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+void ReleaseLeftButton() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+void PressKey(WORD virtualKey) {
+    SendKey(virtualKey, 0);
+}
+void ReleaseKey(WORD virtualKey) {
+    SendKey(virtualKey, KEYEVENTF_KEYUP);
+}

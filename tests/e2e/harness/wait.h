@@ -15,4 +15,6 @@ inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 1000
 }
 
 // Lets the other process handle what was sent before a check that something did NOT happen.
-inline void Settle(int ms = 300) { Sleep(ms); }
+inline void Settle(int ms = 300) {
+    Sleep(ms);
+}

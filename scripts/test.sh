@@ -1,0 +1,145 @@
+#!/bin/bash
+# The one test command: installs what is missing, builds both trees, runs the unit tests
+# natively and the end-to-end tests against the real Windows programs under Wine.
+#   scripts/test.sh [ARGS...]   ARGS go to marnelo_e2e.exe, e.g. --gtest_filter='Board.*'
+# Every step runs even after an earlier one failed; the last line sums up both test programs
+# and the exit code is non-zero when a test or a step failed.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+REPO_ROOT=$(pwd)
+
+UNIT_BIN=build/native/tests/unit/unit_tests
+UNIT_XML=build/native/unit.xml
+E2E_DIR=build/win/bin
+E2E_EXE=marnelo_e2e.exe
+E2E_XML=e2e.xml
+E2E_TIMEOUT=${E2E_TIMEOUT:-1200} # seconds; a hang must not block CI
+
+failed_steps=()
+unit_status=""   # exit code of the unit test program, empty when it did not run
+unit_note=""
+e2e_status=""
+e2e_note=""
+
+# Runs a step, records its failure and lets the script go on.
+step() {
+    local name=$1
+    shift
+    echo "== $name"
+    if "$@"; then
+        return 0
+    else
+        local code=$?
+        failed_steps+=("$name (exit $code)")
+        return "$code"
+    fi
+}
+
+run_unit_tests() {
+    rm -f "$UNIT_XML"
+    if [ ! -x "$UNIT_BIN" ]; then
+        unit_note="$UNIT_BIN was not built"
+        return 1
+    fi
+    echo "== unit tests"
+    local code=0
+    timeout -k 10 600 "$UNIT_BIN" --gtest_output=xml:"$UNIT_XML" || code=$?
+    unit_status=$code
+    [ "$code" -eq 124 ] && unit_note="timed out after 600 s"
+    return 0
+}
+
+run_e2e_tests() {
+    if [ ! -f "$E2E_DIR/$E2E_EXE" ]; then
+        e2e_note="$E2E_DIR/$E2E_EXE does not exist: the Windows tree has no end-to-end test program yet"
+        return 1
+    fi
+    # shellcheck source=scripts/wine-env.sh
+    source scripts/wine-env.sh
+    wine_env_init "$REPO_ROOT/build/wineprefix"
+    if ! wine_env_start fresh; then
+        e2e_note="Wine could not be started"
+        return 1
+    fi
+    echo "== e2e tests (Wine, DISPLAY=$DISPLAY, prefix $WINEPREFIX)"
+    rm -rf "$E2E_DIR/e2e-runs"
+    rm -f "$E2E_DIR/$E2E_XML"
+    local code=0
+    (cd "$E2E_DIR" && timeout -k 15 "$E2E_TIMEOUT" "$WINE_BIN" "$E2E_EXE" --gtest_output=xml:"$E2E_XML" "$@") || code=$?
+    e2e_status=$code
+    [ "$code" -eq 124 ] && e2e_note="timed out after $E2E_TIMEOUT s"
+    wine_env_cleanup
+    return 0
+}
+
+# One attribute of the root <testsuites> element, 0 when absent.
+xml_attribute() {
+    local file=$1 name=$2 value
+    value=$(grep -o '<testsuites [^>]*>' "$file" | head -n 1 | grep -o " $name=\"[0-9]*\"" | grep -o '[0-9]\+' || true)
+    echo "${value:-0}"
+}
+
+total_passed=0
+total_failed=0
+total_skipped=0
+details=()
+
+# Adds one test program's results. A program that ran no test, wrote no XML or ended with a
+# non-zero code while its XML reports no failure (a crash after the last test, a sanitizer
+# report at exit) counts as one failure.
+tally() {
+    local label=$1 file=$2 status=$3 note=$4
+    local tests=0 failures=0 errors=0 skipped=0 passed
+    if [ -n "$status" ] && [ -f "$file" ] && grep -q '<testsuites ' "$file"; then
+        # Disabled tests are counted in tests= but never run.
+        tests=$(($(xml_attribute "$file" tests) - $(xml_attribute "$file" disabled)))
+        failures=$(xml_attribute "$file" failures)
+        errors=$(xml_attribute "$file" errors)
+        skipped=$(grep -c 'result="skipped"' "$file" || true)
+        failures=$((failures + errors))
+        passed=$((tests - failures - skipped))
+        if [ "$status" -ne 0 ] && [ "$failures" -eq 0 ]; then
+            failures=1
+            echo "test: $label exited with code $status${note:+ ($note)} although its XML reports no failure" >&2
+        fi
+        details+=("$label $passed/$tests")
+    else
+        passed=0
+        failures=1
+        if [ -z "$note" ]; then
+            if [ -z "$status" ]; then note="did not run"; else note="exit code $status, no XML written"; fi
+        fi
+        echo "test: $label: $note" >&2
+        details+=("$label did not report")
+    fi
+    total_passed=$((total_passed + passed))
+    total_failed=$((total_failed + failures))
+    total_skipped=$((total_skipped + skipped))
+}
+
+step "install-deps" bash scripts/install-deps.sh || true
+if step "build native" bash scripts/build.sh native; then
+    run_unit_tests || true
+else
+    unit_note="the native build failed"
+fi
+if step "build Windows" bash scripts/build.sh win; then
+    step "e2e" run_e2e_tests "$@" || true
+else
+    e2e_note="the Windows build failed"
+fi
+
+tally unit "$UNIT_XML" "$unit_status" "$unit_note"
+tally e2e "$E2E_DIR/$E2E_XML" "$e2e_status" "$e2e_note"
+
+echo
+for failed in "${failed_steps[@]}"; do
+    echo "failed step: $failed"
+done
+joined=$(printf '%s, ' "${details[@]}")
+echo "Results: ${joined%, }"
+skipped_text=""
+[ "$total_skipped" -gt 0 ] && skipped_text=", $total_skipped skipped"
+echo "SUMMARY: $total_passed passed, $total_failed failed$skipped_text"
+
+[ "$total_failed" -eq 0 ] && [ ${#failed_steps[@]} -eq 0 ]
