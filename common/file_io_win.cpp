@@ -97,9 +97,13 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void CreateFolder(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+}
 
-bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool DeleteFileAt(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}
 
 std::vector<std::string> ListFileNames(const std::string& folder) {
     std::vector<std::string> names;

@@ -23,7 +23,7 @@ inline constexpr std::size_t kBackupLimit = 8;
 
 // The ini file as the settings code sees it; the program's store is the private profile API.
 class IniStore {
-public:
+  public:
     virtual ~IniStore() = default;
     // The value of the key, or `fallback` when the key is missing.
     virtual std::string Read(const char* section, const char* key, const std::string& fallback) = 0;

@@ -5,12 +5,12 @@
 #include "launcher/frame/settings.h"
 
 class ProfileIniStore : public IniStore {
-public:
+  public:
     explicit ProfileIniStore(std::string file) : file_(std::move(file)) {}
     std::string Read(const char* section, const char* key, const std::string& fallback) override;
     void Write(const char* section, const char* key, const std::string& value) override;
 
-private:
+  private:
     std::string file_;
 };
 

@@ -4,4 +4,6 @@
 #include "launcher/frame/app_state.h"
 #include "launcher/notes/note_table.h"
 
-void ScanFolderBoards() { board.folderBoards = ListFileNames(app.paths.dataFolder); }
+void ScanFolderBoards() {
+    board.folderBoards = ListFileNames(app.paths.dataFolder);
+}

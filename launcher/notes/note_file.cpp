@@ -157,8 +157,8 @@ std::string FormatNote(const Note& note) {
     addNumber(std::max(10, note.miniHeight));
     for (int value : {note.raiseOnHover, note.borderless, note.spare}) addNumber(value);
     addText(TabsToSpaces(note.fontFace));
-    for (int value : {note.textRed, note.textGreen, note.textBlue, note.backRed, note.backGreen,
-                      note.backBlue})
+    for (int value :
+         {note.textRed, note.textGreen, note.textBlue, note.backRed, note.backGreen, note.backBlue})
         addNumber(value);
     line += "\r\n";
     return line;

@@ -49,7 +49,9 @@ int LoadNotes(const std::string& text, const std::string& boardPath) {
     return notes.Count();
 }
 
-HWND CreateDefaultNote() { return CreateNoteWindow(MakePlainNote(NewNoteSettingsNow())); }
+HWND CreateDefaultNote() {
+    return CreateNoteWindow(MakePlainNote(NewNoteSettingsNow()));
+}
 
 HWND CreateNoteFromClipboard(NewNoteKind kind) {
     std::optional<std::string> text = TakeClipboardText();

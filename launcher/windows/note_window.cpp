@@ -21,8 +21,12 @@ DWORD AlignStyle(int align) {
     return SS_RIGHT;
 }
 
-Rgb BackColourOf(const Note& n) { return ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue); }
-Rgb TextColourOf(const Note& n) { return ColourOf(n.textColor, n.textRed, n.textGreen, n.textBlue); }
+Rgb BackColourOf(const Note& n) {
+    return ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue);
+}
+Rgb TextColourOf(const Note& n) {
+    return ColourOf(n.textColor, n.textRed, n.textGreen, n.textBlue);
+}
 
 void SetOpacity(HWND window, int transparency) {
     // Looked up at each use: where the system lacks it, the note simply stays opaque.
@@ -42,7 +46,9 @@ void ReleaseSlotObjects(NoteSlot& slot) {
 
 }  // namespace
 
-COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+COLORREF ToColorRef(const Rgb& rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 HWND CreateNoteWindow(const Note& note) {
     DWORD style = WS_POPUP | WS_VISIBLE | (note.borderless ? 0 : WS_THICKFRAME);
@@ -50,10 +56,10 @@ HWND CreateNoteWindow(const Note& note) {
                                   nullptr, app.instance, nullptr);
     DragAcceptFiles(window, TRUE);
     // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
-    HWND text = CreateWindowExA(0, "STATIC", note.text.c_str(),
-                                WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0,
-                                0, 0, window, reinterpret_cast<HMENU>(kTextControlId),
-                                app.instance, nullptr);
+    HWND text =
+        CreateWindowExA(0, "STATIC", note.text.c_str(),
+                        WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0, 0, 0,
+                        window, reinterpret_cast<HMENU>(kTextControlId), app.instance, nullptr);
 
     NoteSlot slot;
     slot.note = note;
@@ -76,9 +82,10 @@ HWND CreateNoteWindow(const Note& note) {
 void ApplyFontAndOpacity(int index) {
     NoteSlot& slot = notes.slots[index];
     const Note& n = slot.note;
-    HFONT font = CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             FIXED_PITCH | FF_ROMAN, n.fontFace.empty() ? nullptr : n.fontFace.c_str());
+    HFONT font =
+        CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    FIXED_PITCH | FF_ROMAN, n.fontFace.empty() ? nullptr : n.fontFace.c_str());
     SendMessageA(slot.textControl, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (slot.font) DeleteObject(slot.font);
     slot.font = font;

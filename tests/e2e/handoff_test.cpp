@@ -1,6 +1,8 @@
 // A second start hands its argument to the running copy and ends with 0.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/ui.h"
@@ -16,10 +18,11 @@ Install BoardWithOneNote() {
     return Install::Fresh().WithBoard("marnelo.txt", {note});
 }
 
-const NoteView* NewNote(const std::vector<NoteView>& views) {
-    for (const NoteView& v : views)
-        if (v.text != "元の付箋") return &v;
-    return nullptr;
+// The note that is not the board's own, as a copy: the views are read anew at each call.
+std::optional<NoteView> NewNote(const Marnelo& app) {
+    for (const NoteView& v : app.Notes())
+        if (v.text != "元の付箋") return v;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -41,8 +44,8 @@ TEST(Handoff, ClipbMakesAClipboardNoteFromTheClipboardText) {
     EXPECT_EQ(RunSecondCopy(inst, "clipb"), 0);
     // Both windows count as notes only while their titles are empty: the hand-off left none.
     ASSERT_TRUE(app.WaitForNotes(2));
-    const NoteView* note = NewNote(app.Notes());
-    ASSERT_NE(note, nullptr);
+    std::optional<NoteView> note = NewNote(app);
+    ASSERT_TRUE(note.has_value());
     EXPECT_EQ(note->text, "写し\r\nです");
     EXPECT_EQ(note->rect.top, 0);
     EXPECT_EQ(note->width(), 40) << "shown at the default mini size";
@@ -59,8 +62,8 @@ TEST(Handoff, ExecMakesACentredRunNote) {
     SetClipboardText("notepad");
     EXPECT_EQ(RunSecondCopy(inst, "exec"), 0);
     ASSERT_TRUE(app.WaitForNotes(2));
-    const NoteView* note = NewNote(app.Notes());
-    ASSERT_NE(note, nullptr);
+    std::optional<NoteView> note = NewNote(app);
+    ASSERT_TRUE(note.has_value());
     EXPECT_EQ(note->text, "notepad");
     EXPECT_EQ(note->width(), 60);
     EXPECT_EQ(note->height(), 30);
@@ -75,8 +78,8 @@ TEST(Handoff, ClipbWithEmptyClipboardMakesThePlainNote) {
     SetClipboardText("");
     EXPECT_EQ(RunSecondCopy(inst, "clipb"), 0);
     ASSERT_TRUE(app.WaitForNotes(2));
-    const NoteView* note = NewNote(app.Notes());
-    ASSERT_NE(note, nullptr);
+    std::optional<NoteView> note = NewNote(app);
+    ASSERT_TRUE(note.has_value());
     EXPECT_EQ(note->text, "付箋です。");
     EXPECT_EQ(note->width(), 90);
     EXPECT_EQ(note->height(), 50);

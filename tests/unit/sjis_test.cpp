@@ -16,7 +16,9 @@ TEST(Sjis, BackslashTrailByteIsNotASeparator) {
 
 TEST(Sjis, CaseFoldingLeavesTrailBytesAlone) {
     // "ア" is 0x83 0x41: its trail byte is "A" and must not fold to "a".
-    EXPECT_FALSE(EqualsIgnoringCase("ア", "\x83" "a"));
+    EXPECT_FALSE(EqualsIgnoringCase("ア",
+                                    "\x83"
+                                    "a"));
     EXPECT_TRUE(EqualsIgnoringCase("C:\\FDIR\\x", "c:\\fdir\\X"));
     EXPECT_TRUE(StartsWithIgnoringCase("C:\\App\\FDIR\\b.txt", "c:\\app\\fdir"));
     EXPECT_FALSE(StartsWithIgnoringCase("ab", "abc"));
