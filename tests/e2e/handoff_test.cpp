@@ -89,8 +89,11 @@ TEST(Handoff, StartWithoutArgumentRaisesTheNotesAndLoadsNothing) {
     Install inst = BoardWithOneNote();
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+    ShowWindow(note, SW_HIDE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(note); }));
     EXPECT_EQ(RunSecondCopy(inst, ""), 0);
-    Settle();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(note); })) << "shown normally again";
     ASSERT_TRUE(app.WaitForNotes(1)) << "the title was cleared and no note was added";
     EXPECT_EQ(app.Notes()[0].text, "元の付箋");
     EXPECT_TRUE(app.Running());

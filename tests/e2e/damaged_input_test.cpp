@@ -1,0 +1,51 @@
+// Bad input at start-up gets a sound result: Marnelo runs, shows what it could read, and the
+// files stay as they were.
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/wait.h"
+
+TEST(DamagedInput, ExtremeNumbersInABoardDoNotStopTheStart) {
+    std::string board =
+        RecordLine({"巨大",       "",    "2147483647",  "-2147483647", "2147483647",
+                    "2147483647", "",    "-2147483647", "-5",          "1",
+                    "-3",         "99",  "7",           "-1",          "0",
+                    "1",          "-40", "999999",      "1",           "1",
+                    "0",          "",    "300",         "-2",          "70000",
+                    "-1",         "-1",  "-1"}) +
+        RecordLine({"普通", "",  "100", "100", "50", "90", "",   "12", "100", "0",
+                    "11",   "0", "0",   "0",   "0",  "0",  "40", "20", "0",   "0",
+                    "0",    "",  "-1",  "-1",  "-1", "-1", "-1", "-1"}) +
+        "\x95\x5C\t\t\r\n\t\t\t\t\r\n";  // a trail byte, then records of no known layout
+    Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", board);
+    Marnelo app(inst);
+    ASSERT_TRUE(WaitFor([&] { return app.NoteWindows().size() == 2; }));
+    Settle();
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), board) << "reading leaves the board untouched";
+}
+
+TEST(DamagedInput, OddSettingsValuesAreReadAsNumbersOrZero) {
+    Install inst = Install::Fresh().WithSettings(
+        "[window]\r\ntrans=  80 percent\r\nfont=abc\r\nDefaultX=\r\n[img]\r\nkakucho2=" +
+        std::string(400, 'x') + "\r\n");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].alpha, 204);
+}
+
+TEST(DamagedInput, OverLongBoardPathStartsWithTheDefaultNote) {
+    std::string path = "C:\\" + std::string(300, 'a') + "\\board.txt";
+    Install inst = Install::Fresh();
+    Marnelo app(inst, "\"" + path + "\"");
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "付箋です。");
+}
+
+TEST(DamagedInput, MissingDataFolderWithANamedBoard) {
+    Install inst = Install::Fresh();
+    Marnelo app(inst, "nothing.txt");
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_FALSE(inst.FolderExists("fdir"));
+}
