@@ -22,6 +22,9 @@ bool AppendToFile(const std::string& path, const std::string& text);
 std::uint64_t FileSize(const std::string& path);
 
 bool FileExists(const std::string& path);  // an existing file that is not a folder
+// False only when the system says there is no such file: a file whose attributes cannot be
+// read may still hold data that must not be replaced.
+bool MayExist(const std::string& path);
 bool FolderExists(const std::string& path);
 void CreateFolder(const std::string& path);  // an existing folder is no error
 bool DeleteFileAt(const std::string& path);

@@ -42,6 +42,7 @@ int HandOff(HANDLE mutex, const std::string& argument) {
         SetForegroundWindow(GetLastActivePopup(target));
         SetWindowTextA(target, handoff.title.c_str());
     }
+    // A second instance never owns the mutex: closing the handle is all there is to release.
     CloseHandle(mutex);
     if (target) SendMessageA(target, handoff.message, 0, 0);
     return 0;
@@ -64,18 +65,30 @@ void MakePaletteBrushes() {
         app.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
 }
 
-// True when the list file exists with content but could not be read.
+// A file whose attributes cannot be read counts as one with content: asking again is safer
+// than letting a default note stand in for a board that may hold notes.
+bool HoldsContent(const std::string& path) {
+    return FileSize(path) > kNearlyEmpty || (MayExist(path) && !FileExists(path));
+}
+
+// True when the list file holds content but could not be read.
 bool ReadOutsideListFile() {
     const std::string& file = app.paths.outsideListFile;
     if (std::optional<std::string> text = ReadWholeFile(file)) {
+        board.outsideListUnreadable = false;
         ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
         return false;
     }
-    return FileSize(file) > kNearlyEmpty;
+    board.outsideListUnreadable = MayExist(file);
+    return HoldsContent(file);
 }
 
-// True when the board exists with content but could not be read; a second try that fails
-// puts a default note in its place.
+// The common notes are shown with every board, also in place of one that could not be read;
+// a later save then still finds them and does not drop the common file.
+void ShowCommonNotes() { LoadNotes("", board.currentBoardPath); }
+
+// True when the board holds content but could not be read; a board that cannot be read on
+// the last try, or holds next to nothing, is replaced on screen by a default note.
 bool ReadBoardFile(bool lastTry) {
     const std::string& path = board.currentBoardPath;
     if (std::optional<std::string> text = ReadWholeFile(path)) {
@@ -83,13 +96,11 @@ bool ReadBoardFile(bool lastTry) {
         LoadNotes(*text, path);
         return false;
     }
-    if (FileSize(path) <= kNearlyEmpty) {
-        CreateDefaultNote();
-        return false;
-    }
-    board.boardUnreadable = true;
-    if (lastTry) CreateDefaultNote();
-    return !lastTry;
+    board.boardUnreadable = MayExist(path);
+    if (HoldsContent(path) && !lastTry) return true;
+    ShowCommonNotes();
+    CreateDefaultNote();
+    return false;
 }
 
 void ReadFilesAtStartUp() {
@@ -98,7 +109,10 @@ void ReadFilesAtStartUp() {
     if (!listFailed && !boardFailed) return;
     int answer = MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
                              "メッセージ", MB_YESNO | MB_ICONQUESTION);
-    if (answer != IDYES) return;
+    if (answer != IDYES) {
+        if (boardFailed) ShowCommonNotes();
+        return;
+    }
     if (listFailed) ReadOutsideListFile();
     if (boardFailed) ReadBoardFile(true);
 }

@@ -1,11 +1,18 @@
 #include "launcher/frame/settings.h"
 
+#include "common/sjis.h"
 #include "launcher/notes/note_file.h"
 
 namespace {
 
 const char* const kBufferKeys[8] = {"cmbstate3",   "cmbstate3_0", "cmbstate3_1", "cmbstate3_2",
                                     "cmbstate3_3", "cmbstate3_4", "cmbstate3_5", "cmbstate3_6"};
+
+// The first `limit` bytes, one less when that would split a double-byte character.
+std::string CutAtCharacter(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) return text;
+    return text.substr(0, IsCharBoundary(text, limit) ? limit : limit - 1);
+}
 
 int ReadInt(IniStore& ini, const char* section, const char* key, int fallback) {
     return ParseIntField(ini.Read(section, key, std::to_string(fallback)));
@@ -19,8 +26,8 @@ void WriteInt(IniStore& ini, const char* section, const char* key, int value) {
 
 LauncherSettings ReadSettings(IniStore& ini) {
     LauncherSettings s;
-    s.extensions = ini.Read("img", "kakucho2", s.extensions).substr(0, kExtensionsLimit);
-    s.backup = ini.Read("etc", "backup", s.backup).substr(0, kBackupLimit);
+    s.extensions = CutAtCharacter(ini.Read("img", "kakucho2", s.extensions), kExtensionsLimit);
+    s.backup = CutAtCharacter(ini.Read("etc", "backup", s.backup), kBackupLimit);
     s.lineHeight = ReadInt(ini, "window2", "height", s.lineHeight);
     s.charWidth = ReadInt(ini, "window2", "width", s.charWidth);
     s.fontSize = ReadInt(ini, "window", "font", s.fontSize);

@@ -66,6 +66,13 @@ std::string TabsToSpaces(std::string text) {
     return text;
 }
 
+// The one-line fields: a line break there would end the record early on reading.
+std::string ControlsToSpaces(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
 }  // namespace
 
 int ParseIntField(std::string_view field) {
@@ -149,14 +156,14 @@ std::string FormatNote(const Note& note) {
     addNumber(std::max(-5, note.y));
     addNumber(std::max(10, note.height));
     addNumber(std::max(10, note.width));
-    addText(TabsToSpaces(note.mediaPath));
+    addText(ControlsToSpaces(note.mediaPath));
     for (int value : {note.fontSize, note.transparency, note.topmost, note.backColor,
                       note.textColor, note.runType, note.align, note.common, note.mini})
         addNumber(value);
     addNumber(std::max(10, note.miniWidth));
     addNumber(std::max(10, note.miniHeight));
     for (int value : {note.raiseOnHover, note.borderless, note.spare}) addNumber(value);
-    addText(TabsToSpaces(note.fontFace));
+    addText(ControlsToSpaces(note.fontFace));
     for (int value :
          {note.textRed, note.textGreen, note.textBlue, note.backRed, note.backGreen, note.backBlue})
         addNumber(value);

@@ -40,7 +40,7 @@ int LoadNotes(const std::string& text, const std::string& boardPath) {
         if (std::optional<std::string> common = ReadWholeFile(app.paths.commonFile)) {
             std::vector<Note> commonNotes = ParseNotes(*common, defaults);
             loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
-        } else if (FileExists(app.paths.commonFile)) {
+        } else if (MayExist(app.paths.commonFile)) {
             board.commonUnreadable = true;
         }
     }

@@ -35,6 +35,7 @@ struct BoardState {
     // or its notes would be lost.
     bool boardUnreadable = false;
     bool commonUnreadable = false;
+    bool outsideListUnreadable = false;  // "filelist.txt" is then never rewritten
     bool savedOnce = false;
 };
 

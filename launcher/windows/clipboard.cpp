@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "launcher/frame/app_state.h"
+
 std::optional<std::string> TakeClipboardText() {
     if (!OpenClipboard(nullptr)) return std::nullopt;
     std::optional<std::string> text;
@@ -26,7 +28,8 @@ void PutTextOnClipboard(const std::string& text) {
         std::memcpy(bytes, text.c_str(), text.size() + 1);
         GlobalUnlock(block);
     }
-    if (!OpenClipboard(nullptr)) {
+    // Opened for the main window: a clipboard emptied without an owner refuses new data.
+    if (!OpenClipboard(app.mainWindow)) {
         GlobalFree(block);
         return;
     }

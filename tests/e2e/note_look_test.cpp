@@ -137,13 +137,46 @@ TEST(NoteLook, TableColoursAndMultiLineText) {
     bad.backColor = 40;  // outside the table: 1, 1, 1
     bad.width = 120;
     bad.height = 70;
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {orange, bad});
+    Note partial;
+    partial.text = "A&B";  // an ampersand is text, not a mnemonic mark
+    partial.x = 400;
+    partial.backColor = 12;  // Yellow: a custom colour with a -1 component is not in force
+    partial.backRed = 0;
+    partial.backGreen = 0;
+    partial.backBlue = -1;
+    partial.width = 120;
+    partial.height = 70;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {orange, bad, partial});
     Marnelo app(inst);
-    ASSERT_TRUE(app.WaitForNotes(2));
+    ASSERT_TRUE(app.WaitForNotes(3));
     std::vector<NoteView> views = app.Notes();
     EXPECT_EQ(views[0].text, orange.text);
     EXPECT_TRUE(ShowsColourAt(views[0].rect.left + 110, views[0].rect.top + 62, RGB(128, 128, 0)));
     EXPECT_TRUE(ShowsColourAt(views[1].rect.left + 110, views[1].rect.top + 62, RGB(1, 1, 1)));
+    EXPECT_TRUE(ShowsColourAt(views[2].rect.left + 110, views[2].rect.top + 62, RGB(255, 255, 0)));
+    EXPECT_EQ(views[2].text, "A&B");
+    EXPECT_TRUE(views[2].textStyle & SS_NOPREFIX);
+}
+
+TEST(NoteLook, ResizedNoteIsRoundedAgainAndItsTextFollows) {
+    Note note;
+    note.text = "伸びる";
+    note.x = 100;
+    note.y = 100;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {note});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND window = app.NoteWindows()[0];
+    SetWindowPos(window, nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitFor([&] {
+        NoteView view = InspectNote(window);
+        return view.width() == 200 && view.height() == 120 && view.rounded;
+    }));
+    RECT client{}, text{};
+    GetClientRect(window, &client);
+    GetClientRect(FindWindowExA(window, nullptr, "STATIC", nullptr), &text);
+    EXPECT_EQ(text.right, client.right);
+    EXPECT_EQ(text.bottom, client.bottom);
 }
 
 TEST(NoteLook, BoardsLargerThanTheOldTableKeepEveryNote) {

@@ -152,17 +152,28 @@ TEST(StartUp, UnreadableBoardAsksAndReadsAgainOnYes) {
     EXPECT_THAT(TextsOf(app.Notes()), ElementsAre("一", "二", "三"));
 }
 
-TEST(StartUp, UnreadableBoardDeclinedShowsNoNotes) {
+TEST(StartUp, UnreadableBoardDeclinedShowsOnlyTheCommonNotes) {
     Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("一", 10, 10)});
+    Note common = NoteAt("共通", 300, 10);
+    common.common = 1;
+    inst.WithBoard("common.txt", {common});
     HeldFile held(inst.PathOf("fdir\\marnelo.txt"));
     Marnelo app(inst);
     HWND box = WaitForMessageBox(app.Id(), "メッセージ");
     ASSERT_NE(box, nullptr);
     PressButton(box, IDNO);
-    ASSERT_TRUE(app.WaitForMainWindow());
-    Settle();
-    EXPECT_TRUE(app.NoteWindows().empty());
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "共通");
     EXPECT_TRUE(app.Running());
+}
+
+TEST(StartUp, MissingBoardShowsTheCommonNotesBesideTheDefaultNote) {
+    Note common = NoteAt("共通", 300, 10);
+    common.common = 1;
+    Install inst = Install::Fresh().WithBoard("common.txt", {common});
+    Marnelo app(inst, "new.txt");
+    ASSERT_TRUE(app.WaitForNotes(2));
+    EXPECT_THAT(TextsOf(app.Notes()), ElementsAre("付箋です。", "共通"));
 }
 
 TEST(StartUp, UnreadableBoardOfEightBytesIsNoLoss) {

@@ -123,6 +123,19 @@ TEST(FormatNote, TabsInTextCommandAndMediaPathBecomeSpaces) {
     EXPECT_EQ(ParseNotes(FormatNote(n), kDefaults)[0].text, "a b ");
 }
 
+TEST(FormatNote, LineBreaksInOneLineFieldsCannotSplitTheRecord) {
+    Note n;
+    n.text = "上";
+    n.mediaPath = "C:\\a\r\nb.png";
+    n.fontFace = "face\r";
+    n.backBlue = 77;
+    std::vector<Note> read = ParseNotes(FormatNote(n) + FormatNote(n), kDefaults);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[1].mediaPath, "C:\\a  b.png");
+    EXPECT_EQ(read[1].fontFace, "face ");
+    EXPECT_EQ(read[1].backBlue, 77);
+}
+
 TEST(NoteFile, RoundTripKeepsEveryField) {
     Note n = UnusualNote();
     std::string line = FormatNote(n);

@@ -81,6 +81,10 @@ TEST(ReadSettings, TextValuesAreCutToTheirBuffers) {
     LauncherSettings s = ReadSettings(ini);
     EXPECT_EQ(s.extensions, std::string(127, 'e'));
     EXPECT_EQ(s.backup, "20240101");
+
+    // A double-byte character across the limit is left out whole, not split.
+    ini.values["img/kakucho2"] = std::string(126, 'e') + "表.x";
+    EXPECT_EQ(ReadSettings(ini).extensions, std::string(126, 'e'));
 }
 
 TEST(WriteSettings, EveryKeyInOrderThenTheDate) {
