@@ -34,6 +34,7 @@ TEST(Handoff, EndClosesTheRunningCopy) {
     ASSERT_TRUE(app.WaitForMainWindow());
     EXPECT_EQ(RunSecondCopy(inst, "end"), 0);
     EXPECT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 1u) << "ending leaves the board as it was";
 }
 
 TEST(Handoff, ClipbMakesAClipboardNoteFromTheClipboardText) {

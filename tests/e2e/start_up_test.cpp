@@ -176,6 +176,22 @@ TEST(StartUp, MissingBoardShowsTheCommonNotesBesideTheDefaultNote) {
     EXPECT_THAT(TextsOf(app.Notes()), ElementsAre("付箋です。", "共通"));
 }
 
+TEST(StartUp, HeldCommonFileIsLeftOutWithoutAQuestion) {
+    Note common = NoteAt("共通", 300, 10);
+    common.common = 1;
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("自分", 10, 10)})
+                       .WithBoard("common.txt", {common});
+    HeldFile held(inst.PathOf("fdir\\common.txt"));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "自分");
+    EXPECT_EQ(WaitForMessageBox(app.Id(), "メッセージ", 300), nullptr);
+    held.Release();
+    EXPECT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 1u);
+}
+
 TEST(StartUp, UnreadableBoardOfEightBytesIsNoLoss) {
     Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", "12345678");
     HeldFile held(inst.PathOf("fdir\\marnelo.txt"));

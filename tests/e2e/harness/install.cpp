@@ -73,6 +73,10 @@ std::string Install::Read(const std::string& relative) const {
     return ReadWholeFile(folder_ + relative).value_or("");
 }
 
+std::vector<Note> Install::Board(const std::string& relative) const {
+    return ParseNotes(Read(relative), {});
+}
+
 bool Install::Exists(const std::string& relative) const {
     return FileExists(folder_ + relative);
 }

@@ -18,6 +18,8 @@ class Install {
     const std::string& Folder() const { return folder_; }  // with a trailing backslash
     std::string PathOf(const std::string& relative) const { return folder_ + relative; }
     std::string Read(const std::string& relative) const;  // empty when missing
+    // The notes of a note file of the install folder, decoded as Marnelo reads them.
+    std::vector<Note> Board(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
     bool FolderExists(const std::string& relative) const;
 

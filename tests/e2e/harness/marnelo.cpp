@@ -237,6 +237,12 @@ bool Marnelo::WaitForMainWindow(int timeoutMs) const {
     return WaitFor([&] { return MainWindow() != nullptr; }, timeoutMs);
 }
 
+int Marnelo::End(int timeoutMs) {
+    if (!WaitForMainWindow(timeoutMs)) return -12345;
+    RunSecondCopy(install_, "end", timeoutMs);
+    return WaitForExit(timeoutMs);
+}
+
 int RunSecondCopy(const Install& install, const std::string& argument, int timeoutMs) {
     Process second(install, "marnelo.exe", argument);
     return second.WaitForExit(timeoutMs);

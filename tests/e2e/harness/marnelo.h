@@ -55,13 +55,20 @@ class Marnelo : public Process {
   public:
     explicit Marnelo(const Install& install, const std::string& argument = "",
                      int showState = SW_SHOWNORMAL)
-        : Process(install, "marnelo.exe", argument, showState) {}
+        : Process(install, "marnelo.exe", argument, showState), install_(install) {}
 
     std::vector<HWND> NoteWindows() const;  // class "marn", empty title, in z order
     std::vector<NoteView> Notes() const;    // sorted by position: left to right, top to bottom
     HWND MainWindow() const;
     bool WaitForNotes(std::size_t count, int timeoutMs = 10000) const;
+
+  private:
+    Install install_;
+
+  public:
     bool WaitForMainWindow(int timeoutMs = 10000) const;
+    // Ends the copy as a user would, through a second start with "end"; its exit code.
+    int End(int timeoutMs = 10000);
 };
 
 // Starts a second copy with `argument` in the same folder and returns its exit code.
