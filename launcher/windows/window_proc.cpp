@@ -1,5 +1,6 @@
 #include "launcher/windows/window_proc.h"
 
+#include <algorithm>
 #include <string>
 
 #include "launcher/frame/app_state.h"
@@ -13,8 +14,11 @@ namespace {
 // A second start writes the board it wants into the title of one note window.
 std::string TakeHandedOverPath() {
     for (const NoteSlot& slot : notes.slots) {
-        char title[512] = {};
-        if (GetWindowTextA(slot.window, title, sizeof title) <= 0) continue;
+        int length = GetWindowTextLengthA(slot.window);
+        if (length <= 0) continue;
+        std::string title(static_cast<std::size_t>(length) + 1, '\0');
+        title.resize(std::max(0, GetWindowTextA(slot.window, title.data(), length + 1)));
+        if (title.empty()) continue;
         SetWindowTextA(slot.window, "");
         return title;
     }
