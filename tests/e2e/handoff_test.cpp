@@ -103,13 +103,12 @@ TEST(Handoff, StartWithoutArgumentRaisesTheNotesAndLoadsNothing) {
 TEST(Handoff, SecondStartWithoutRunningNotesIsDropped) {
     // The running copy shows no note (its board was declined), so the hand-off finds no window.
     Install inst = Install::Fresh().WithBoard("marnelo.txt", {Note{}});
-    HANDLE held = CreateFileA(inst.PathOf("fdir\\marnelo.txt").c_str(), GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HeldFile held(inst.PathOf("fdir\\marnelo.txt"));
     Marnelo app(inst);
     HWND box = WaitForMessageBox(app.Id(), "メッセージ");
     ASSERT_NE(box, nullptr);
     PressButton(box, IDNO);
-    CloseHandle(held);
+    held.Release();
     ASSERT_TRUE(app.WaitForMainWindow());
     EXPECT_EQ(RunSecondCopy(inst, "end"), 0);
     Settle();

@@ -119,22 +119,6 @@ TEST(StartUp, SettingsGiveTheDefaultNoteItsOpacity) {
     EXPECT_EQ(app.Notes()[0].alpha, 153);
 }
 
-// A board held open by another program for longer than the retries.
-class HeldFile {
-  public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { Release(); }
-    void Release() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE handle_;
-};
-
 TEST(StartUp, UnreadableBoardAsksAndReadsAgainOnYes) {
     Install inst = Install::Fresh().WithBoard(
         "marnelo.txt", {NoteAt("一", 10, 10), NoteAt("二", 120, 10), NoteAt("三", 230, 10)});

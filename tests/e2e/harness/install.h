@@ -1,6 +1,8 @@
 // install.h — a fresh install folder per test: the program files copied in, the note, list
 // and settings files written as the test wants them, and files read back afterwards.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -25,6 +27,23 @@ class Install {
 
   private:
     std::string folder_;
+};
+
+// A file held open without sharing, as another program may hold it for longer than the
+// programs' retries.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { Release(); }
+    void Release() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE handle_;
 };
 
 // The folder of the test program, where the built executables lie.

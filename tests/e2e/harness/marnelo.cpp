@@ -75,7 +75,6 @@ NoteView InspectNote(HWND window) {
         // the font in its first extra bytes, which any process may read.
         if (!font) font = reinterpret_cast<HFONT>(GetWindowLongPtrA(text, 0));
         view.hasFont = font != nullptr;
-        view.fontReadable = font && GetObjectA(font, sizeof view.font, &view.font) > 0;
     }
     BYTE alpha = 0;
     DWORD flags = 0;

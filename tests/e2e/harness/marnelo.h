@@ -20,8 +20,6 @@ struct NoteView {
     bool rounded = false;  // a region of the window's size with cut corners
     DWORD textStyle = 0;   // style of the text control (alignment)
     bool hasFont = false;  // the text control was given a font
-    LOGFONTA font{};       // that font, where the system lets another process read it
-    bool fontReadable = false;
     int width() const { return rect.right - rect.left; }
     int height() const { return rect.bottom - rect.top; }
 };
@@ -61,14 +59,12 @@ class Marnelo : public Process {
     std::vector<NoteView> Notes() const;    // sorted by position: left to right, top to bottom
     HWND MainWindow() const;
     bool WaitForNotes(std::size_t count, int timeoutMs = 10000) const;
-
-  private:
-    Install install_;
-
-  public:
     bool WaitForMainWindow(int timeoutMs = 10000) const;
     // Ends the copy as a user would, through a second start with "end"; its exit code.
     int End(int timeoutMs = 10000);
+
+  private:
+    Install install_;
 };
 
 // Starts a second copy with `argument` in the same folder and returns its exit code.
