@@ -66,9 +66,10 @@ void MakePaletteBrushes() {
 }
 
 // A file whose attributes cannot be read counts as one with content: asking again is safer
-// than letting a default note stand in for a board that may hold notes.
+// than letting a default note stand in for a board that may hold notes. A folder holds none.
 bool HoldsContent(const std::string& path) {
-    return FileSize(path) > kNearlyEmpty || (MayExist(path) && !FileExists(path));
+    if (FileSize(path) > kNearlyEmpty) return true;
+    return MayExist(path) && !FileExists(path) && !FolderExists(path);
 }
 
 // True when the list file holds content but could not be read.

@@ -4,6 +4,7 @@
 
 #include "harness/install.h"
 #include "harness/marnelo.h"
+#include "harness/ui.h"
 #include "harness/wait.h"
 
 TEST(DamagedInput, ExtremeNumbersInABoardDoNotStopTheStart) {
@@ -41,6 +42,14 @@ TEST(DamagedInput, OverLongBoardPathStartsWithTheDefaultNote) {
     Marnelo app(inst, "\"" + path + "\"");
     ASSERT_TRUE(app.WaitForNotes(1));
     EXPECT_EQ(app.Notes()[0].text, "付箋です。");
+}
+
+TEST(DamagedInput, BoardNamingAFolderStartsWithTheDefaultNoteUnasked) {
+    Install inst = Install::Fresh().WithFile("fdir\\old\\marnelo.txt", "");
+    Marnelo app(inst, "old");
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "付箋です。");
+    EXPECT_EQ(WaitForMessageBox(app.Id(), "メッセージ", 300), nullptr);
 }
 
 TEST(DamagedInput, MissingDataFolderWithANamedBoard) {
