@@ -26,3 +26,28 @@ void ReadOutsideList(std::vector<std::string>& outsideBoards, std::string_view t
     for (const std::string& line : SplitLines(text))
         AddOutsideBoard(outsideBoards, line, dataFolder);
 }
+
+std::optional<std::string> KnownBoardsText(std::vector<std::string>& outsideBoards,
+                                           const std::function<bool(const std::string&)>& isFile) {
+    if (outsideBoards.empty()) return std::nullopt;
+    std::string text;
+    for (std::string& entry : outsideBoards) {
+        if (entry.empty() || !isFile(entry)) {
+            entry.clear();
+            continue;
+        }
+        text += entry;
+        text += '\n';
+    }
+    return text;
+}
+
+SwitchedBoard PlanBoardSwitch(std::string_view path, const std::string& currentName,
+                              std::string_view dataFolder, std::string_view deletedFolder) {
+    SwitchedBoard to;
+    std::size_t slash = FindLastChar(path, '\\');
+    to.name = slash == std::string_view::npos ? currentName : std::string(path.substr(slash + 1));
+    to.deletedNotesPath = std::string(deletedFolder) + "\\";
+    to.deletedNotesPath += LiesInDataFolder(path, dataFolder) ? to.name : "outside.txt";
+    return to;
+}

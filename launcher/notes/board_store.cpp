@@ -1,9 +1,132 @@
 #include "launcher/notes/board_store.h"
 
+#include <vector>
+
+#include "common/date_stamp.h"
 #include "common/file_io.h"
+#include "common/sjis.h"
 #include "launcher/frame/app_state.h"
+#include "launcher/frame/settings_ini.h"
+#include "launcher/notes/board_edits.h"
+#include "launcher/notes/board_list.h"
+#include "launcher/notes/board_save.h"
+#include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
+#include "launcher/windows/note_window.h"
+
+namespace {
+
+bool IsBoardFileTheCommonFile() {
+    return EqualsIgnoringCase(board.currentBoardPath, app.paths.commonFile);
+}
+
+// On the common file opened as a board every note belongs to that one file, whatever its flag.
+std::vector<SaveRecord> RecordsOnScreen() {
+    bool oneFile = IsBoardFileTheCommonFile();
+    std::vector<SaveRecord> records;
+    for (int i = 0; i < notes.Count(); ++i)
+        records.push_back({oneFile ? 0 : notes.slots[i].note.common, SerializeNote(i)});
+    return records;
+}
+
+// A file this run could not read may hold notes nobody has seen: it is never replaced.
+void RemoveUnlessUnreadable(const std::string& path, bool unreadable) {
+    if (!unreadable) DeleteFileAt(path);
+}
+
+// Text of a board that is not on screen: empty when it does not exist, nothing when it exists
+// but cannot be read.
+std::optional<std::string> ReadOtherBoard(const std::string& path) {
+    if (std::optional<std::string> text = ReadWholeFile(path)) return text;
+    if (MayExist(path) && !FolderExists(path)) return std::nullopt;
+    return std::string();
+}
+
+}  // namespace
 
 void ScanFolderBoards() {
     board.folderBoards = ListFileNames(app.paths.dataFolder);
+}
+
+void SaveNoteFile(int flag) {
+    const std::string& path = flag == 0 ? board.currentBoardPath : app.paths.commonFile;
+    bool unreadable = flag == 0 ? board.boardUnreadable : board.commonUnreadable;
+    FileSavePlan plan = PlanFileSave(RecordsOnScreen(), flag);
+    switch (plan.change) {
+        case FileChange::RemoveBoth:
+            RemoveUnlessUnreadable(board.currentBoardPath, board.boardUnreadable);
+            RemoveUnlessUnreadable(app.paths.commonFile, board.commonUnreadable);
+            return;
+        case FileChange::Remove:
+            RemoveUnlessUnreadable(path, unreadable);
+            return;
+        case FileChange::Replace:
+            break;
+    }
+    if (unreadable) return;
+    CreateFolder(app.paths.dataFolder);
+    if (!ReplaceWholeFile(path, plan.text)) return;
+    if (flag == 0) SaveLauncherSettings();
+}
+
+void SaveOnce() {
+    if (board.savedOnce) return;
+    SaveNoteFile(0);
+    // The common file opened as a board was written whole by the board save.
+    if (!IsBoardFileTheCommonFile()) SaveNoteFile(1);
+    board.savedOnce = true;
+}
+
+void DeleteNote(int index) {
+    if (index < 0 || index >= notes.Count()) return;
+    std::string record = SerializeNote(index);
+    CreateFolder(app.paths.dataFolder);
+    CreateFolder(app.paths.deletedFolder);
+    AppendToFile(board.deletedNotesPath, DeletedNoteHeader(LocalNow()) + record);
+
+    RemoveNoteWindow(index);
+    notes.expandedNote = IndexAfterRemoval(notes.expandedNote, index);
+    notes.editedNote = IndexAfterRemoval(notes.editedNote, index);
+}
+
+bool MoveNoteToBoard(const std::string& target) {
+    int index = notes.editedNote;
+    if (index < 0 || index >= notes.Count() || target.empty()) return false;
+    std::string path = MoveTargetPath(target, app.paths.dataFolder);
+    // Moving onto the board on screen would be undone by its next save.
+    if (EqualsIgnoringCase(path, board.currentBoardPath)) return false;
+    std::optional<std::string> present = ReadOtherBoard(path);
+    if (!present) return false;
+    if (!ContainsChar(target, '\\')) CreateFolder(app.paths.dataFolder);
+    if (!ReplaceWholeFile(path, SerializeNote(index) + *present)) return false;
+    ScanFolderBoards();
+    DeleteNote(index);
+    notes.editedNote = -1;
+    return true;
+}
+
+void SwitchBoard(const std::string& path) {
+    SaveOnce();
+    board.savedOnce = false;
+    board.currentBoardPath = path;
+    std::optional<std::string> text = ReadWholeFile(path);
+    AddOutsideBoard(board.outsideBoards, path, app.paths.dataFolder);
+    SwitchedBoard to = PlanBoardSwitch(path, board.currentBoardName, app.paths.dataFolder,
+                                       app.paths.deletedFolder);
+    board.currentBoardName = to.name;
+    board.deletedNotesPath = to.deletedNotesPath;
+    board.boardUnreadable = !text && MayExist(path) && !FolderExists(path);
+    if (text && !text->empty()) {
+        LoadNotes(*text, path);
+        return;
+    }
+    LoadNotes("", "");
+    CreateDefaultNote();
+}
+
+void WriteKnownBoards() {
+    if (board.outsideListUnreadable) return;
+    std::optional<std::string> text =
+        KnownBoardsText(board.outsideBoards, [](const std::string& path) { return FileExists(path); });
+    if (text) ReplaceWholeFile(app.paths.outsideListFile, *text);
 }

@@ -1,5 +1,27 @@
-// board_store.h — where the boards lie: the data folder's board files.
+// board_store.h — where the boards lie and how they reach the disk: saving the board and the
+// common notes, deleting and moving notes, switching boards and the outside board list.
 #pragma once
+#include <string>
 
 // Fills folderBoards anew with the names of the data folder's files.
 void ScanFolderBoards();
+
+// Writes the notes of `flag` (0 the board's own, 1 the common notes) to their file; the board
+// save also writes the settings. A file that could not be read in this run is left alone.
+void SaveNoteFile(int flag);
+
+// The board and then the common file, unless this was done already since the last switch.
+void SaveOnce();
+
+// Appends the note's record to the deleted-notes file and removes it; later notes move down.
+void DeleteNote(int index);
+
+// Puts `editedNote` first on the board `target` (a name or a path) and deletes it here.
+// False when the target could not be read or written: the note then stays where it is.
+bool MoveNoteToBoard(const std::string& target);
+
+// Saves the current board, then shows the board at `path`.
+void SwitchBoard(const std::string& path);
+
+// Rewrites "filelist.txt" from outsideBoards, leaving out boards whose file is gone.
+void WriteKnownBoards();

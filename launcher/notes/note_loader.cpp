@@ -37,12 +37,12 @@ int LoadNotes(const std::string& text, const std::string& boardPath) {
     if (boardPath != app.paths.commonFile) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
-        if (std::optional<std::string> common = ReadWholeFile(app.paths.commonFile)) {
+        std::optional<std::string> common = ReadWholeFile(app.paths.commonFile);
+        if (common) {
             std::vector<Note> commonNotes = ParseNotes(*common, defaults);
             loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
-        } else if (MayExist(app.paths.commonFile)) {
-            board.commonUnreadable = true;
         }
+        board.commonUnreadable = !common && MayExist(app.paths.commonFile);
     }
     DestroyAllNoteWindows();
     for (const Note& note : loaded) CreateNoteWindow(note);

@@ -133,6 +133,15 @@ int FindNoteOfWindow(HWND window) {
     return -1;
 }
 
+void RemoveNoteWindow(int index) {
+    // Out of the table before the window goes, so messages sent during destruction find no note.
+    NoteSlot slot = std::move(notes.slots[index]);
+    notes.slots.erase(notes.slots.begin() + index);
+    if (app.clockLabel == slot.textControl) app.clockLabel = nullptr;
+    DestroyWindow(slot.window);
+    ReleaseSlotObjects(slot);
+}
+
 void DestroyAllNoteWindows() {
     // Emptied before the windows go, so messages sent during destruction find no note.
     std::vector<NoteSlot> old = std::move(notes.slots);

@@ -24,6 +24,10 @@ HBRUSH TextControlColours(HDC dc, HWND control);
 // The slot of a note window, or -1.
 int FindNoteOfWindow(HWND window);
 
+// Destroys the windows of note `index` and releases what its slot owns; later notes move
+// down a slot with everything they own.
+void RemoveNoteWindow(int index);
+
 // Destroys every note window and releases what the slots own; the table is then empty.
 void DestroyAllNoteWindows();
 

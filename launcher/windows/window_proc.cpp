@@ -4,9 +4,13 @@
 #include <string>
 
 #include "launcher/frame/app_state.h"
+#include "launcher/frame/main_menu.h"
 #include "launcher/frame/messages.h"
+#include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
+#include "launcher/windows/note_menu.h"
+#include "launcher/windows/note_mouse.h"
 #include "launcher/windows/note_window.h"
 
 namespace {
@@ -35,7 +39,16 @@ void BringAllNotesToFront() {
 
 void OnActivate() {
     std::string path = TakeHandedOverPath();
-    if (path.empty()) BringAllNotesToFront();
+    if (path.empty())
+        BringAllNotesToFront();
+    else
+        SwitchBoard(path);
+}
+
+// The board, the common notes and the settings, once; then the outside board list.
+void SaveAtClose() {
+    SaveOnce();
+    WriteKnownBoards();
 }
 
 // Any close request closes the program: a note window closed alone would leave its note in
@@ -45,8 +58,15 @@ LRESULT OnClose(HWND window) {
         SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
         return 0;
     }
+    SaveAtClose();
     DestroyWindow(window);
     return 0;
+}
+
+void OnTray(WPARAM wParam, LPARAM lParam, HWND window) {
+    if (wParam != TRAY_ICON_ID) return;
+    if (lParam == WM_RBUTTONUP) OpenMainMenu(window);
+    if (lParam == WM_LBUTTONDOWN) SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
 }
 
 }  // namespace
@@ -71,9 +91,28 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         }
         case WM_CLOSE:
             return OnClose(window);
+        case WM_QUERYENDSESSION:
+        case WM_ENDSESSION:
+            SaveAtClose();
+            break;
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
                 TextControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_MOUSEMOVE:
+            OnNoteHover(window);
+            break;
+        case WM_LBUTTONDOWN:
+            if (FindNoteOfWindow(window) >= 0) OnNotePress(window, wParam, lParam);
+            break;
+        case WM_LBUTTONUP:
+            if (OnNoteRelease(window)) return 0;
+            break;
+        case WM_RBUTTONUP:
+            if (FindNoteOfWindow(window) >= 0) ShowNoteMenu(window);
+            break;
+        case WM_DROPFILES:
+            OnFilesDropped(window, reinterpret_cast<HDROP>(wParam));
+            break;
         case MSG_END:
             SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
             break;
@@ -85,6 +124,9 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             break;
         case MSG_ACTIVATE:
             OnActivate();
+            break;
+        case MSG_TRAY:
+            OnTray(wParam, lParam, window);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

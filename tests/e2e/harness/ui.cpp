@@ -105,8 +105,18 @@ void PressLeftButton() {
 void ReleaseLeftButton() {
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
+void PressRightButton() {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+}
+void ReleaseRightButton() {
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+}
 void PressKey(WORD virtualKey) {
     SendKey(virtualKey, 0);
+}
+void TypeKey(WORD virtualKey) {
+    PressKey(virtualKey);
+    ReleaseKey(virtualKey);
 }
 void ReleaseKey(WORD virtualKey) {
     SendKey(virtualKey, KEYEVENTF_KEYUP);

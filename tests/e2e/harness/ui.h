@@ -18,5 +18,8 @@ std::string ClipboardText();
 void MovePointerTo(int x, int y);
 void PressLeftButton();
 void ReleaseLeftButton();
+void PressRightButton();
+void ReleaseRightButton();
 void PressKey(WORD virtualKey);
 void ReleaseKey(WORD virtualKey);
+void TypeKey(WORD virtualKey);  // down and up

@@ -1,0 +1,26 @@
+// board_save.h — what a save does to a note file: the board file holds the notes whose common
+// flag is 0, the common file those whose flag is 1, and a file left without notes goes away.
+#pragma once
+#include <string>
+#include <vector>
+
+// One note of the table as a save sees it: its common flag and its record line.
+struct SaveRecord {
+    int common = 0;
+    std::string line;
+};
+
+enum class FileChange {
+    RemoveBoth,  // the table is empty: the board file and the common file go
+    Remove,      // no note has the flag: this file goes
+    Replace,     // the file is replaced by `text`
+};
+
+struct FileSavePlan {
+    FileChange change = FileChange::Replace;
+    std::string text;
+};
+
+// The change for the file of `flag` (0 the board, 1 the common file). A note whose flag is
+// neither 0 nor 1 belongs to neither file.
+FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag);

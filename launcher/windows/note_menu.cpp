@@ -1,0 +1,102 @@
+#include "launcher/windows/note_menu.h"
+
+#include <string>
+
+#include "launcher/actions/run_note.h"
+#include "launcher/editor/edit_dialog.h"
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/messages.h"
+#include "launcher/notes/board_store.h"
+#include "launcher/notes/note_loader.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/clipboard.h"
+#include "launcher/windows/gestures.h"
+#include "launcher/windows/note_window.h"
+
+namespace {
+
+void InsertAtTop(HMENU menu, const MenuEntry& entry, HMENU submenu = nullptr) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE | MIIM_ID | (submenu ? MIIM_SUBMENU : 0);
+    item.fType = MFT_STRING;
+    item.wID = entry.command;
+    item.hSubMenu = submenu;
+    std::string text = entry.text;
+    item.dwTypeData = text.data();
+    InsertMenuItemA(menu, 0, TRUE, &item);
+}
+
+HMENU BuildNoteMenu() {
+    HMENU menu = CreatePopupMenu();
+    HMENU boards = CreateMenu();
+    for (const MenuEntry& entry :
+         MoveMenuEntries(board.folderBoards, board.outsideBoards, board.currentBoardName))
+        InsertAtTop(boards, entry);
+    for (const MenuEntry& entry : NoteMenuItems())
+        InsertAtTop(menu, entry, entry.command == 0 ? boards : nullptr);
+    return menu;
+}
+
+std::string TextOfNoteWindow(HWND window) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return {};
+    HWND control = notes.slots[index].textControl;
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    text.resize(length > 0 ? length : 0);
+    return text;
+}
+
+void MoveToChosenBoard(HWND window, unsigned command) {
+    std::optional<std::string> target =
+        MoveTargetOf(command, board.folderBoards, board.outsideBoards);
+    int index = FindNoteOfWindow(window);
+    if (!target || index < 0) return;
+    notes.editedNote = index;
+    if (!MoveNoteToBoard(*target)) notes.editedNote = -1;
+    if (notes.Count() == 0) SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+}
+
+void CarryOut(HWND window, unsigned command) {
+    switch (command) {
+        case 0:
+            return;
+        case kMenuNewNote:
+            CreateDefaultNote();
+            return;
+        case kMenuEdit:
+            OpenEditDialog(window);
+            return;
+        case kMenuDelete:
+            DeleteNote(FindNoteOfWindow(window));
+            return;
+        case kMenuRun:
+            RunCommandFor(window, TextOfNoteWindow(window));
+            return;
+        case kMenuCopy:
+            PutTextOnClipboard(TextOfNoteWindow(window));
+            return;
+    }
+    MoveToChosenBoard(window, command);
+}
+
+}  // namespace
+
+void ShowNoteMenu(HWND noteWindow) {
+    if (app.miniToolDialog) {
+        SendMessageA(app.miniToolDialog, WM_CLOSE, 0, 0);
+        app.miniToolDialog = nullptr;
+    }
+    HMENU menu = BuildNoteMenu();
+    SetForegroundWindow(noteWindow);
+    SetFocus(noteWindow);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    auto command = static_cast<unsigned>(
+        TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, pointer.x,
+                       pointer.y, 0, noteWindow, nullptr));
+    CarryOut(noteWindow, command);
+    DestroyMenu(menu);  // with its submenu
+    SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+}

@@ -1,0 +1,127 @@
+// The mouse on notes: a quick click runs the note, a long press takes the edit path, a drag
+// moves the note, and pointing at a mini note shows it at full size.
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+namespace {
+
+Note NoteAt(const std::string& text, int x, int y, int width = 120, int height = 60) {
+    Note note;
+    note.text = text;
+    note.x = x;
+    note.y = y;
+    note.width = width;
+    note.height = height;
+    return note;
+}
+
+Note MiniNoteAt(const std::string& text, int x, int y) {
+    Note note = NoteAt(text, x, y, 200, 100);
+    note.mini = 1;
+    note.miniWidth = 40;
+    note.miniHeight = 20;
+    return note;
+}
+
+RECT RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool HasSize(HWND window, int width, int height) {
+    RECT r = RectOf(window);
+    return r.right - r.left == width && r.bottom - r.top == height;
+}
+
+// Presses the left button at (x, y), holds it `holdMs`, moving the pointer by `dx` on the way.
+void PressAndRelease(int x, int y, int holdMs, int dx = 0) {
+    MovePointerTo(x, y);
+    Settle(100);
+    PressLeftButton();
+    const int steps = dx ? 4 : 1;
+    for (int i = 1; i <= steps; ++i) {
+        Sleep(holdMs / (steps + 1));
+        if (dx) MovePointerTo(x + dx * i / steps, y);
+    }
+    Sleep(holdMs / (steps + 1));
+    ReleaseLeftButton();
+}
+
+}  // namespace
+
+TEST(NoteMouse, DragMovesTheNoteByThePointersWayAndTheSaveKeepsIt) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("動かす", 200, 200)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+    PressAndRelease(250, 230, 400, 40);
+    EXPECT_TRUE(WaitFor([&] { return RectOf(note).left == 240; }, 3000))
+        << "left edge at " << RectOf(note).left;
+    EXPECT_EQ(RectOf(note).top, 200);
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].x, 240);
+    EXPECT_EQ(saved[0].y, 200);
+    EXPECT_EQ(saved[0].width, 120);
+}
+
+// A note whose click puts its command on the clipboard shows which path a press took.
+TEST(NoteMouse, QuickClickRunsTheNoteAndALongPressDoesNot) {
+    Note copying = NoteAt("写す", 300, 300);
+    copying.command = "クリックで写る文字";
+    copying.runType = 1;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {copying});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+
+    SetClipboardText("前から");
+    PressAndRelease(340, 320, 300);
+    Settle();
+    EXPECT_EQ(ClipboardText(), "前から") << "a press held 300 ms is a long press";
+
+    PressAndRelease(340, 320, 50);
+    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "クリックで写る文字"; }, 3000));
+    EXPECT_EQ(RectOf(note).left, 300) << "a click moves nothing";
+    EXPECT_EQ(RectOf(note).top, 300);
+}
+
+TEST(NoteMouse, HoverExpandsAMiniNoteAndTheNextNoteCollapsesItKeepingANewSize) {
+    Install inst = Install::Fresh().WithBoard(
+        "marnelo.txt", {MiniNoteAt("小さい", 100, 100), NoteAt("隣", 500, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    std::vector<NoteView> views = app.Notes();
+    HWND mini = views[0].window;
+    ASSERT_TRUE(HasSize(mini, 40, 20));
+
+    MovePointerTo(110, 105);
+    ASSERT_TRUE(WaitFor([&] { return HasSize(mini, 200, 100); }, 3000)) << "expanded";
+    // A resize while expanded, as dragging the frame would make it.
+    SetWindowPos(mini, nullptr, 0, 0, 260, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MovePointerTo(520, 120);
+    ASSERT_TRUE(WaitFor([&] { return HasSize(mini, 40, 20); }, 3000)) << "collapsed";
+    EXPECT_EQ(RectOf(mini).left, 100);
+
+    MovePointerTo(110, 105);
+    ASSERT_TRUE(WaitFor([&] { return HasSize(mini, 260, 120); }, 3000)) << "the new full size";
+    PressKey(VK_CONTROL);
+    MovePointerTo(115, 108);
+    bool collapsed = WaitFor([&] { return HasSize(mini, 40, 20); }, 3000);
+    ReleaseKey(VK_CONTROL);
+    EXPECT_TRUE(collapsed) << "holding Ctrl collapses the note under the pointer";
+
+    MovePointerTo(800, 600);
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].mini, 1);
+    EXPECT_EQ(saved[0].width, 260);
+    EXPECT_EQ(saved[0].height, 120);
+}
