@@ -1,0 +1,29 @@
+// menus.h — reading the popup menu a program under test shows, and choosing from it with the
+// keyboard as a user would.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ShownMenuItem {
+    int depth = 0;  // 0 the menu itself, 1 a submenu of it
+    unsigned command = 0;
+    std::string text;
+};
+
+// Waits until process `processId` shows a popup menu.
+bool WaitForShownMenu(DWORD processId, int timeoutMs = 5000);
+
+// The items of the menu process `processId` shows, read from inside that process; empty when
+// it shows none.
+std::vector<ShownMenuItem> ShownMenu(DWORD processId);
+
+// Texts of the items at `depth` under the item `parent` (empty: the menu itself), top down.
+std::vector<std::string> MenuTexts(const std::vector<ShownMenuItem>& items,
+                                   const std::string& parent = "");
+
+// Down arrows to item `position` (0 the top one) of the open menu, then Enter.
+void ChooseMenuPosition(int position);
+// The same in the submenu of item `parent`, opened with the right arrow.
+void ChooseSubmenuPosition(int parent, int position);

@@ -1,0 +1,149 @@
+// The note menu of a right click: its items, copying, new notes, deleting a note into the
+// deleted-notes file and moving a note to another board.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/menus.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+namespace {
+
+constexpr int kCopy = 0, kNewNote = 3, kDelete = 2, kMoveTo = 5;
+
+Note NoteAt(const std::string& text, int x, int y) {
+    Note note;
+    note.text = text;
+    note.x = x;
+    note.y = y;
+    note.width = 120;
+    note.height = 60;
+    return note;
+}
+
+// Opens the menu of the note `view` with a real right click; false when none appeared.
+bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
+    MovePointerTo(view.rect.left + 30, view.rect.top + 20);
+    Settle(100);
+    PressRightButton();
+    ReleaseRightButton();
+    return WaitForShownMenu(app.Id());
+}
+
+std::vector<std::string> TextsOf(const std::vector<Note>& board) {
+    std::vector<std::string> texts;
+    for (const Note& n : board) texts.push_back(n.text);
+    return texts;
+}
+
+}  // namespace
+
+TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("メモ", 100, 100)})
+                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)})
+                       .WithBoard("zeta.txt", {NoteAt("Z", 10, 10)});
+    std::string outside = inst.PathOf("outside\\memo.txt");
+    inst.WithFile("outside\\memo.txt", RecordOf(NoteAt("外", 10, 10)))
+        .WithFile("filelist.txt", outside + "\n");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[0]));
+    std::vector<ShownMenuItem> items = ShownMenu(app.Id());
+    TypeKey(VK_ESCAPE);
+
+    EXPECT_THAT(MenuTexts(items), ElementsAre("C.クリップボードにコピー", "E.実行", "D.付箋を削除",
+                                              "N.新しい付箋", "T.編集", "移動"));
+    std::vector<std::pair<unsigned, std::string>> boards;
+    for (const ShownMenuItem& item : items)
+        if (item.depth == 1) boards.emplace_back(item.command, item.text);
+    // Inserted at the top one after the other: the outside board, numbered last, comes first.
+    ASSERT_EQ(boards.size(), 3u);
+    EXPECT_EQ(boards[0].second, outside);
+    EXPECT_EQ(boards[0].first, 13u) << "the current board uses up a number of its own";
+    std::vector<std::string> names = {boards[1].second, boards[2].second};
+    EXPECT_THAT(names, testing::UnorderedElementsAre("work.txt", "zeta.txt"));
+    EXPECT_GT(boards[1].first, boards[2].first);
+    EXPECT_GE(boards[2].first, 10u);
+}
+
+TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteAddsOne) {
+    std::string longText(600, 'x');
+    longText += "終わり";
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt(longText, 100, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SetClipboardText("前");
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[0]));
+    ChooseMenuPosition(kCopy);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == longText; }, 3000));
+
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[0]));
+    ChooseMenuPosition(kNewNote);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_THAT(TextsOf(inst.Board("fdir\\marnelo.txt")), ElementsAre(longText, "付箋です。"));
+}
+
+TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
+    Note first = NoteAt("一番目", 100, 100), second = NoteAt("二番目", 300, 100),
+         third = NoteAt("三番目", 500, 100);
+    third.backColor = 3;
+    third.textRed = 10, third.textGreen = 20, third.textBlue = 30;
+    third.width = 150;
+    third.height = 80;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {first, second, third});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(3));
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[1]));
+    ChooseMenuPosition(kDelete);
+    ASSERT_TRUE(WaitFor([&] { return app.NoteWindows().size() == 2; }, 3000));
+
+    std::string old = inst.Read("fdir\\old\\marnelo.txt");
+    EXPECT_THAT(old, StartsWith("--- "));
+    EXPECT_THAT(old, HasSubstr(" ---\r\n" + RecordOf(second)));
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 3u) << "the board waits for the next save";
+
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(RecordOf(saved[0]), RecordOf(first));
+    EXPECT_EQ(RecordOf(saved[1]), RecordOf(third));
+}
+
+TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("残る", 100, 100), NoteAt("移る", 300, 100)})
+                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[1]));
+    ChooseSubmenuPosition(kMoveTo, 0);  // the only other board
+    ASSERT_TRUE(WaitFor([&] { return app.NoteWindows().size() == 1; }, 3000));
+    EXPECT_THAT(TextsOf(inst.Board("fdir\\work.txt")), ElementsAre("移る", "仕事"));
+    EXPECT_THAT(inst.Read("fdir\\old\\marnelo.txt"), HasSubstr("移る"));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_THAT(TextsOf(inst.Board("fdir\\marnelo.txt")), ElementsAre("残る"));
+}
+
+TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("最後", 100, 100)});
+    std::string fresh = inst.PathOf("elsewhere\\new.txt");
+    inst.WithFile("elsewhere\\keep.txt", "").WithFile("filelist.txt", fresh + "\r\n");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[0]));
+    ChooseSubmenuPosition(kMoveTo, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    std::vector<Note> moved = inst.Board("elsewhere\\new.txt");
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(RecordOf(moved[0]), RecordOf(NoteAt("最後", 100, 100)));
+    EXPECT_FALSE(inst.Exists("fdir\\marnelo.txt")) << "a board without notes has no file";
+    EXPECT_EQ(inst.Read("filelist.txt"), fresh + "\n");
+}
