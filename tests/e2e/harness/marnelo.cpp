@@ -242,6 +242,12 @@ int Marnelo::End(int timeoutMs) {
     return WaitForExit(timeoutMs);
 }
 
+int Marnelo::Close(int timeoutMs) {
+    if (!WaitForMainWindow(timeoutMs)) return -12345;
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    return WaitForExit(timeoutMs);
+}
+
 int RunSecondCopy(const Install& install, const std::string& argument, int timeoutMs) {
     Process second(install, "marnelo.exe", argument);
     return second.WaitForExit(timeoutMs);

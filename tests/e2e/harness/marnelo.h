@@ -62,6 +62,9 @@ class Marnelo : public Process {
     bool WaitForMainWindow(int timeoutMs = 10000) const;
     // Ends the copy as a user would, through a second start with "end"; its exit code.
     int End(int timeoutMs = 10000);
+    // Ends the copy through a close request to its main window, as its menus do; also works
+    // when no note is left for a second start to find. Its exit code.
+    int Close(int timeoutMs = 10000);
 
   private:
     Install install_;

@@ -1,0 +1,110 @@
+// A second start with a board: the running copy saves its board and shows the other one, and
+// remembers boards outside the data folder in "filelist.txt".
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+Note NoteAt(const std::string& text, int x, int y) {
+    Note note;
+    note.text = text;
+    note.x = x;
+    note.y = y;
+    note.width = 120;
+    note.height = 60;
+    return note;
+}
+
+std::vector<std::string> TextsOf(const std::vector<NoteView>& views) {
+    std::vector<std::string> texts;
+    for (const NoteView& v : views) texts.push_back(v.text);
+    return texts;
+}
+
+bool Shows(const Marnelo& app, const std::vector<std::string>& texts) {
+    return WaitFor([&] { return TextsOf(app.Notes()) == texts; }, 5000);
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+}  // namespace
+
+TEST(BoardSwitch, SecondStartSavesTheBoardAndShowsTheOther) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+                       .WithBoard("work.txt", {NoteAt("仕事一", 100, 100), NoteAt("仕事二", 300, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND first = app.NoteWindows()[0];
+    SetWindowPos(first, nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_EQ(RunSecondCopy(inst, "work.txt"), 0);
+    ASSERT_TRUE(Shows(app, {"仕事一", "仕事二"}));
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].x, 150) << "the board was saved before the switch";
+    EXPECT_EQ(saved[0].y, 120);
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_FALSE(inst.Exists("filelist.txt")) << "a board of the data folder is no outside board";
+}
+
+TEST(BoardSwitch, DataFolderPathInOtherLetterCaseIsNoOutsideBoard) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+                       .WithBoard("work.txt", {NoteAt("仕事", 100, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    std::string path = inst.PathOf("FDIR\\work.txt");
+    CharLowerBuffA(path.data(), 3);  // the drive letter too
+    ASSERT_EQ(RunSecondCopy(inst, Quoted(path)), 0);
+    ASSERT_TRUE(Shows(app, {"仕事"}));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_FALSE(inst.Exists("filelist.txt"));
+}
+
+TEST(BoardSwitch, OutsideBoardIsRememberedAtCloseAndAGoneOneIsDropped) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+                       .WithFile("memo\\outside.txt", RecordOf(NoteAt("外の板", 100, 100)))
+                       .WithFile("memo\\gone.txt", RecordOf(NoteAt("消える板", 100, 100)));
+    std::string outside = inst.PathOf("memo\\outside.txt");
+    std::string gone = inst.PathOf("memo\\gone.txt");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ASSERT_EQ(RunSecondCopy(inst, Quoted(gone)), 0);
+    ASSERT_TRUE(Shows(app, {"消える板"}));
+    ASSERT_EQ(RunSecondCopy(inst, Quoted(outside)), 0);
+    ASSERT_TRUE(Shows(app, {"外の板"}));
+    ASSERT_TRUE(WaitFor([&] { return inst.Board("memo\\gone.txt").size() == 1; }));
+    DeleteFileA(gone.c_str());
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Read("filelist.txt"), outside + "\n");
+    EXPECT_EQ(inst.Board("memo\\outside.txt").size(), 1u);
+}
+
+TEST(BoardSwitch, BoardThatCannotBeReadShowsADefaultNoteAndIsLeftAlone) {
+    Note common = NoteAt("共通", 400, 100);
+    common.common = 1;
+    std::string held = RecordOf(NoteAt("読めない", 100, 100));
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+                       .WithBoard("common.txt", {common})
+                       .WithFile("fdir\\held.txt", held);
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    HeldFile hold(inst.PathOf("fdir\\held.txt"));
+    ASSERT_EQ(RunSecondCopy(inst, "held.txt"), 0);
+    ASSERT_TRUE(Shows(app, {"付箋です。", "共通"}));
+    hold.Release();
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_TRUE(inst.Read("fdir\\held.txt") == held);
+    EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 1u);
+}
