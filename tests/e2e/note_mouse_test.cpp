@@ -4,6 +4,7 @@
 
 #include "harness/install.h"
 #include "harness/marnelo.h"
+#include "harness/menus.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
 
@@ -124,4 +125,20 @@ TEST(NoteMouse, HoverExpandsAMiniNoteAndTheNextNoteCollapsesItKeepingANewSize) {
     EXPECT_EQ(saved[0].mini, 1);
     EXPECT_EQ(saved[0].width, 260);
     EXPECT_EQ(saved[0].height, 120);
+}
+
+TEST(NoteMouse, DroppedFilesLeaveTheLastAsTheNotesPictureAndAnOverLongOneIsIgnored) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("絵", 200, 200)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+    ASSERT_TRUE(DropFiles(app.Id(), note, {"C:\\一.png", "C:\\二.png", "C:\\画像\\三.png"}));
+    Settle();
+    std::string tooLong = "C:\\" + std::string(520, 'a') + ".png";
+    ASSERT_TRUE(DropFiles(app.Id(), note, {tooLong}));
+    Settle();
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].mediaPath, "C:\\画像\\三.png");
 }

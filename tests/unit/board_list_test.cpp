@@ -62,3 +62,39 @@ TEST(LiesInDataFolder, UnderTheFolderInAnyLetterCase) {
     EXPECT_TRUE(LiesInDataFolder("C:\\表\\a.txt", "C:\\表"));
     EXPECT_FALSE(LiesInDataFolder("C:\\表\\a.txt", "C:\\\x95"));
 }
+
+TEST(KnownBoardsText, GoneBoardsAreLeftOutAndEmptiedInTheList) {
+    std::vector<std::string> boards = {"C:\\a.txt", "C:\\gone.txt", "D:\\表\\b.txt"};
+    auto exists = [](const std::string& path) { return path != "C:\\gone.txt"; };
+    std::optional<std::string> text = KnownBoardsText(boards, exists);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, "C:\\a.txt\nD:\\表\\b.txt\n");
+    EXPECT_EQ(boards, (std::vector<std::string>{"C:\\a.txt", "", "D:\\表\\b.txt"}))
+        << "the numbers of the other entries stay";
+}
+
+TEST(KnownBoardsText, NoEntriesLeaveTheFileAndAllGoneEmptiesIt) {
+    std::vector<std::string> none;
+    EXPECT_FALSE(KnownBoardsText(none, [](const std::string&) { return true; }));
+    std::vector<std::string> gone = {"C:\\x.txt", ""};
+    std::optional<std::string> text = KnownBoardsText(gone, [](const std::string&) { return false; });
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, "");
+}
+
+TEST(PlanBoardSwitch, NameAfterTheLastBackslashAndTheDeletedNotesFile) {
+    const char deleted[] = "C:\\App\\fdir\\old";
+    SwitchedBoard inside = PlanBoardSwitch("c:\\app\\FDIR\\work.txt", "marnelo.txt", kDataFolder, deleted);
+    EXPECT_EQ(inside.name, "work.txt");
+    EXPECT_EQ(inside.deletedNotesPath, "C:\\App\\fdir\\old\\work.txt");
+
+    SwitchedBoard outside = PlanBoardSwitch("D:\\memo\\表\\a.txt", "marnelo.txt", kDataFolder, deleted);
+    EXPECT_EQ(outside.name, "a.txt");
+    EXPECT_EQ(outside.deletedNotesPath, "C:\\App\\fdir\\old\\outside.txt");
+
+    SwitchedBoard sibling = PlanBoardSwitch("C:\\App\\fdir2\\b.txt", "x", kDataFolder, deleted);
+    EXPECT_EQ(sibling.deletedNotesPath, "C:\\App\\fdir\\old\\outside.txt");
+
+    SwitchedBoard plain = PlanBoardSwitch("表", "marnelo.txt", kDataFolder, deleted);
+    EXPECT_EQ(plain.name, "marnelo.txt") << "a text without a backslash keeps the name";
+}

@@ -2,13 +2,15 @@
 
 #include <tlhelp32.h>
 
+#include <cstdio>
+
 #include "harness/install.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
 
 namespace {
 
-constexpr char kSpyName[] = "menu_spy.dll";
+constexpr char kSpyName[] = "test_spy.dll";
 
 struct MenuSearch {
     DWORD process;
@@ -51,12 +53,12 @@ bool RunRemoteThread(HANDLE process, void* start, void* argument) {
     return ended;
 }
 
-// Loads the spy into the other process once; the address of its entry there, or nullptr.
-void* RemoteSpyEntry(HANDLE process, DWORD processId) {
+// Loads the spy into the other process once; the address of its entry `name` there, or nullptr.
+void* RemoteSpyEntry(HANDLE process, DWORD processId, const char* name) {
     std::string path = BuildFolder() + kSpyName;
     HMODULE local = LoadLibraryA(path.c_str());
     if (!local) return nullptr;
-    auto* localEntry = reinterpret_cast<BYTE*>(GetProcAddress(local, "WriteShownMenu"));
+    auto* localEntry = reinterpret_cast<BYTE*>(GetProcAddress(local, name));
     if (!RemoteModule(processId, kSpyName)) {
         void* remotePath = VirtualAllocEx(process, nullptr, path.size() + 1,
                                           MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
@@ -87,6 +89,15 @@ std::string ReadSpyFile() {
     return text;
 }
 
+bool RunSpy(DWORD processId, const char* entryName) {
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (!process) return false;
+    void* entry = RemoteSpyEntry(process, processId, entryName);
+    bool ran = entry && RunRemoteThread(process, entry, nullptr);
+    CloseHandle(process);
+    return ran;
+}
+
 }  // namespace
 
 bool WaitForShownMenu(DWORD processId, int timeoutMs) {
@@ -101,12 +112,7 @@ bool WaitForShownMenu(DWORD processId, int timeoutMs) {
 
 std::vector<ShownMenuItem> ShownMenu(DWORD processId) {
     std::vector<ShownMenuItem> items;
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (!process) return items;
-    void* entry = RemoteSpyEntry(process, processId);
-    bool ran = entry && RunRemoteThread(process, entry, nullptr);
-    CloseHandle(process);
-    if (!ran) return items;
+    if (!RunSpy(processId, "WriteShownMenu")) return items;
     std::string text = ReadSpyFile();
     std::size_t start = 0;
     while (start < text.size()) {
@@ -151,6 +157,22 @@ void TypeAndWait(WORD key, int times = 1) {
 }
 
 }  // namespace
+
+bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& paths) {
+    char handle[32];
+    std::snprintf(handle, sizeof handle, "%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    std::string text = handle;
+    for (const std::string& path : paths) text += "\n" + path;
+    std::string file = BuildFolder() + "drop_spy.txt";
+    HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(out);
+    return RunSpy(processId, "DropListedFiles");
+}
 
 void ChooseMenuPosition(int position) {
     TypeAndWait(VK_DOWN, position + 1);  // nothing is selected when a menu opens

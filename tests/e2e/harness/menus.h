@@ -1,5 +1,5 @@
-// menus.h — reading the popup menu a program under test shows, and choosing from it with the
-// keyboard as a user would.
+// menus.h — reading the popup menu a program under test shows and choosing from it with the
+// keyboard as a user would; dropping files onto its windows as the shell does.
 #pragma once
 #include <windows.h>
 
@@ -18,6 +18,9 @@ bool WaitForShownMenu(DWORD processId, int timeoutMs = 5000);
 // The items of the menu process `processId` shows, read from inside that process; empty when
 // it shows none.
 std::vector<ShownMenuItem> ShownMenu(DWORD processId);
+
+// Posts `window` of process `processId` the drop of `paths`, made inside that process.
+bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& paths);
 
 // Texts of the items at `depth` under the item `parent` (empty: the menu itself), top down.
 std::vector<std::string> MenuTexts(const std::vector<ShownMenuItem>& items,

@@ -1,9 +1,12 @@
-// menu_spy.dll — loaded by the tests into a program under test, it writes down the popup menu
-// that program shows. The system lets no other process read a menu, so the reading is done
-// from inside.
+// test_spy.dll — loaded by the tests into a program under test, it does from inside what no
+// other process may: it writes down the popup menu the program shows, and drops files onto a
+// window as the shell would.
 #include <windows.h>
+#include <shlobj.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -35,6 +38,18 @@ void Describe(HMENU menu, int depth, std::string& out) {
     }
 }
 
+std::string ReadSpyFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    text.resize(read);
+    return text;
+}
+
 std::string SpyFolder() {
     HMODULE self = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -48,8 +63,9 @@ std::string SpyFolder() {
 
 }  // namespace
 
-// Runs on a thread of its own in the program under test; writes "menu_spy.txt" beside itself,
-// empty when no menu is shown.
+// Each entry runs on a thread of its own in the program under test.
+
+// Writes "menu_spy.txt" beside the spy, empty when no menu is shown.
 extern "C" __declspec(dllexport) DWORD WINAPI WriteShownMenu(LPVOID) {
     HWND window = nullptr;
     EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&window));
@@ -65,5 +81,33 @@ extern "C" __declspec(dllexport) DWORD WINAPI WriteShownMenu(LPVOID) {
     DWORD written = 0;
     WriteFile(handle, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
     CloseHandle(handle);
+    return 0;
+}
+
+// Reads "drop_spy.txt" beside the spy, a window handle in hexadecimal and one path per line,
+// and posts that window the drop of those files.
+extern "C" __declspec(dllexport) DWORD WINAPI DropListedFiles(LPVOID) {
+    std::string text = ReadSpyFile(SpyFolder() + "drop_spy.txt");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    if (lines.empty()) return 1;
+    // No exception may leave the spy: it would end the program under test.
+    HWND target = reinterpret_cast<HWND>(std::strtoull(lines[0].c_str(), nullptr, 16));
+    if (!IsWindow(target)) return 1;
+    std::string names;
+    for (std::size_t i = 1; i < lines.size(); ++i) names += lines[i] + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    CopyMemory(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     return 0;
 }

@@ -1,0 +1,47 @@
+#include "launcher/notes/board_save.h"
+
+#include <gtest/gtest.h>
+
+#include "launcher/notes/board_edits.h"
+
+TEST(PlanFileSave, EachFileTakesTheNotesOfItsFlagInTableOrder) {
+    const std::vector<SaveRecord> records = {
+        {0, "a\r\n"}, {1, "c1\r\n"}, {0, "b\r\n"}, {2, "odd\r\n"}, {1, "c2\r\n"}, {-1, "neg\r\n"}};
+    FileSavePlan board = PlanFileSave(records, 0);
+    EXPECT_EQ(board.change, FileChange::Replace);
+    EXPECT_EQ(board.text, "a\r\nb\r\n");
+    FileSavePlan common = PlanFileSave(records, 1);
+    EXPECT_EQ(common.change, FileChange::Replace);
+    EXPECT_EQ(common.text, "c1\r\nc2\r\n") << "a flag other than 0 and 1 belongs to neither";
+}
+
+TEST(PlanFileSave, FilesWithoutNotesAreRemoved) {
+    EXPECT_EQ(PlanFileSave({}, 0).change, FileChange::RemoveBoth);
+    EXPECT_EQ(PlanFileSave({}, 1).change, FileChange::RemoveBoth);
+    const std::vector<SaveRecord> onlyCommon = {{1, "c\r\n"}};
+    EXPECT_EQ(PlanFileSave(onlyCommon, 0).change, FileChange::Remove);
+    EXPECT_EQ(PlanFileSave(onlyCommon, 1).change, FileChange::Replace);
+    const std::vector<SaveRecord> onlyOdd = {{5, "x\r\n"}};
+    EXPECT_EQ(PlanFileSave(onlyOdd, 0).change, FileChange::Remove);
+    EXPECT_EQ(PlanFileSave(onlyOdd, 1).change, FileChange::Remove);
+}
+
+TEST(PlanFileSave, AnEmptyRecordStillKeepsItsFile) {
+    // A note whose record is somehow empty still counts: the file is replaced, not removed.
+    EXPECT_EQ(PlanFileSave({{0, ""}}, 0).change, FileChange::Replace);
+}
+
+TEST(MoveTargetPath, NamesLieInTheDataFolderAndPathsStandAsTheyAre) {
+    EXPECT_EQ(MoveTargetPath("work.txt", "C:\\App\\fdir"), "C:\\App\\fdir\\work.txt");
+    EXPECT_EQ(MoveTargetPath("D:\\memo\\a.txt", "C:\\App\\fdir"), "D:\\memo\\a.txt");
+    // The second byte of "表" is a backslash byte, not a separator: still a plain name.
+    EXPECT_EQ(MoveTargetPath("表.txt", "C:\\fdir"), "C:\\fdir\\表.txt");
+}
+
+TEST(IndexAfterRemoval, TheRemovedNoteGoesAndLaterOnesMoveDown) {
+    EXPECT_EQ(IndexAfterRemoval(-1, 0), -1);
+    EXPECT_EQ(IndexAfterRemoval(0, 1), 0);
+    EXPECT_EQ(IndexAfterRemoval(1, 1), -1);
+    EXPECT_EQ(IndexAfterRemoval(2, 1), 1);
+    EXPECT_EQ(IndexAfterRemoval(7, 0), 6);
+}
