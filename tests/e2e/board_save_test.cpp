@@ -186,3 +186,24 @@ TEST(BoardSave, BoardHeldAtStartUpAndDeclinedIsNeverOverwritten) {
     ASSERT_EQ(app.Close(), 0);
     EXPECT_TRUE(inst.Read("fdir\\marnelo.txt") == text);
 }
+
+TEST(BoardSave, AltF4OnANoteSavesAndEndsTheProgram) {
+    Install inst = Install::Fresh().WithFile(
+        "fdir\\marnelo.txt", OldLayoutRecord("一", 100, 100) + OldLayoutRecord("二", 300, 100));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    std::vector<NoteView> views = app.Notes();
+    MovePointerTo(views[1].rect.left + 20, views[1].rect.top + 20);
+    PressRightButton();  // a right click makes the note the foreground window
+    ReleaseRightButton();
+    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    TypeKey(VK_ESCAPE);
+    Settle();
+    PressKey(VK_MENU);
+    TypeKey(VK_F4);
+    ReleaseKey(VK_MENU);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 2u) << "both notes, the closed one's too";
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), RecordOf(saved[0]) + RecordOf(saved[1]));
+}
