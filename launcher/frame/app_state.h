@@ -14,10 +14,10 @@ struct Launcher {
     int screenWidth = 0;
     HBRUSH paletteBrushes[kColourCount] = {};
     HWND clockLabel = nullptr;  // text control of the last note whose command is "tokei"
-    bool hoverEnabled = true;  // cleared while the Edit dialog is open
-    DWORD pressTime = 0;       // tick count of the last left press on a note
-    POINT pressPoint{};        // screen position of that press
-    int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
+    bool hoverEnabled = true;   // cleared while the Edit dialog is open
+    DWORD pressTime = 0;        // tick count of the last left press on a note
+    POINT pressPoint{};         // screen position of that press
+    int toolMode = 0;           // attribute tool mode; 0 while the mini tool is closed
     HWND miniToolDialog = nullptr;
 };
 

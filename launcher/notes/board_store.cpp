@@ -126,7 +126,7 @@ void SwitchBoard(const std::string& path) {
 
 void WriteKnownBoards() {
     if (board.outsideListUnreadable) return;
-    std::optional<std::string> text =
-        KnownBoardsText(board.outsideBoards, [](const std::string& path) { return FileExists(path); });
+    std::optional<std::string> text = KnownBoardsText(
+        board.outsideBoards, [](const std::string& path) { return FileExists(path); });
     if (text) ReplaceWholeFile(app.paths.outsideListFile, *text);
 }

@@ -18,12 +18,9 @@ HoverPlan PlanHover(int expanded, int hovered, bool hoveredIsMini, bool ctrlHeld
 
 const std::vector<MenuEntry>& NoteMenuItems() {
     static const std::vector<MenuEntry> items = {
-        {0, kMoveSubmenuText},
-        {kMenuEdit, "T.編集"},
-        {kMenuNewNote, "N.新しい付箋"},
-        {kMenuDelete, "D.付箋を削除"},
-        {kMenuRun, "E.実行"},
-        {kMenuCopy, "C.クリップボードにコピー"},
+        {0, kMoveSubmenuText},          {kMenuEdit, "T.編集"},
+        {kMenuNewNote, "N.新しい付箋"}, {kMenuDelete, "D.付箋を削除"},
+        {kMenuRun, "E.実行"},           {kMenuCopy, "C.クリップボードにコピー"},
     };
     return items;
 }

@@ -48,8 +48,8 @@ int LinesOf(const std::string& text) {
 
 // A record of the oldest layout: a save rewrites it in the current one.
 std::string OldLayoutRecord(const std::string& text, int x, int y) {
-    return RecordLine({text, "", std::to_string(x), std::to_string(y), "60", "120", "", "14",
-                       "100", "0", "11", "0"});
+    return RecordLine({text, "", std::to_string(x), std::to_string(y), "60", "120", "", "14", "100",
+                       "0", "11", "0"});
 }
 
 // Thirty notes that between them use every field with values other than the defaults.
@@ -160,7 +160,8 @@ TEST(BoardSave, SettingsFollowEveryBoardSaveAndTheBackupStartsOnceADay) {
 }
 
 TEST(BoardSave, ShutdownQuestionSavesAndTheLaterCloseDoesNotWriteAgain) {
-    Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", OldLayoutRecord("古い", 100, 100));
+    Install inst =
+        Install::Fresh().WithFile("fdir\\marnelo.txt", OldLayoutRecord("古い", 100, 100));
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     SendMessageA(app.MainWindow(), WM_QUERYENDSESSION, 0, 0);

@@ -39,9 +39,10 @@ std::string Quoted(const std::string& path) {
 }  // namespace
 
 TEST(BoardSwitch, SecondStartSavesTheBoardAndShowsTheOther) {
-    Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
-                       .WithBoard("work.txt", {NoteAt("仕事一", 100, 100), NoteAt("仕事二", 300, 100)});
+    Install inst =
+        Install::Fresh()
+            .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+            .WithBoard("work.txt", {NoteAt("仕事一", 100, 100), NoteAt("仕事二", 300, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     HWND first = app.NoteWindows()[0];

@@ -118,9 +118,10 @@ TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
 }
 
 TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
-    Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("残る", 100, 100), NoteAt("移る", 300, 100)})
-                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
+    Install inst =
+        Install::Fresh()
+            .WithBoard("marnelo.txt", {NoteAt("残る", 100, 100), NoteAt("移る", 300, 100)})
+            .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[1]));

@@ -77,18 +77,21 @@ TEST(KnownBoardsText, NoEntriesLeaveTheFileAndAllGoneEmptiesIt) {
     std::vector<std::string> none;
     EXPECT_FALSE(KnownBoardsText(none, [](const std::string&) { return true; }));
     std::vector<std::string> gone = {"C:\\x.txt", ""};
-    std::optional<std::string> text = KnownBoardsText(gone, [](const std::string&) { return false; });
+    std::optional<std::string> text =
+        KnownBoardsText(gone, [](const std::string&) { return false; });
     ASSERT_TRUE(text);
     EXPECT_EQ(*text, "");
 }
 
 TEST(PlanBoardSwitch, NameAfterTheLastBackslashAndTheDeletedNotesFile) {
     const char deleted[] = "C:\\App\\fdir\\old";
-    SwitchedBoard inside = PlanBoardSwitch("c:\\app\\FDIR\\work.txt", "marnelo.txt", kDataFolder, deleted);
+    SwitchedBoard inside =
+        PlanBoardSwitch("c:\\app\\FDIR\\work.txt", "marnelo.txt", kDataFolder, deleted);
     EXPECT_EQ(inside.name, "work.txt");
     EXPECT_EQ(inside.deletedNotesPath, "C:\\App\\fdir\\old\\work.txt");
 
-    SwitchedBoard outside = PlanBoardSwitch("D:\\memo\\表\\a.txt", "marnelo.txt", kDataFolder, deleted);
+    SwitchedBoard outside =
+        PlanBoardSwitch("D:\\memo\\表\\a.txt", "marnelo.txt", kDataFolder, deleted);
     EXPECT_EQ(outside.name, "a.txt");
     EXPECT_EQ(outside.deletedNotesPath, "C:\\App\\fdir\\old\\outside.txt");
 

@@ -5,8 +5,8 @@
 #include "launcher/notes/board_edits.h"
 
 TEST(PlanFileSave, EachFileTakesTheNotesOfItsFlagInTableOrder) {
-    const std::vector<SaveRecord> records = {
-        {0, "a\r\n"}, {1, "c1\r\n"}, {0, "b\r\n"}, {2, "odd\r\n"}, {1, "c2\r\n"}, {-1, "neg\r\n"}};
+    const std::vector<SaveRecord> records = {{0, "a\r\n"},   {1, "c1\r\n"}, {0, "b\r\n"},
+                                             {2, "odd\r\n"}, {1, "c2\r\n"}, {-1, "neg\r\n"}};
     FileSavePlan board = PlanFileSave(records, 0);
     EXPECT_EQ(board.change, FileChange::Replace);
     EXPECT_EQ(board.text, "a\r\nb\r\n");

@@ -44,9 +44,8 @@ BYTE* RemoteModule(DWORD processId, const char* name) {
 }
 
 bool RunRemoteThread(HANDLE process, void* start, void* argument) {
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0,
-                                       reinterpret_cast<LPTHREAD_START_ROUTINE>(start), argument,
-                                       0, nullptr);
+    HANDLE thread = CreateRemoteThread(
+        process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start), argument, 0, nullptr);
     if (!thread) return false;
     bool ended = WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0;
     CloseHandle(thread);
@@ -65,8 +64,8 @@ void* RemoteSpyEntry(HANDLE process, DWORD processId, const char* name) {
         if (!remotePath) return nullptr;
         WriteProcessMemory(process, remotePath, path.c_str(), path.size() + 1, nullptr);
         // kernel32 lies at the same address in every process of the session.
-        void* loadLibrary =
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA"));
+        void* loadLibrary = reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA"));
         RunRemoteThread(process, loadLibrary, remotePath);
         VirtualFreeEx(process, remotePath, 0, MEM_RELEASE);
     }

@@ -52,9 +52,9 @@ std::string ReadSpyFile(const std::string& path) {
 
 std::string SpyFolder() {
     HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&SpyFolder), &self);
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&SpyFolder), &self);
     char path[MAX_PATH] = {};
     GetModuleFileNameA(self, path, MAX_PATH);
     std::string folder = path;
