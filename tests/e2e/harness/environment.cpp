@@ -3,13 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "harness/marnelo.h"
+#include "harness/quorvel.h"
 
 namespace {
 
 class NoStrayCopies : public testing::Environment {
   public:
-    void SetUp() override { KillStrayCopies(); }
-    void TearDown() override { KillStrayCopies(); }
+    void SetUp() override {
+        KillStrayCopies();
+        KillStrayQuorvels();
+    }
+    void TearDown() override {
+        KillStrayCopies();
+        KillStrayQuorvels();
+    }
 };
 
 const auto* const registered = testing::AddGlobalTestEnvironment(new NoStrayCopies);

@@ -1,0 +1,144 @@
+#include "harness/quorvel.h"
+
+#include <tlhelp32.h>
+
+#include <vector>
+
+#include "harness/wait.h"
+
+namespace {
+
+struct MainSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<MainSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || lstrcmpA(className, "Quorvel") != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+}  // namespace
+
+std::string WindowTextOf(HWND window) {
+    // A control of another process answers only when asked: GetWindowText would not ask it.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length) ||
+        length == 0)
+        return "";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_NORMAL, 5000, &copied);
+    text.resize(copied < length ? copied : length);
+    return text;
+}
+
+HWND Quorvel::MainWindow() const {
+    MainSearch search{Id(), nullptr};
+    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool Quorvel::WaitForMainWindow(int timeoutMs) const {
+    return WaitFor([&] { return MainWindow() != nullptr; }, timeoutMs);
+}
+
+bool Quorvel::WaitForControls(int timeoutMs) const {
+    return WaitFor(
+        [&] {
+            HWND main = MainWindow();
+            return main && ChildrenOf(main).size() == 8 && IsWindowVisible(main);
+        },
+        timeoutMs);
+}
+
+QuorvelControls Quorvel::Controls() const {
+    QuorvelControls controls;
+    std::vector<HWND> children = ChildrenOf(MainWindow());
+    if (children.size() != 8) return controls;
+    // Children are kept in the order they were made, the first on top.
+    HWND* slots[8] = {&controls.statusBar,       &controls.noteTextBox, &controls.inputLine,
+                      &controls.noteCommandBox,  &controls.checkBox,    &controls.boardListBox,
+                      &controls.bookmarkListBox, &controls.listView};
+    for (int i = 0; i < 8; ++i) *slots[i] = children[i];
+    return controls;
+}
+
+std::string Quorvel::Title() const {
+    return WindowTextOf(MainWindow());
+}
+
+bool Quorvel::WaitForTitle(const std::string& title, int timeoutMs) const {
+    return WaitFor([&] { return Title() == title; }, timeoutMs);
+}
+
+RECT Quorvel::PlaceOf(HWND child) const {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool Quorvel::HandOff(const std::string& text) {
+    HWND main = MainWindow();
+    if (!main) return false;
+    SetWindowTextA(main, text.c_str());
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(main, 266, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+int Quorvel::CloseWithTitleButton(int timeoutMs) {
+    if (HWND main = MainWindow()) PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return WaitForExit(timeoutMs);
+}
+
+int Quorvel::EndWithSave(int timeoutMs) {
+    if (!WaitForMainWindow(timeoutMs)) return -12345;
+    HandOff("");
+    return WaitForExit(timeoutMs);
+}
+
+int RunSecondQuorvel(const Install& install, const std::string& argument, int timeoutMs) {
+    Process second(install, "quorvel.exe", argument);
+    return second.WaitForExit(timeoutMs);
+}
+
+void KillStrayQuorvels() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, "quorvel.exe") != 0) continue;
+        if (HANDLE process =
+                OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            TerminateProcess(process, 99);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+std::string QuorvelSetting(const Install& install, const char* section, const char* key,
+                           const char* fallback) {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section, key, fallback, value, sizeof value,
+                             install.PathOf("Quorvel.ini").c_str());
+    return value;
+}

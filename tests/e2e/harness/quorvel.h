@@ -1,0 +1,50 @@
+// quorvel.h — a running copy of quorvel.exe under test: started in an install folder with an
+// argument, its main window and controls found and read, handed a text, ended.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+
+// The main window's children in the order the window makes them.
+struct QuorvelControls {
+    HWND statusBar = nullptr, noteTextBox = nullptr, inputLine = nullptr, noteCommandBox = nullptr,
+         checkBox = nullptr, boardListBox = nullptr, bookmarkListBox = nullptr, listView = nullptr;
+};
+
+class Quorvel : public Process {
+  public:
+    explicit Quorvel(const Install& install, const std::string& argument = "")
+        : Process(install, "quorvel.exe", argument) {}
+
+    HWND MainWindow() const;  // class "Quorvel" of this process
+    bool WaitForMainWindow(int timeoutMs = 10000) const;
+    // Waits until the main window holds all eight controls.
+    bool WaitForControls(int timeoutMs = 10000) const;
+    QuorvelControls Controls() const;
+    std::string Title() const;
+    bool WaitForTitle(const std::string& title, int timeoutMs = 10000) const;
+    // A child's place in the main window's client coordinates.
+    RECT PlaceOf(HWND child) const;
+
+    // What a second start does: the text into the title, then the hand-off message, waited for.
+    bool HandOff(const std::string& text);
+    // The title-bar close button; returns the exit code.
+    int CloseWithTitleButton(int timeoutMs = 10000);
+    // An empty hand-off saves and ends the program; returns the exit code.
+    int EndWithSave(int timeoutMs = 10000);
+};
+
+std::string WindowTextOf(HWND window);
+
+// Starts a second quorvel.exe with `argument` in the same folder; its exit code.
+int RunSecondQuorvel(const Install& install, const std::string& argument, int timeoutMs = 10000);
+
+// Ends every quorvel.exe still running, whoever started it.
+void KillStrayQuorvels();
+
+// A value of "Quorvel.ini" in the install folder, `fallback` when the key is missing.
+std::string QuorvelSetting(const Install& install, const char* section, const char* key,
+                           const char* fallback = "<missing>");

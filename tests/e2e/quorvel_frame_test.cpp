@@ -1,0 +1,257 @@
+// Quorvel's window: the first start, the settings it applies, the layout of its controls, the
+// hand-off from a second start and the two ways out.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/quorvel.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+namespace {
+
+std::string WindowIni(int left, int top, int right, int bottom, const std::string& more = "") {
+    return "[window]\r\ntop=" + std::to_string(top) + "\r\nbottom=" + std::to_string(bottom) +
+           "\r\nright=" + std::to_string(right) + "\r\nleft=" + std::to_string(left) + "\r\n" +
+           more;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+}
+
+void ExpectPlace(const RECT& r, int x, int y, int w, int h, const std::string& what) {
+    EXPECT_EQ(r.left, x) << what;
+    EXPECT_EQ(r.top, y) << what;
+    EXPECT_EQ(r.right - r.left, w) << what;
+    EXPECT_EQ(r.bottom - r.top, h) << what;
+}
+
+TEST(QuorvelStartUp, FirstStartWritesTheFiltersEmptyAndNothingElse) {
+    Install inst = Install::Fresh();
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    EXPECT_TRUE(WaitFor([&] { return QuorvelSetting(inst, "filter", "filter_file") == ""; }));
+    EXPECT_EQ(QuorvelSetting(inst, "filter", "filter_dir"), "");
+    EXPECT_EQ(QuorvelSetting(inst, "window", "sizeHeight"), "<missing>");
+    EXPECT_TRUE(WaitFor([&] { return inst.FolderExists("recent"); }));
+    EXPECT_TRUE(WaitFor([&] { return inst.FolderExists("Quorvellog"); }));
+    EXPECT_EQ(app.Title(), "Quorvel") << "no folder to list: the drives, and the plain title";
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+}
+
+TEST(QuorvelStartUp, ControlsInTheirOrderWithTheirStylesAndIds) {
+    Install inst = Install::Fresh();
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    struct Expected {
+        HWND window;
+        const char* className;
+        DWORD style;
+        int id;
+        const char* text;
+    };
+    const Expected expected[] = {
+        {c.statusBar, "msctls_statusbar32", 0x50000103, 1, ""},
+        {c.noteTextBox, "Edit", 0x50A00004, 1, ""},
+        {c.inputLine, "Edit", 0x50A00004, 1, ""},
+        {c.noteCommandBox, "Edit", 0x50A00004, 1, ""},
+        {c.checkBox, "Button", 0x50000003, 1005, "過去"},
+        {c.boardListBox, "ListBox", 0x50A00003, 1, ""},
+        {c.bookmarkListBox, "ListBox", 0x50A00003, 1, ""},
+        {c.listView, "SysListView32", 0x50004001, 1, ""},
+    };
+    for (const Expected& e : expected) {
+        ASSERT_NE(e.window, nullptr);
+        EXPECT_EQ(lstrcmpiA(ClassOf(e.window).c_str(), e.className), 0) << e.className;
+        // Scroll bars and edit borders are the controls' own to show or move to the frame.
+        const DWORD own = WS_VSCROLL | WS_HSCROLL | WS_BORDER;
+        EXPECT_EQ(StyleOf(e.window) & e.style & ~own, e.style & ~own) << e.className;
+        EXPECT_EQ(GetDlgCtrlID(e.window), e.id) << e.className;
+        EXPECT_EQ(WindowTextOf(e.window), e.text) << e.className;
+    }
+    EXPECT_EQ(SendMessageA(c.statusBar, SB_GETPARTS, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(c.listView, LVM_GETBKCOLOR, 0, 0), RGB(240, 240, 240))
+        << "[mode] which 1 gives the list view list_color1";
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+}
+
+TEST(QuorvelStartUp, WindowRectangleAppliedOnlyWhenEveryValueLiesInRange) {
+    struct Case {
+        int left, top, right, bottom;
+        bool applied;
+    };
+    const Case cases[] = {{-50, 40, 700, 540, true},
+                          {900, 100, 1499, 600, true},
+                          {-51, 40, 700, 540, false},
+                          {100, 100, 700, 1500, false}};
+    for (const Case& c : cases) {
+        Install inst = Install::Fresh();
+        inst.WithFile("Quorvel.ini", WindowIni(c.left, c.top, c.right, c.bottom));
+        Quorvel app(inst);
+        ASSERT_TRUE(app.WaitForControls());
+        RECT rect{};
+        GetWindowRect(app.MainWindow(), &rect);
+        bool placed = rect.left == c.left && rect.top == c.top && rect.right == c.right &&
+                      rect.bottom == c.bottom;
+        EXPECT_EQ(placed, c.applied)
+            << c.left << "," << c.top << "," << c.right << "," << c.bottom << " gave " << rect.left
+            << "," << rect.top << "," << rect.right << "," << rect.bottom;
+        EXPECT_EQ(app.CloseWithTitleButton(), 0);
+    }
+}
+
+TEST(QuorvelLayout, EveryChildAtItsFigures) {
+    Install inst = Install::Fresh();
+    inst.WithFile("Quorvel.ini",
+                  WindowIni(100, 50, 900, 650, "sizeHeight=120\r\nsizeWidth=250\r\n"));
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    RECT client{}, listClient{};
+    GetClientRect(app.MainWindow(), &client);
+    GetClientRect(c.listView, &listClient);
+    const int w = client.right, h = client.bottom, s = 120, v = 250, b = listClient.bottom;
+    EXPECT_GT(b, 0);
+    ExpectPlace(app.PlaceOf(c.listView), 0, 0, w, s, "list view");
+    ExpectPlace(app.PlaceOf(c.inputLine), 0, b, w - 80, 20, "input line");
+    ExpectPlace(app.PlaceOf(c.checkBox), w - 80, b, 80, 20, "check box");
+    ExpectPlace(app.PlaceOf(c.noteCommandBox), 0, b + 20, w - v, 100, "note command box");
+    ExpectPlace(app.PlaceOf(c.noteTextBox), 0, b + 120, w - v, h - b - 140, "note text box");
+    // A list box keeps to whole items: it may end above its figure by less than one item.
+    RECT board = app.PlaceOf(c.boardListBox);
+    int itemHeight = static_cast<int>(SendMessageA(c.boardListBox, LB_GETITEMHEIGHT, 0, 0));
+    ExpectPlace({board.left, board.top, board.right, board.top + (h - b - 40)}, w - v, b + 20, v,
+                h - b - 40, "board list box");
+    EXPECT_LE(board.bottom - board.top, h - b - 40);
+    EXPECT_GT(board.bottom - board.top, h - b - 40 - itemHeight);
+    ExpectPlace(app.PlaceOf(c.bookmarkListBox), 0, 0, 0, 0, "bookmark list box");
+    RECT status = app.PlaceOf(c.statusBar);
+    EXPECT_EQ(status.bottom, h) << "the status bar lies along the bottom";
+    // The layout follows a resize, and the region follows the window.
+    SetWindowPos(app.MainWindow(), nullptr, 0, 0, 600, 500, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitFor([&] {
+        RECT now{};
+        GetClientRect(app.MainWindow(), &now);
+        RECT board = app.PlaceOf(c.boardListBox);
+        return board.left == now.right - v;
+    }));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(app.MainWindow(), region), ERROR) << "the window is rounded";
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_GE(box.right, 599);
+    DeleteObject(region);
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+}
+
+TEST(QuorvelHandOff, SecondStartWithAFolderMakesTheFirstListIt) {
+    Install inst = Install::Fresh();
+    inst.WithFile("data\\sub\\a.txt", "a");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    std::string folder = inst.PathOf("data");
+    EXPECT_EQ(RunSecondQuorvel(inst, folder), 0);
+    EXPECT_EQ(app.Title(), folder + "\\") << "the hand-off is listed before the second ends";
+    EXPECT_EQ(WindowTextOf(app.Controls().noteTextBox), folder + "\\");
+    EXPECT_EQ(WindowTextOf(app.Controls().inputLine), "");
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(RunSecondQuorvel(inst, ""), 0) << "without a text only the first comes forward";
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+}
+
+TEST(QuorvelHandOff, StartWithAFolderListsIt) {
+    Install inst = Install::Fresh();
+    inst.WithFile("data\\a.txt", "a");
+    Quorvel app(inst, inst.PathOf("data"));
+    ASSERT_TRUE(app.WaitForControls());
+    EXPECT_TRUE(app.WaitForTitle(inst.PathOf("data\\")));
+    EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), inst.PathOf("data\\*"));
+}
+
+TEST(QuorvelQuit, EmptyHandOffSavesAndEnds) {
+    Install inst = Install::Fresh();
+    inst.WithFile("fdir\\a.txt", "").WithFile("fdir\\b.txt", "");
+    inst.WithFile("Quorvel.ini", WindowIni(60, 70, 760, 570, "[etc]\r\ntimelimit=2\r\n"));
+    inst.WithFile("hanko.txt", "判子\n");
+    {
+        Quorvel app(inst);
+        ASSERT_TRUE(app.WaitForControls());
+        EXPECT_EQ(app.EndWithSave(), 0);
+    }
+    EXPECT_EQ(QuorvelSetting(inst, "window", "sizeHeight"), "150");
+    EXPECT_EQ(QuorvelSetting(inst, "window", "left"), "60");
+    EXPECT_EQ(QuorvelSetting(inst, "window", "bottom"), "570");
+    EXPECT_EQ(QuorvelSetting(inst, "mode", "which"), "1") << "which is written back as read";
+    EXPECT_EQ(QuorvelSetting(inst, "etc", "timelimit"), "5");
+    EXPECT_EQ(QuorvelSetting(inst, "cmd", "cmd_F9"), "");
+    std::string data = inst.Read("data.txt");
+    EXPECT_TRUE(data == "a.txt\nb.txt\n" || data == "b.txt\na.txt\n") << data;
+    EXPECT_EQ(inst.Read("hanko.txt"), "判子\n") << "stamps are read back and kept";
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("snapkeep.log") == "started\n"; }));
+    // A second save on the same day starts no second backup.
+    {
+        Quorvel again(inst);
+        ASSERT_TRUE(again.WaitForControls());
+        EXPECT_EQ(again.EndWithSave(), 0);
+    }
+    Settle(500);
+    EXPECT_EQ(inst.Read("snapkeep.log"), "started\n");
+}
+
+TEST(QuorvelQuit, ALongDataFileOutlivesAShortList) {
+    Install inst = Install::Fresh();
+    std::string longList(300, 'x');
+    longList.back() = '\n';
+    inst.WithFile("data.txt", longList).WithFile("fdir\\a.txt", "");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(inst.Read("data.txt"), longList);
+}
+
+TEST(QuorvelQuit, TitleBarCloseSavesNothing) {
+    Install inst = Install::Fresh();
+    inst.WithFile("fdir\\a.txt", "");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+    EXPECT_EQ(QuorvelSetting(inst, "window", "sizeHeight"), "<missing>");
+    EXPECT_FALSE(inst.Exists("data.txt"));
+    Settle(300);
+    EXPECT_FALSE(inst.Exists("snapkeep.log"));
+}
+
+TEST(QuorvelListingWindow, ContinueQuestionOnceForALargeFolder) {
+    Install inst = Install::Fresh();
+    std::string folder = inst.PathOf("many");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (int i = 0; i < 3500; ++i) {
+        std::string path = folder + "\\f" + std::to_string(i) + ".txt";
+        CloseHandle(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    Quorvel app(inst, folder);
+    HWND box = WaitForMessageBox(app.Id(), "確認", 20000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "まだ時間が掛かりますが、続けますか？");
+    PressButton(box, IDNO);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    Settle(500);
+    EXPECT_EQ(WaitForMessageBox(app.Id(), "確認", 500), nullptr) << "No stops the questions";
+    EXPECT_TRUE(app.WaitForTitle(folder + "\\"));
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// Reading Marnelo's boards into the board list, the note index and the note pairs.
+#include <gtest/gtest.h>
+
+#include "utility/listing/note_index.h"
+
+namespace {
+
+// A record line of `count` fields: text, command, then filler fields; CR LF ended.
+std::string Record(const std::string& text, const std::string& command, int count) {
+    std::string line = text + "\t" + command;
+    for (int i = 3; i <= count; ++i) line += "\t" + std::to_string(i);
+    return line + "\r\n";
+}
+
+TEST(QuorvelNoteIndex, FieldCountsThatMakeARecord) {
+    struct Case {
+        int fields;
+        int taken;
+    };
+    for (Case c : {Case{12, 1}, Case{17, 1}, Case{20, 0}, Case{21, 1}, Case{28, 1}, Case{11, 0},
+                   Case{13, 0}, Case{2, 0}}) {
+        NoteLists lists;
+        EXPECT_EQ(ParseNoteText(lists, "b.txt", Record("t", "c", c.fields)), c.taken)
+            << c.fields << " fields";
+        EXPECT_EQ(lists.pairs.size(), static_cast<std::size_t>(c.taken));
+    }
+}
+
+TEST(QuorvelNoteIndex, FullRecordsGiveTwoRowsAndOnePair) {
+    NoteLists lists;
+    std::string board = Record("買い物", "notepad memo.txt", 28) + Record("電話", "", 28) +
+                        Record("買い物", "other", 28) + Record("ignored", "x", 20) +
+                        Record("short", "cmd", 12);
+    EXPECT_EQ(ParseNoteText(lists, "marnelo.txt", board), 4);
+    ASSERT_EQ(lists.index.rows.size(), 7u) << "the same text on one board is one row";
+    EXPECT_EQ(lists.index.rows[0].board, "marnelo.txt");
+    EXPECT_EQ(lists.index.rows[0].note, "買い物");
+    EXPECT_EQ(lists.index.rows[1].note, "notepad memo.txt");
+    EXPECT_EQ(lists.index.rows[2].note, "電話");
+    EXPECT_EQ(lists.index.rows[3].note, "");  // an empty command is a row of its own
+    EXPECT_EQ(lists.index.rows[4].note, "other");
+    EXPECT_EQ(lists.index.rows[5].note, "short");
+    EXPECT_EQ(lists.index.rows[6].note, "cmd");
+    ASSERT_EQ(lists.pairs.size(), 4u) << "pairs keep duplicates";
+    EXPECT_EQ(lists.pairs[2].text, "買い物");
+    EXPECT_EQ(lists.pairs[2].command, "other");
+    // The same note on another board is a row of its own.
+    ParseNoteText(lists, "work.txt", Record("買い物", "x", 28));
+    EXPECT_EQ(lists.index.rows.size(), 9u);
+    // Reading the same board again adds pairs, no rows.
+    ParseNoteText(lists, "marnelo.txt", board);
+    EXPECT_EQ(lists.index.rows.size(), 9u);
+    EXPECT_EQ(lists.pairs.size(), 9u);
+}
+
+TEST(QuorvelNoteIndex, TextAndCommandMaySpanLines) {
+    NoteLists lists;
+    EXPECT_EQ(ParseNoteText(lists, "b", Record("一行目\r\n二行目", "cmd\r\nline", 28)), 1);
+    ASSERT_EQ(lists.pairs.size(), 1u);
+    EXPECT_EQ(lists.pairs[0].text, "一行目\r\n二行目");
+    EXPECT_EQ(lists.pairs[0].command, "cmd\r\nline");
+}
+
+TEST(QuorvelNoteIndex, DamagedContentGivesNothingAndNeverReadsPastTheEnd) {
+    NoteLists lists;
+    std::string full = Record("a", "b", 28);
+    EXPECT_EQ(ParseNoteText(lists, "b", ""), 0);
+    EXPECT_EQ(ParseNoteText(lists, "b", full.substr(0, full.size() - 2)), 0)
+        << "a last line without its line end adds nothing";
+    EXPECT_EQ(ParseNoteText(lists, "b", std::string("\t\t\r\n\n\n\t")), 0);
+    EXPECT_EQ(ParseNoteText(lists, "b", std::string(2 + 26 * 3, '\t')), 3)
+        << "every 26 tabs after the command complete a record";
+    // A damaged line does not take the next good record with it.
+    NoteLists again;
+    EXPECT_EQ(ParseNoteText(again, "b", Record("bad", "x", 5) + Record("good", "y", 28)), 1);
+    EXPECT_EQ(again.pairs[0].text, "good");
+}
+
+TEST(QuorvelBoardList, QuotesAndAddMode) {
+    BoardList boards;
+    AddBoard(boards, "marnelo.txt", 0, 0);
+    AddBoard(boards, "\"C:\\memo dir\\a.txt\"", 0, 0);
+    AddBoard(boards, "C:\\memo dir\\a.txt", 0, 0);
+    AddBoard(boards, "\"", 0, 0);  // one quote is no pair of quotes
+    ASSERT_EQ(boards.count(), 3);
+    EXPECT_EQ(boards.names[1], "C:\\memo dir\\a.txt");
+    EXPECT_EQ(boards.names[2], "\"");
+    EXPECT_EQ(boards.currentBoard, -1) << "without addmode nothing becomes current";
+    AddBoard(boards, "marnelo.txt", 0, 1);
+    EXPECT_EQ(boards.currentBoard, 0) << "a board found becomes current";
+    AddBoard(boards, "old.txt", 1, 1);
+    EXPECT_EQ(boards.currentBoard, 3) << "a board added becomes current";
+    EXPECT_EQ(boards.pastFlag[3], 1);
+    AddBoard(boards, "\"\"", 0, 0);
+    EXPECT_EQ(boards.names.back(), "");
+}
+
+TEST(QuorvelBoardList, RemoveBoardKeepsTheOthersAndTheCurrentOne) {
+    BoardList boards;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) AddBoard(boards, name, 0, 0);
+    boards.pastFlag[2] = 1;
+    AddBoard(boards, "c.txt", 0, 1);
+    RemoveBoard(boards, "a.txt");
+    EXPECT_EQ(boards.names, (std::vector<std::string>{"b.txt", "c.txt"}));
+    EXPECT_EQ(boards.pastFlag, (std::vector<int>{0, 1}));
+    EXPECT_EQ(boards.currentBoard, 1) << "the current board is still c.txt";
+    RemoveBoard(boards, "missing.txt");
+    EXPECT_EQ(boards.count(), 2);
+    RemoveBoard(boards, "c.txt");
+    EXPECT_EQ(boards.currentBoard, -1);
+    EXPECT_EQ(boards.names, (std::vector<std::string>{"b.txt"}));
+}
+
+TEST(QuorvelBoardList, FileOfABoard) {
+    EXPECT_EQ(BoardFilePath("C:\\q\\", "a.txt"), "C:\\q\\fdir\\a.txt");
+    EXPECT_EQ(BoardFilePath("C:\\q\\", "D:\\memo\\a.txt"), "D:\\memo\\a.txt");
+    EXPECT_EQ(BoardFilePath("C:\\q\\", "表.txt"), "C:\\q\\fdir\\表.txt");  // 0x5C trail byte
+}
+
+}  // namespace

@@ -1,0 +1,227 @@
+// "Quorvel.ini", the state files, the day's history and the window layout.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "utility/commands/path_text.h"
+#include "utility/frame/layout.h"
+#include "utility/frame/state_files.h"
+#include "utility/frame/utility_settings.h"
+
+namespace {
+
+class MemoryIni : public SettingsStore {
+  public:
+    std::map<std::string, std::string> values;  // "section/key"
+    std::vector<std::string> written;           // "section/key=value", in order
+    std::string Read(const char* section, const char* key, const std::string& fallback) override {
+        auto found = values.find(std::string(section) + "/" + key);
+        return found == values.end() ? fallback : found->second;
+    }
+    void Write(const char* section, const char* key, const std::string& value) override {
+        values[std::string(section) + "/" + key] = value;
+        written.push_back(std::string(section) + "/" + key + "=" + value);
+    }
+};
+
+TEST(QuorvelSettings, FirstStartDefaultsAndTheEmptyFilters) {
+    MemoryIni ini;
+    UtilitySettings s = ReadUtilitySettings(ini);
+    EXPECT_EQ(ini.written, (std::vector<std::string>{"filter/filter_dir=", "filter/filter_file="}));
+    EXPECT_EQ(s.sizeHeight, 150);
+    EXPECT_EQ(s.sizeWidth, 300);
+    EXPECT_EQ(s.search, 1);
+    EXPECT_EQ(s.which, 1);
+    EXPECT_EQ(s.textColor1.red, 250);
+    EXPECT_EQ(s.textColor2.green, 180);
+    EXPECT_EQ(s.listColor1.blue, 240);
+    EXPECT_EQ(s.listColor2.red, 210);
+    EXPECT_EQ(s.filterdate, -1);
+    EXPECT_EQ(s.filterdate2, -2);
+    EXPECT_EQ(s.explorerexe, "explorer");
+    EXPECT_EQ(DateFilterText(s), "");
+    // Once written empty, the filters are read as they are.
+    ini.written.clear();
+    ReadUtilitySettings(ini);
+    EXPECT_TRUE(ini.written.empty());
+}
+
+TEST(QuorvelSettings, ReadingRules) {
+    MemoryIni ini;
+    ini.values = {{"filter/filter_dir", "^OLD"},
+                  {"filter/filter_file", "null"},
+                  {"etc/filterdate", "7"},
+                  {"etc/filterdate2", "30"},
+                  {"etc/filterdate3", "1"},
+                  {"list_color1/red", "300"},
+                  {"list_color1/green", "-1"},
+                  {"window/sizeHeight", "abc"},
+                  {"window/sizeWidth", "250px"},
+                  {"etc/backup", "20240101extra"},
+                  {"path/NowDir", std::string(600, 'd') + "\\*"}};
+    UtilitySettings s = ReadUtilitySettings(ini);
+    EXPECT_EQ(s.filterDir, "^old") << "filters are lowered";
+    EXPECT_EQ(s.filterFile, "");
+    EXPECT_EQ(ini.values["filter/filter_file"], "");
+    EXPECT_EQ(ini.values["filter/filter_dir"], "^OLD") << "a real filter is not rewritten";
+    EXPECT_TRUE(s.excludeDate);
+    EXPECT_EQ(s.filterdate2, -2) << "nothing is remembered while the filter is on";
+    EXPECT_EQ(DateFilterText(s), "^7");
+    s.excludeDate = false;
+    EXPECT_EQ(DateFilterText(s), "7");
+    EXPECT_EQ(s.listColor1.red, 44) << "colours are bytes: modulo 256";
+    EXPECT_EQ(s.listColor1.green, 255);
+    EXPECT_EQ(s.sizeHeight, 0) << "an unreadable number is 0";
+    EXPECT_EQ(s.sizeWidth, 250);
+    EXPECT_EQ(s.backup, "20240101");
+    EXPECT_EQ(s.nowDir.size(), 602u) << "a long saved folder is kept whole";
+    ini.values["etc/filterdate3"] = "2";
+    EXPECT_FALSE(ReadUtilitySettings(ini).excludeDate);
+}
+
+TEST(QuorvelSettings, Numbers) {
+    EXPECT_EQ(ParseSettingInt("42"), 42);
+    EXPECT_EQ(ParseSettingInt("-50"), -50);
+    EXPECT_EQ(ParseSettingInt(" 7"), 7);
+    EXPECT_EQ(ParseSettingInt(""), 0);
+    EXPECT_EQ(ParseSettingInt("-"), 0);
+    EXPECT_EQ(ParseSettingInt("99999999999999999999"), 2147483647);
+    EXPECT_EQ(ParseSettingInt("-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(QuorvelSettings, WindowRectangleRule) {
+    EXPECT_FALSE(WindowRectUsable({0, 0, 0, 0}));
+    EXPECT_TRUE(WindowRectUsable({-50, 600, 1499, -50}));
+    EXPECT_FALSE(WindowRectUsable({-51, 600, 800, 100}));
+    EXPECT_FALSE(WindowRectUsable({100, 1500, 800, 100}));
+    EXPECT_FALSE(WindowRectUsable({100, 600, 800, -51}));
+    EXPECT_TRUE(WindowRectUsable({0, 0, 0, 1}));
+}
+
+TEST(QuorvelSettings, SavingWritesEveryKeyInOrder) {
+    MemoryIni ini;
+    UtilitySettings s = ReadUtilitySettings(ini);
+    ini.written.clear();
+    s.timelimit = 3;
+    s.nowTxt = "two\r\nlines";
+    s.commands[2] = "notepad";
+    WriteUtilitySettings(ini, s, WindowRect{10, 500, 700, 20});
+    std::vector<std::string> keys;
+    for (const std::string& w : ini.written) keys.push_back(w.substr(0, w.find('=')));
+    const std::vector<std::string> order = {
+        "window/top",        "window/bottom",     "window/right",      "window/left",
+        "window/sizeHeight", "window/sizeWidth",  "mode/addmode",      "mode/search",
+        "mode/which",        "path/NowDir",       "path/NowTxt",       "path/explorerexe",
+        "text_color1/red",   "text_color1/green", "text_color1/blue",  "text_color2/red",
+        "text_color2/green", "text_color2/blue",  "list_color1/red",   "list_color1/green",
+        "list_color1/blue",  "list_color2/red",   "list_color2/green", "list_color2/blue",
+        "etc/timelimit",     "etc/listcount",     "etc/filterdate",    "etc/filterdate2",
+        "etc/filterdate3",   "cmd/cmd_F6",        "cmd/cmd_F7",        "cmd/cmd_F8",
+        "cmd/cmd_F9"};
+    EXPECT_EQ(keys, order);
+    EXPECT_EQ(s.timelimit, 5) << "raised in memory too";
+    EXPECT_EQ(ini.values["etc/timelimit"], "5");
+    EXPECT_EQ(ini.values["window/left"], "20");
+    EXPECT_EQ(ini.values["path/NowTxt"], "two  lines") << "a line break would break the file";
+    EXPECT_EQ(ini.values["cmd/cmd_F8"], "notepad");
+    EXPECT_EQ(ini.values["etc/filterdate3"], "0");
+    // An unusable rectangle (a window dragged off the screen) is not written.
+    ini.written.clear();
+    WriteUtilitySettings(ini, s, WindowRect{-200, 500, 700, 20});
+    EXPECT_EQ(ini.written.front().substr(0, 17), "window/sizeHeight");
+    EXPECT_EQ(ini.values["window/left"], "20");
+}
+
+TEST(QuorvelSettings, BackupOnceADay) {
+    MemoryIni ini;
+    UtilitySettings s = ReadUtilitySettings(ini);
+    EXPECT_TRUE(TakeBackupTurn(ini, s, "20240301"));
+    EXPECT_EQ(ini.values["etc/backup"], "20240301");
+    EXPECT_FALSE(TakeBackupTurn(ini, s, "20240301"));
+    EXPECT_TRUE(TakeBackupTurn(ini, s, "20240302"));
+}
+
+TEST(QuorvelStateFiles, DataTxtCurrentBoardFirstAndThe256ByteRule) {
+    BoardList boards;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) AddBoard(boards, name, 0, 0);
+    EXPECT_EQ(FormatDataTxt(boards), "a.txt\nb.txt\nc.txt\nd.txt\n");
+    boards.currentBoard = 2;
+    EXPECT_EQ(FormatDataTxt(boards), "c.txt\na.txt\nb.txt\nd.txt\n");
+    boards.currentBoard = 9;  // an index past the list names no board
+    EXPECT_EQ(FormatDataTxt(boards), "a.txt\nb.txt\nc.txt\nd.txt\n");
+    EXPECT_TRUE(ShouldWriteDataTxt(0, 10));
+    EXPECT_TRUE(ShouldWriteDataTxt(256, 10));
+    EXPECT_FALSE(ShouldWriteDataTxt(257, 10));
+    EXPECT_FALSE(ShouldWriteDataTxt(300, 100)) << "a short list never replaces a long file";
+    EXPECT_FALSE(ShouldWriteDataTxt(300, 255));
+    EXPECT_TRUE(ShouldWriteDataTxt(300, 256));
+    EXPECT_TRUE(ShouldWriteDataTxt(300, 300));
+}
+
+TEST(QuorvelStateFiles, LineFormats) {
+    NoteLists lists;
+    AddNoteRecord(lists, "my board.txt", "text", "cmd arg");
+    EXPECT_EQ(FormatCmdTxt(lists.index), "my board.txt text\nmy board.txt cmd arg\n");
+    EXPECT_EQ(FormatCtrlTxt(lists.pairs), "text cmd arg\n");
+    EXPECT_EQ(FormatLines({"a", "b"}), "a\nb\n");
+    EXPECT_EQ(FormatBookmarks({"C:\\a", "C:\\b"}), "C:\\a\nC:\\b\n\n")
+        << "two bookmarks are three lines, the last one empty";
+    EXPECT_EQ(ParseLineList("C:\\a\nC:\\b\n\n"), (std::vector<std::string>{"C:\\a", "C:\\b"}));
+    EXPECT_EQ(ParseLineList("x\r\n\r\ny"), (std::vector<std::string>{"x", "y"}));
+    RecentList recent;
+    recent.pairs = {{"C:\\a", "word"}, {"C:\\b", ""}};
+    EXPECT_EQ(FormatRecent(recent), "C:\\a\tword\nC:\\b\t\n");
+}
+
+TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {
+    RecentList recent;
+    AddRecent(recent, "C:\\a\\*", "x");
+    EXPECT_EQ(recent.cursor, -1) << "the first pair leaves the cursor";
+    AddRecent(recent, "\"C:\\b\"", "");
+    EXPECT_EQ(recent.cursor, 1);
+    AddRecent(recent, "C:\\a\\", "x");
+    ASSERT_EQ(recent.pairs.size(), 2u) << "recording the same pair twice leaves one, at the end";
+    EXPECT_EQ(recent.pairs[0].folder, "C:\\b");
+    EXPECT_EQ(recent.pairs[1].folder, "C:\\a");
+    AddRecent(recent, "", "x");
+    AddRecent(recent, "C:\\ab*", "x");  // a pattern that is no folder
+    EXPECT_EQ(recent.pairs.size(), 2u);
+    // Read back from the day's file: a pair held twice ends up once, at its later place.
+    RecentList read;
+    ParseRecentText(read, "C:\\a\tx\r\n\nC:\\b\t\nC:\\a\tx\n\tlead tab\n");
+    ASSERT_EQ(read.pairs.size(), 3u);
+    EXPECT_EQ(read.pairs[0].folder, "C:\\b");
+    EXPECT_EQ(read.pairs[1].folder, "C:\\a");
+    EXPECT_EQ(read.pairs[2].folder, "\tlead tab") << "a tab at the start splits nothing";
+    EXPECT_EQ(FormatRecent(read), "C:\\b\t\nC:\\a\tx\n\tlead tab\t\n");
+}
+
+TEST(QuorvelLayout, FiguresForAClientSize) {
+    EXPECT_EQ(ListViewPlacement(800, 150).height, 150);
+    ChildLayout l = LayoutChildren(800, 600, 300, 150);
+    auto same = [](const Placement& p, Placement q) {
+        return p.x == q.x && p.y == q.y && p.width == q.width && p.height == q.height;
+    };
+    EXPECT_TRUE(same(l.inputLine, {0, 150, 720, 20}));
+    EXPECT_TRUE(same(l.checkBox, {720, 150, 80, 20}));
+    EXPECT_TRUE(same(l.noteCommandBox, {0, 170, 500, 100}));
+    EXPECT_TRUE(same(l.noteTextBox, {0, 270, 500, 310}));
+    EXPECT_TRUE(same(l.boardListBox, {500, 170, 300, 410}));
+    EXPECT_TRUE(same(l.bookmarkListBox, {0, 0, 0, 0}));
+    // Lower than the list and 140 pixels: the note text box gets no height, passed on as is.
+    ChildLayout small = LayoutChildren(100, 200, 300, 150);
+    EXPECT_EQ(small.noteTextBox.height, -90);
+    EXPECT_EQ(small.noteCommandBox.width, -200);
+}
+
+TEST(QuorvelPathText, TrimPatternTail) {
+    EXPECT_EQ(TrimPatternTail("C:\\data\\*"), "C:\\data");
+    EXPECT_EQ(TrimPatternTail("C:\\data\\"), "C:\\data");
+    EXPECT_EQ(TrimPatternTail("C:\\data"), "C:\\data");
+    EXPECT_EQ(TrimPatternTail(""), "");
+    EXPECT_EQ(TrimPatternTail("*"), "");
+    EXPECT_EQ(TrimPatternTail("C:\\表"), "C:\\表") << "a trail byte 0x5C is no separator";
+}
+
+}  // namespace

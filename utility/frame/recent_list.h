@@ -1,0 +1,26 @@
+// recent_list.h — the day's history of (folder, text) pairs, oldest first, kept in
+// "recent\YYYYMMDD.txt" and read back at every start of the same day.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct RecentPair {
+    std::string folder;
+    std::string text;
+};
+
+struct RecentList {
+    std::vector<RecentPair> pairs;
+    int cursor = -1;  // recentCursor
+};
+
+// A pair already held moves to the end; a new one is appended. The folder loses its "\*" or
+// "\" and surrounding quotes; a folder still ending in "*" is not recorded.
+void AddRecent(RecentList& recent, std::string_view folder, std::string_view text);
+
+// "folder TAB text"; a line without a tab after its first byte is all folder.
+void AddRecentLine(RecentList& recent, std::string_view line);
+
+// Every non-empty line in file order, so a pair held twice ends up once, at its later place.
+void ParseRecentText(RecentList& recent, std::string_view text);

@@ -1,0 +1,49 @@
+#include "utility/frame/state_files.h"
+
+#include "common/text_lines.h"
+
+std::string FormatDataTxt(const BoardList& boards) {
+    std::string text;
+    int current = boards.currentBoard;
+    bool hasCurrent = current >= 0 && current < boards.count();
+    if (hasCurrent) text += boards.names[current] + "\n";
+    for (int i = 0; i < boards.count(); ++i)
+        if (!hasCurrent || i != current) text += boards.names[i] + "\n";
+    return text;
+}
+
+bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize) {
+    return existingSize <= 256 || newSize >= 256;
+}
+
+std::string FormatCmdTxt(const NoteIndex& index) {
+    std::string text;
+    for (const NoteIndexRow& row : index.rows) text += row.board + " " + row.note + "\n";
+    return text;
+}
+
+std::string FormatCtrlTxt(const std::vector<NotePair>& pairs) {
+    std::string text;
+    for (const NotePair& pair : pairs) text += pair.text + " " + pair.command + "\n";
+    return text;
+}
+
+std::string FormatLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+std::string FormatBookmarks(const std::vector<std::string>& paths) {
+    return FormatLines(paths) + "\n";
+}
+
+std::string FormatRecent(const RecentList& recent) {
+    std::string text;
+    for (const RecentPair& pair : recent.pairs) text += pair.folder + "\t" + pair.text + "\n";
+    return text;
+}
+
+std::vector<std::string> ParseLineList(std::string_view text) {
+    return SplitLines(text);
+}

@@ -1,0 +1,89 @@
+#include "utility/frame/state_save.h"
+
+#include <windows.h>
+
+#include "common/date_stamp.h"
+#include "common/file_io.h"
+#include "utility/frame/state_files.h"
+#include "utility/frame/utility_app.h"
+
+std::string ProfileStore::Read(const char* section, const char* key, const std::string& fallback) {
+    std::string value(256, '\0');
+    for (;;) {
+        DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), value.data(),
+                                                static_cast<DWORD>(value.size()), file_.c_str());
+        if (length + 1 < value.size()) {
+            value.resize(length);
+            return value;
+        }
+        value.resize(value.size() * 2);
+    }
+}
+
+void ProfileStore::Write(const char* section, const char* key, const std::string& value) {
+    WritePrivateProfileStringA(section, key, value.c_str(), file_.c_str());
+}
+
+std::string TodayStamp() {
+    return DateStamp(LocalNow());
+}
+
+void EnsureFolder(const std::string& path) {
+    if (!SetCurrentDirectoryA(path.c_str())) CreateDirectoryA(path.c_str(), nullptr);
+}
+
+namespace {
+
+std::string RecentFilePath() {
+    return utility.exeFolder + "recent\\" + TodayStamp() + ".txt";
+}
+
+void WriteUnlessEmpty(const std::string& name, bool empty, const std::string& text) {
+    if (!empty) ReplaceWholeFile(utility.exeFolder + name, text);
+}
+
+}  // namespace
+
+void ReadKeptLists() {
+    if (std::optional<std::string> text = ReadWholeFile(RecentFilePath()))
+        ParseRecentText(utility.recent, *text);
+    if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "hanko.txt"))
+        utility.stamps = ParseLineList(*text);
+    if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "bookmark.txt"))
+        utility.bookmarks = ParseLineList(*text);
+}
+
+void SaveState() {
+    UtilitySettings& settings = utility.settings;
+    settings.nowTxt = WindowText(utility.inputLine);
+    settings.nowDir = utility.listing.nowDir;
+
+    const BoardList& boards = utility.notes.boards;
+    if (boards.count() > 0) {
+        std::string text = FormatDataTxt(boards);
+        std::string path = utility.exeFolder + "data.txt";
+        if (ShouldWriteDataTxt(FileSize(path), text.size())) ReplaceWholeFile(path, text);
+    }
+    WriteUnlessEmpty("cmd.txt", utility.notes.index.rows.empty(),
+                     FormatCmdTxt(utility.notes.index));
+    WriteUnlessEmpty("ctrl.txt", utility.notes.pairs.empty(), FormatCtrlTxt(utility.notes.pairs));
+    WriteUnlessEmpty("hanko.txt", utility.stamps.empty(), FormatLines(utility.stamps));
+    WriteUnlessEmpty("bookmark.txt", utility.bookmarks.empty(), FormatBookmarks(utility.bookmarks));
+    if (!utility.recent.pairs.empty())
+        ReplaceWholeFile(RecentFilePath(), FormatRecent(utility.recent));
+
+    RECT rect{};
+    std::optional<WindowRect> place;
+    if (GetWindowRect(utility.mainWindow, &rect))
+        place = WindowRect{rect.top, rect.bottom, rect.right, rect.left};
+    ProfileStore ini(utility.iniPath);
+    WriteUtilitySettings(ini, settings, place);
+    if (TakeBackupTurn(ini, settings, TodayStamp())) {
+        std::string backupProgram = utility.exeFolder + "snapkeep.exe";
+        ShellExecuteA(nullptr, "open", backupProgram.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
+}
+
+void LogCommand(const std::string& line) {
+    AppendToFile(utility.exeFolder + "Quorvellog\\" + TodayStamp() + ".log", line + "\n");
+}

@@ -1,0 +1,31 @@
+// state_save.h — Quorvel's files beside its executable: the settings file, the list exports,
+// the day's history and the command log.
+#pragma once
+#include <string>
+
+#include "utility/frame/utility_settings.h"
+
+class ProfileStore : public SettingsStore {
+  public:
+    explicit ProfileStore(std::string file) : file_(std::move(file)) {}
+    std::string Read(const char* section, const char* key, const std::string& fallback) override;
+    void Write(const char* section, const char* key, const std::string& value) override;
+
+  private:
+    std::string file_;
+};
+
+std::string TodayStamp();
+
+// Makes the folder the current directory, or creates it when that fails.
+void EnsureFolder(const std::string& path);
+
+// The day's history and the stamps and bookmarks of earlier runs.
+void ReadKeptLists();
+
+// Writes the list files, the window place and every setting, and starts the backup program
+// once a day.
+void SaveState();
+
+// One line of the day's log of started commands.
+void LogCommand(const std::string& line);

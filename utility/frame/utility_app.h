@@ -1,0 +1,49 @@
+// utility_app.h — Quorvel's program-wide state: the window and its controls, the mode, the
+// settings and every list, one instance for the whole run.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "utility/frame/recent_list.h"
+#include "utility/frame/utility_settings.h"
+#include "utility/listing/folder_walk.h"
+#include "utility/listing/note_index.h"
+
+inline constexpr UINT kHandOffMessage = 266;
+inline constexpr int kModeQuit = 99;
+inline constexpr int kPastCheckBoxId = 1005;
+
+struct UtilityApp {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HWND statusBar = nullptr, inputLine = nullptr, noteTextBox = nullptr, noteCommandBox = nullptr,
+         checkBox = nullptr, boardListBox = nullptr, bookmarkListBox = nullptr, listView = nullptr;
+    // The procedures the subclassed controls hand unhandled messages on to.
+    WNDPROC previousInputLine = nullptr, previousBoardList = nullptr, previousListView = nullptr,
+            previousCommandBox = nullptr, previousTextBox = nullptr;
+    int modeState = 0;  // `mode state`; 99 ends the message loop
+    bool quitArmed = true;
+    std::string exeFolder, iniPath, fileListPath, launcherPath;
+    HBRUSH inputBrush = nullptr;
+    HBRUSH listBrushes[2] = {nullptr, nullptr};  // [0] paints the board list box
+    COLORREF inputColour = 0, boardListColour = 0;
+    HFONT listFont = nullptr;
+
+    UtilitySettings settings;
+    ListingState listing;  // ResultList, NowDir, the question count and the filters
+    NoteLists notes;       // BoardList, NoteIndex, NotePairs
+    RecentList recent;
+    std::vector<std::string> stamps;     // StampList
+    std::vector<std::string> bookmarks;  // BookmarkList
+    std::string inputText;
+    int parentLevel = 0;
+};
+
+extern UtilityApp utility;
+
+std::string WindowText(HWND window);
+
+// Saves the state files and the settings, then ends the program; runs once.
+void QuitUtility();
