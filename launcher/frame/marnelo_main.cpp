@@ -86,7 +86,9 @@ bool ReadOutsideListFile() {
 
 // The common notes are shown with every board, also in place of one that could not be read;
 // a later save then still finds them and does not drop the common file.
-void ShowCommonNotes() { LoadNotes("", board.currentBoardPath); }
+void ShowCommonNotes() {
+    LoadNotes("", board.currentBoardPath);
+}
 
 // True when the board holds content but could not be read; a board that cannot be read on
 // the last try, or holds next to nothing, is replaced on screen by a default note.

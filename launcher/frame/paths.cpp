@@ -16,6 +16,10 @@ LauncherPaths BuildLauncherPaths(const std::string& exeFolder) {
     return p;
 }
 
+bool IsCommonFile(std::string_view path, const LauncherPaths& paths) {
+    return EqualsIgnoringCase(path, paths.commonFile);
+}
+
 std::string ArgumentOf(std::string_view commandLine) {
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!commandLine.empty() && isBlank(commandLine.front())) commandLine.remove_prefix(1);

@@ -17,6 +17,9 @@ struct LauncherPaths {
 
 LauncherPaths BuildLauncherPaths(const std::string& exeFolder);
 
+// The common file opened as a board, in whatever letter case the path was given.
+bool IsCommonFile(std::string_view path, const LauncherPaths& paths);
+
 inline constexpr const char* kDefaultBoardName = "marnelo.txt";
 
 struct BoardChoice {

@@ -1,5 +1,9 @@
 #include "launcher/notes/board_save.h"
 
+bool BelongsToCommonFile(int commonFlag) {
+    return commonFlag == 1;
+}
+
 FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag) {
     FileSavePlan plan;
     if (records.empty()) {
@@ -8,7 +12,7 @@ FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag) {
     }
     bool anyMatched = false;
     for (const SaveRecord& record : records) {
-        if (record.common != flag) continue;
+        if (BelongsToCommonFile(record.common) != (flag == 1)) continue;
         anyMatched = true;
         plan.text += record.line;
     }

@@ -21,6 +21,9 @@ struct FileSavePlan {
     std::string text;
 };
 
-// The change for the file of `flag` (0 the board, 1 the common file). A note whose flag is
-// neither 0 nor 1 belongs to neither file.
+// Only the flag 1 makes a common note. Any other value stays with the board and is written back
+// as it is, so a record from another version is not lost at the next save.
+bool BelongsToCommonFile(int commonFlag);
+
+// The change for the file of `flag` (0 the board, 1 the common file).
 FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag);

@@ -17,7 +17,12 @@
 namespace {
 
 bool IsBoardFileTheCommonFile() {
-    return EqualsIgnoringCase(board.currentBoardPath, app.paths.commonFile);
+    return IsCommonFile(board.currentBoardPath, app.paths);
+}
+
+// Also the common file opened as a board that could not be read.
+bool CommonFileUnreadable() {
+    return board.commonUnreadable || (IsBoardFileTheCommonFile() && board.boardUnreadable);
 }
 
 // On the common file opened as a board every note belongs to that one file, whatever its flag.
@@ -50,12 +55,12 @@ void ScanFolderBoards() {
 
 void SaveNoteFile(int flag) {
     const std::string& path = flag == 0 ? board.currentBoardPath : app.paths.commonFile;
-    bool unreadable = flag == 0 ? board.boardUnreadable : board.commonUnreadable;
+    bool unreadable = flag == 0 ? board.boardUnreadable : CommonFileUnreadable();
     FileSavePlan plan = PlanFileSave(RecordsOnScreen(), flag);
     switch (plan.change) {
         case FileChange::RemoveBoth:
             RemoveUnlessUnreadable(board.currentBoardPath, board.boardUnreadable);
-            RemoveUnlessUnreadable(app.paths.commonFile, board.commonUnreadable);
+            RemoveUnlessUnreadable(app.paths.commonFile, CommonFileUnreadable());
             return;
         case FileChange::Remove:
             RemoveUnlessUnreadable(path, unreadable);
@@ -89,19 +94,19 @@ void DeleteNote(int index) {
     notes.editedNote = IndexAfterRemoval(notes.editedNote, index);
 }
 
-bool MoveNoteToBoard(const std::string& target) {
-    int index = notes.editedNote;
+bool MoveNoteToBoard(int index, const std::string& target) {
     if (index < 0 || index >= notes.Count() || target.empty()) return false;
     std::string path = MoveTargetPath(target, app.paths.dataFolder);
-    // Moving onto the board on screen would be undone by its next save.
-    if (EqualsIgnoringCase(path, board.currentBoardPath)) return false;
+    // Moving onto the board on screen, or onto the common file whose notes are all on screen,
+    // would be undone by the next save.
+    if (EqualsIgnoringCase(path, board.currentBoardPath) || IsCommonFile(path, app.paths))
+        return false;
     std::optional<std::string> present = ReadOtherBoard(path);
     if (!present) return false;
     if (!ContainsChar(target, '\\')) CreateFolder(app.paths.dataFolder);
     if (!ReplaceWholeFile(path, SerializeNote(index) + *present)) return false;
     ScanFolderBoards();
     DeleteNote(index);
-    notes.editedNote = -1;
     return true;
 }
 

@@ -16,9 +16,10 @@ void SaveOnce();
 // Appends the note's record to the deleted-notes file and removes it; later notes move down.
 void DeleteNote(int index);
 
-// Puts `editedNote` first on the board `target` (a name or a path) and deletes it here.
-// False when the target could not be read or written: the note then stays where it is.
-bool MoveNoteToBoard(const std::string& target);
+// Puts note `index` first on the board `target` (a name or a path) and deletes it here.
+// False when the target could not be read or written,
+// or is on screen already: the note then stays where it is.
+bool MoveNoteToBoard(int index, const std::string& target);
 
 // Saves the current board, then shows the board at `path`.
 void SwitchBoard(const std::string& path);

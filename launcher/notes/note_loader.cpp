@@ -34,7 +34,7 @@ int LoadNotes(const std::string& text, const std::string& boardPath) {
     notes.expandedNote = -1;
     NoteDefaults defaults{app.settings.defaultX, app.settings.defaultY};
     std::vector<Note> loaded = ParseNotes(text, defaults);
-    if (boardPath != app.paths.commonFile) {
+    if (!IsCommonFile(boardPath, app.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
         std::optional<std::string> common = ReadWholeFile(app.paths.commonFile);
@@ -70,7 +70,8 @@ std::string SerializeNote(int index) {
     GetWindowRect(slot.window, &rect);
     record.x = rect.left;
     record.y = rect.top;
-    if (!record.mini) {
+    // A mini note shown at full size may have been resized meanwhile: that is its full size.
+    if (!record.mini || index == notes.expandedNote) {
         record.width = rect.right - rect.left;
         record.height = rect.bottom - rect.top;
     }

@@ -15,37 +15,3 @@ HoverPlan PlanHover(int expanded, int hovered, bool hoveredIsMini, bool ctrlHeld
     plan.expand = plan.onNote && hoveredIsMini;
     return plan;
 }
-
-const std::vector<MenuEntry>& NoteMenuItems() {
-    static const std::vector<MenuEntry> items = {
-        {0, kMoveSubmenuText},          {kMenuEdit, "T.編集"},
-        {kMenuNewNote, "N.新しい付箋"}, {kMenuDelete, "D.付箋を削除"},
-        {kMenuRun, "E.実行"},           {kMenuCopy, "C.クリップボードにコピー"},
-    };
-    return items;
-}
-
-std::vector<MenuEntry> MoveMenuEntries(const std::vector<std::string>& folderBoards,
-                                       const std::vector<std::string>& outsideBoards,
-                                       const std::string& currentBoardName) {
-    std::vector<MenuEntry> entries;
-    unsigned command = kMenuFirstBoard;
-    for (const auto* list : {&folderBoards, &outsideBoards}) {
-        for (const std::string& board : *list) {
-            if (!board.empty() && board != currentBoardName) entries.push_back({command, board});
-            ++command;
-        }
-    }
-    return entries;
-}
-
-std::optional<std::string> MoveTargetOf(unsigned command,
-                                        const std::vector<std::string>& folderBoards,
-                                        const std::vector<std::string>& outsideBoards) {
-    if (command < kMenuFirstBoard) return std::nullopt;
-    std::size_t index = command - kMenuFirstBoard;
-    if (index < folderBoards.size()) return folderBoards[index];
-    index -= folderBoards.size();
-    if (index < outsideBoards.size() && !outsideBoards[index].empty()) return outsideBoards[index];
-    return std::nullopt;
-}

@@ -10,7 +10,7 @@
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/clipboard.h"
-#include "launcher/windows/gestures.h"
+#include "launcher/windows/note_menu_items.h"
 #include "launcher/windows/note_window.h"
 
 namespace {
@@ -53,12 +53,13 @@ void MoveToChosenBoard(HWND window, unsigned command) {
         MoveTargetOf(command, board.folderBoards, board.outsideBoards);
     int index = FindNoteOfWindow(window);
     if (!target || index < 0) return;
-    notes.editedNote = index;
-    if (!MoveNoteToBoard(*target)) notes.editedNote = -1;
+    MoveNoteToBoard(index, *target);
     if (notes.Count() == 0) SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
 }
 
 void CarryOut(HWND window, unsigned command) {
+    // A board switch handed over while the menu was open has taken the note away.
+    if (command != kMenuNewNote && FindNoteOfWindow(window) < 0) return;
     switch (command) {
         case 0:
             return;

@@ -107,7 +107,12 @@ void OnNoteHover(HWND window) {
     int hovered = FindNoteOfWindow(window);
     bool mini = hovered >= 0 && notes.slots[hovered].note.mini;
     HoverPlan plan = PlanHover(notes.expandedNote, hovered, mini, GetKeyState(VK_CONTROL) < 0);
-    if (plan.collapse && notes.expandedNote < notes.Count()) CollapseExpandedNote();
+    if (plan.collapse) {
+        if (notes.expandedNote < notes.Count())
+            CollapseExpandedNote();
+        else
+            notes.expandedNote = -1;
+    }
     if (plan.expand) {
         notes.expandedNote = hovered;
         const Note& n = notes.slots[hovered].note;

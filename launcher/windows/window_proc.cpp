@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "launcher/frame/app_state.h"
 #include "launcher/frame/main_menu.h"
@@ -39,10 +40,23 @@ void BringAllNotesToFront() {
 
 void OnActivate() {
     std::string path = TakeHandedOverPath();
-    if (path.empty())
+    if (path.empty()) {
         BringAllNotesToFront();
-    else
-        SwitchBoard(path);
+        return;
+    }
+    // A hand-over may arrive while a switch is saving (the shell start of the backup program
+    // lets sent messages in): it waits for that switch, or both would mix their boards.
+    static bool switching = false;
+    static std::vector<std::string> waiting;
+    waiting.push_back(path);
+    if (switching) return;
+    switching = true;
+    while (!waiting.empty()) {
+        std::string next = waiting.front();
+        waiting.erase(waiting.begin());
+        SwitchBoard(next);
+    }
+    switching = false;
 }
 
 // The board, the common notes and the settings, once; then the outside board list.
@@ -92,8 +106,15 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_CLOSE:
             return OnClose(window);
         case WM_QUERYENDSESSION:
+            // Every top-level window is asked; the main window answers for the program.
+            if (window == app.mainWindow) SaveAtClose();
+            break;
         case WM_ENDSESSION:
-            SaveAtClose();
+            if (window != app.mainWindow) break;
+            if (wParam)
+                SaveAtClose();
+            else
+                board.savedOnce = false;  // the shutdown was called off: later closes save again
             break;
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(

@@ -93,6 +93,7 @@ TEST(BoardSave, UnchangedBoardOfEveryFieldIsWrittenBackByteForByte) {
     MovePointerTo(1590, 1190);  // away from every note, so none expands or raises
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(30));
+    DeleteFileA(inst.PathOf("fdir\\marnelo.txt").c_str());  // what is compared is what was saved
     ASSERT_EQ(app.End(), 0);
     std::string saved = inst.Read("fdir\\marnelo.txt");
     EXPECT_EQ(saved.size(), text.size());
@@ -113,8 +114,8 @@ TEST(BoardSave, BoardOfOnlyCommonNotesLeavesJustTheCommonFileAndNoSettings) {
 
 TEST(BoardSave, BoardWithoutAnyNoteRemovesBothFiles) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("消す", 100, 100)})
-                       .WithBoard("common.txt", {CommonNoteAt("これも", 300, 100)});
+                       .WithBoard("marnelo.txt", {NoteAt("消す", 100, 400)})
+                       .WithBoard("common.txt", {CommonNoteAt("これも", 300, 400)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     for (int left = 2; left > 0; --left) {
@@ -190,7 +191,7 @@ TEST(BoardSave, BoardHeldAtStartUpAndDeclinedIsNeverOverwritten) {
 
 TEST(BoardSave, AltF4OnANoteSavesAndEndsTheProgram) {
     Install inst = Install::Fresh().WithFile(
-        "fdir\\marnelo.txt", OldLayoutRecord("一", 100, 100) + OldLayoutRecord("二", 300, 100));
+        "fdir\\marnelo.txt", OldLayoutRecord("一", 100, 400) + OldLayoutRecord("二", 300, 400));
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     std::vector<NoteView> views = app.Notes();
@@ -207,4 +208,63 @@ TEST(BoardSave, AltF4OnANoteSavesAndEndsTheProgram) {
     std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
     ASSERT_EQ(saved.size(), 2u) << "both notes, the closed one's too";
     EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), RecordOf(saved[0]) + RecordOf(saved[1]));
+}
+
+TEST(BoardSave, CalledOffShutdownLetsTheNextCloseSaveAgain) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("続く", 100, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SendMessageA(app.MainWindow(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(app.MainWindow(), WM_ENDSESSION, FALSE, 0);
+    DeleteFileA(inst.PathOf("fdir\\marnelo.txt").c_str());
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 1u);
+}
+
+TEST(BoardSave, EndingSessionSavesOnce) {
+    Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", OldLayoutRecord("終", 100, 100));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SendMessageA(app.MainWindow(), WM_ENDSESSION, TRUE, 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), RecordOf(saved[0]));
+}
+
+TEST(BoardSave, NoteWithAnOddCommonFlagStaysOnTheBoard) {
+    Note odd = NoteAt("別の版", 100, 100);
+    odd.common = 2;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {odd});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), RecordOf(odd));
+    EXPECT_FALSE(inst.Exists("fdir\\common.txt"));
+}
+
+TEST(BoardSave, CommonFileOpenedAsABoardKeepsEveryNoteOnce) {
+    std::string text =
+        RecordOf(CommonNoteAt("共一", 100, 100)) + RecordOf(CommonNoteAt("共二", 300, 100));
+    Install inst = Install::Fresh().WithFile("fdir\\common.txt", text);
+    Marnelo app(inst, "COMMON.TXT");
+    ASSERT_TRUE(app.WaitForNotes(2));
+    Settle();
+    EXPECT_EQ(app.NoteWindows().size(), 2u);
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_TRUE(inst.Read("fdir\\common.txt") == text);
+}
+
+TEST(BoardSave, HeldCommonFileOpenedAsABoardAndDeclinedIsKept) {
+    std::string text =
+        RecordOf(CommonNoteAt("共", 100, 100)) + RecordOf(CommonNoteAt("二", 300, 100));
+    Install inst = Install::Fresh().WithFile("fdir\\common.txt", text);
+    HeldFile held(inst.PathOf("fdir\\common.txt"));
+    Marnelo app(inst, "common.txt");
+    HWND box = WaitForMessageBox(app.Id(), "メッセージ");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, IDNO);
+    ASSERT_TRUE(app.WaitForMainWindow());
+    held.Release();
+    ASSERT_EQ(app.Close(), 0);
+    EXPECT_TRUE(inst.Read("fdir\\common.txt") == text);
 }

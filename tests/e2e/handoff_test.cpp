@@ -114,3 +114,21 @@ TEST(Handoff, SecondStartWithoutRunningNotesIsDropped) {
     Settle();
     EXPECT_TRUE(app.Running()) << "no note window took the request";
 }
+
+TEST(Handoff, LeftPressOnTheTrayIconBringsTheNotesBack) {
+    Install inst = BoardWithOneNote();
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+    ShowWindow(note, SW_HIDE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(note); }));
+    SendMessageA(app.MainWindow(), 9998, 9999, WM_RBUTTONUP);  // no main menu yet: nothing
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(note));
+    SendMessageA(app.MainWindow(), 9998, 9999, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(note); }));
+    ShowWindow(note, SW_HIDE);
+    SendMessageA(app.MainWindow(), 9998, 1, WM_LBUTTONDOWN);  // another icon's id is not ours
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(note));
+}

@@ -1,6 +1,7 @@
 // The note menu of a right click: its items, copying, new notes, deleting a note into the
 // deleted-notes file and moving a note to another board.
 #include <gmock/gmock.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "harness/install.h"
@@ -27,7 +28,8 @@ Note NoteAt(const std::string& text, int x, int y) {
     return note;
 }
 
-// Opens the menu of the note `view` with a real right click; false when none appeared.
+// Opens the menu of the note `view` with a real right click; false when none appeared. Notes
+// stand low enough for the menu to open above the pointer, so no item is under it.
 bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
     MovePointerTo(view.rect.left + 30, view.rect.top + 20);
     Settle(100);
@@ -46,7 +48,7 @@ std::vector<std::string> TextsOf(const std::vector<Note>& board) {
 
 TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("メモ", 100, 100)})
+                       .WithBoard("marnelo.txt", {NoteAt("メモ", 100, 400)})
                        .WithBoard("work.txt", {NoteAt("仕事", 10, 10)})
                        .WithBoard("zeta.txt", {NoteAt("Z", 10, 10)});
     std::string outside = inst.PathOf("outside\\memo.txt");
@@ -76,7 +78,7 @@ TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
 TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteAddsOne) {
     std::string longText(600, 'x');
     longText += "終わり";
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt(longText, 100, 100)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt(longText, 100, 400)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     SetClipboardText("前");
@@ -92,8 +94,8 @@ TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteAddsOne) {
 }
 
 TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
-    Note first = NoteAt("一番目", 100, 100), second = NoteAt("二番目", 300, 100),
-         third = NoteAt("三番目", 500, 100);
+    Note first = NoteAt("一番目", 100, 400), second = NoteAt("二番目", 300, 400),
+         third = NoteAt("三番目", 500, 400);
     third.backColor = 3;
     third.textRed = 10, third.textGreen = 20, third.textBlue = 30;
     third.width = 150;
@@ -120,7 +122,7 @@ TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
 TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
     Install inst =
         Install::Fresh()
-            .WithBoard("marnelo.txt", {NoteAt("残る", 100, 100), NoteAt("移る", 300, 100)})
+            .WithBoard("marnelo.txt", {NoteAt("残る", 100, 400), NoteAt("移る", 300, 400)})
             .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
@@ -134,7 +136,7 @@ TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
 }
 
 TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("最後", 100, 100)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("最後", 100, 400)});
     std::string fresh = inst.PathOf("elsewhere\\new.txt");
     inst.WithFile("elsewhere\\keep.txt", "").WithFile("filelist.txt", fresh + "\r\n");
     Marnelo app(inst);
@@ -144,7 +146,29 @@ TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {
     EXPECT_EQ(app.WaitForExit(), 0);
     std::vector<Note> moved = inst.Board("elsewhere\\new.txt");
     ASSERT_EQ(moved.size(), 1u);
-    EXPECT_EQ(RecordOf(moved[0]), RecordOf(NoteAt("最後", 100, 100)));
+    EXPECT_EQ(RecordOf(moved[0]), RecordOf(NoteAt("最後", 100, 400)));
     EXPECT_FALSE(inst.Exists("fdir\\marnelo.txt")) << "a board without notes has no file";
     EXPECT_EQ(inst.Read("filelist.txt"), fresh + "\n");
+}
+
+TEST(NoteMenu, MoveToTheCommonFileIsRefused) {
+    Note common = NoteAt("共通", 500, 400);
+    common.common = 1;
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {NoteAt("ここに", 100, 400)})
+                       .WithBoard("common.txt", {common})
+                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
+    std::string board = inst.Read("fdir\\marnelo.txt"), commonText = inst.Read("fdir\\common.txt");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[0]));
+    std::vector<std::string> boards = MenuTexts(ShownMenu(app.Id()), "移動");
+    auto at = std::find(boards.begin(), boards.end(), "common.txt");
+    ASSERT_NE(at, boards.end());
+    ChooseSubmenuPosition(kMoveTo, static_cast<int>(at - boards.begin()));
+    Settle(2500);
+    EXPECT_EQ(app.NoteWindows().size(), 2u) << "the note stays";
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), board);
+    EXPECT_EQ(inst.Read("fdir\\common.txt"), commonText);
 }

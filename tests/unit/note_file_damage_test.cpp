@@ -45,7 +45,8 @@ TEST(DamagedBoards, RandomBytesNeverCrashTheReader) {
 }
 
 TEST(DamagedBoards, ExtremeNumbersSaturateInsteadOfWrapping) {
-    std::string line = "t\t\t99999999999999999999\t-99999999999999999999\t0\t0\t\t0\t0\t0\t0\t0\r\n";
+    std::string line =
+        "t\t\t99999999999999999999\t-99999999999999999999\t0\t0\t\t0\t0\t0\t0\t0\r\n";
     std::vector<Note> notes = ParseNotes(line, {40, 20});
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0].x, 2147483647);
