@@ -163,6 +163,10 @@ TEST(QuorvelStateFiles, LineFormats) {
     NoteLists lists;
     AddNoteRecord(lists, "my board.txt", "text", "cmd arg");
     EXPECT_EQ(FormatCmdTxt(lists.index), "my board.txt text\nmy board.txt cmd arg\n");
+    NoteLists multiLine;
+    AddNoteRecord(multiLine, "b.txt", "first\r\nnotepad C:\\x.exe", "run\nmore");
+    EXPECT_EQ(FormatCmdTxt(multiLine.index), "b.txt first  notepad C:\\x.exe\nb.txt run more\n")
+        << "a later line of a note must not become an alias of its own";
     EXPECT_EQ(FormatCtrlTxt(lists.pairs), "text cmd arg\n");
     EXPECT_EQ(FormatLines({"a", "b"}), "a\nb\n");
     EXPECT_EQ(FormatBookmarks({"C:\\a", "C:\\b"}), "C:\\a\nC:\\b\n\n")

@@ -16,9 +16,20 @@ bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize) {
     return existingSize <= 256 || newSize >= 256;
 }
 
+namespace {
+
+std::string OnOneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+}  // namespace
+
 std::string FormatCmdTxt(const NoteIndex& index) {
     std::string text;
-    for (const NoteIndexRow& row : index.rows) text += row.board + " " + row.note + "\n";
+    for (const NoteIndexRow& row : index.rows)
+        text += OnOneLine(row.board) + " " + OnOneLine(row.note) + "\n";
     return text;
 }
 

@@ -16,7 +16,9 @@ std::string FormatDataTxt(const BoardList& boards);
 // bytes long (0 when missing) or the new text is at least 256 bytes.
 bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize);
 
-std::string FormatCmdTxt(const NoteIndex& index);                // board, space, note string
+// Board, space, note string. Marnelo reads every line as an alias, so a line break inside a
+// multi-line note becomes a space: its later lines must not turn into aliases of their own.
+std::string FormatCmdTxt(const NoteIndex& index);
 std::string FormatCtrlTxt(const std::vector<NotePair>& pairs);   // text, space, command
 std::string FormatLines(const std::vector<std::string>& lines);  // "hanko.txt"
 // "bookmark.txt": the paths, then one empty line.
