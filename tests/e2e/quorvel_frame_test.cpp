@@ -255,3 +255,18 @@ TEST(QuorvelListingWindow, ContinueQuestionOnceForALargeFolder) {
 }
 
 }  // namespace
+
+TEST(QuorvelQuit, FolderThatCannotBeListedNowIsKeptForTheNextRun) {
+    Install inst = Install::Fresh();
+    std::string gone = inst.PathOf("not-here\\*");
+    inst.WithFile("Quorvel.ini", "[path]\r\nNowDir=" + gone + "\r\n");
+    inst.WithFile("hanko.txt", "判子\n").WithFile("bookmark.txt", "C:\\印\n\n");
+    {
+        Quorvel app(inst);
+        ASSERT_TRUE(app.WaitForControls());
+        EXPECT_EQ(app.EndWithSave(), 0);
+    }
+    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), gone);
+    EXPECT_EQ(inst.Read("hanko.txt"), "判子\n") << "stamps of an earlier run are kept";
+    EXPECT_EQ(inst.Read("bookmark.txt"), "C:\\印\n\n");
+}

@@ -176,6 +176,8 @@ TEST(QuorvelStateFiles, LineFormats) {
     RecentList recent;
     recent.pairs = {{"C:\\a", "word"}, {"C:\\b", ""}};
     EXPECT_EQ(FormatRecent(recent), "C:\\a\tword\nC:\\b\t\n");
+    recent.pairs = {{"C:\\a", "two\r\nlines"}};
+    EXPECT_EQ(FormatRecent(recent), "C:\\a\ttwo  lines\n");
 }
 
 TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {

@@ -114,6 +114,9 @@ void ApplyListColours() {
 void ApplySettings() {
     ProfileStore ini(utility.iniPath);
     utility.settings = ReadUtilitySettings(ini);
+    // The folder of the last run stays the current one until a listing succeeds, so a folder
+    // that cannot be listed now is not forgotten at the next save.
+    utility.listing.nowDir = utility.settings.nowDir;
     const UtilitySettings& s = utility.settings;
     WindowRect rect{s.top, s.bottom, s.right, s.left};
     if (WindowRectUsable(rect))
@@ -131,7 +134,7 @@ void CloseInputMethod() {
 // Empties the board and note lists and reads the day's history again.
 void ReloadLists() {
     ClearNoteLists(utility.notes);
-    ReadKeptLists();
+    ReadTodayRecent();
 }
 
 void CreateControls(HWND window) {
@@ -178,6 +181,7 @@ void CreateControls(HWND window) {
     utility.listView = listView;
 
     ReloadLists();
+    ReadStampsAndBookmarks();
     ApplySettings();
     CloseInputMethod();
     ApplyInputColour();

@@ -51,7 +51,9 @@ std::string FormatBookmarks(const std::vector<std::string>& paths) {
 
 std::string FormatRecent(const RecentList& recent) {
     std::string text;
-    for (const RecentPair& pair : recent.pairs) text += pair.folder + "\t" + pair.text + "\n";
+    // Read back line by line: a pair must stay on its line.
+    for (const RecentPair& pair : recent.pairs)
+        text += OnOneLine(pair.folder) + "\t" + OnOneLine(pair.text) + "\n";
     return text;
 }
 

@@ -44,9 +44,12 @@ void WriteUnlessEmpty(const std::string& name, bool empty, const std::string& te
 
 }  // namespace
 
-void ReadKeptLists() {
+void ReadTodayRecent() {
     if (std::optional<std::string> text = ReadWholeFile(RecentFilePath()))
         ParseRecentText(utility.recent, *text);
+}
+
+void ReadStampsAndBookmarks() {
     if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "hanko.txt"))
         utility.stamps = ParseLineList(*text);
     if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "bookmark.txt"))

@@ -20,8 +20,12 @@ std::string TodayStamp();
 // Makes the folder the current directory, or creates it when that fails.
 void EnsureFolder(const std::string& path);
 
-// The day's history and the stamps and bookmarks of earlier runs.
-void ReadKeptLists();
+// The day's history, added to the pairs already held.
+void ReadTodayRecent();
+
+// The stamps and bookmarks of earlier runs; read once at start-up, since a reload of the lists
+// must not drop what was added since.
+void ReadStampsAndBookmarks();
 
 // Writes the list files, the window place and every setting, and starts the backup program
 // once a day.
