@@ -270,3 +270,32 @@ TEST(QuorvelQuit, FolderThatCannotBeListedNowIsKeptForTheNextRun) {
     EXPECT_EQ(inst.Read("hanko.txt"), "判子\n") << "stamps of an earlier run are kept";
     EXPECT_EQ(inst.Read("bookmark.txt"), "C:\\印\n\n");
 }
+
+// The check box adds the boards of the old-boards folder with their notes.
+TEST(QuorvelNotes, OldBoardsReachTheListFilesAtSave) {
+    Note memo;
+    memo.text = "買い物";
+    memo.command = "notepad.exe list.txt";
+    Note second;
+    second.text = "二行の\r\n付箋";
+    Install inst = Install::Fresh();
+    inst.WithBoard("old\\work.txt", {memo, second});
+    std::string outside = inst.PathOf("outside\\memo.txt");
+    Note distant;
+    distant.text = "外";
+    inst.WithFile("outside\\memo.txt", RecordOf(distant));
+    inst.WithFile("filelist.txt", "\"" + outside + "\"\n\n");
+    {
+        Quorvel app(inst);
+        ASSERT_TRUE(app.WaitForControls());
+        SendMessageA(app.Controls().checkBox, BM_CLICK, 0, 0);
+        EXPECT_EQ(app.EndWithSave(), 0);
+    }
+    EXPECT_NE(inst.Read("data.txt").find("work.txt\n"), std::string::npos);
+    std::string cmd = inst.Read("cmd.txt");
+    EXPECT_NE(cmd.find("work.txt 買い物\n"), std::string::npos) << cmd;
+    EXPECT_NE(cmd.find("work.txt notepad.exe list.txt\n"), std::string::npos) << cmd;
+    EXPECT_NE(cmd.find("work.txt 二行の  付箋\n"), std::string::npos) << "one line per note";
+    EXPECT_NE(cmd.find(outside + " 外\n"), std::string::npos) << "the list's path without quotes";
+    EXPECT_NE(inst.Read("ctrl.txt").find("買い物 notepad.exe list.txt\n"), std::string::npos);
+}

@@ -41,7 +41,9 @@ void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
     }
 }
 
+// A board whose file stays (held by Marnelo, say) stays in the list too, or it would come
+// back at the next start as if it had been deleted.
 void DeleteBoardFile(const std::string& name) {
-    RecycleFile(BoardFilePath(utility.exeFolder, name));
-    RemoveBoard(utility.notes.boards, name);
+    if (RecycleFile(BoardFilePath(utility.exeFolder, name)))
+        RemoveBoard(utility.notes.boards, name);
 }
