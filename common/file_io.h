@@ -29,7 +29,8 @@ bool FolderExists(const std::string& path);
 void CreateFolder(const std::string& path);  // an existing folder is no error
 bool DeleteFileAt(const std::string& path);
 
-// Names of the files (not folders) in `folder`, in the order the system enumerates them.
+// Names of the files (not folders) in `folder`, in the order the system enumerates them. The
+// temporary file of a replacement in progress, or of one cut off, is no board of its own.
 std::vector<std::string> ListFileNames(const std::string& folder);
 
 // The folder of the running executable with its trailing backslash.

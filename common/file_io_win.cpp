@@ -47,8 +47,20 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return std::nullopt;
 }
 
+namespace {
+
+constexpr char kTemporarySuffix[] = ".tmp~";
+
+bool IsTemporaryName(const std::string& name) {
+    std::size_t length = sizeof kTemporarySuffix - 1;
+    return name.size() > length &&
+           name.compare(name.size() - length, length, kTemporarySuffix) == 0;
+}
+
+}  // namespace
+
 bool ReplaceWholeFile(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".tmp~";
+    std::string temporary = path + kTemporarySuffix;
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -119,7 +131,8 @@ std::vector<std::string> ListFileNames(const std::string& folder) {
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+        bool folder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        if (!folder && !IsTemporaryName(entry.cFileName)) names.push_back(entry.cFileName);
     } while (FindNextFileA(find, &entry));
     FindClose(find);
     return names;

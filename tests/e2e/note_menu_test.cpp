@@ -50,7 +50,8 @@ TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
     Install inst = Install::Fresh()
                        .WithBoard("marnelo.txt", {NoteAt("メモ", 100, 400)})
                        .WithBoard("work.txt", {NoteAt("仕事", 10, 10)})
-                       .WithBoard("zeta.txt", {NoteAt("Z", 10, 10)});
+                       .WithBoard("zeta.txt", {NoteAt("Z", 10, 10)})
+                       .WithFile("fdir\\zeta.txt.tmp~", "left by a save that was cut off");
     std::string outside = inst.PathOf("outside\\memo.txt");
     inst.WithFile("outside\\memo.txt", RecordOf(NoteAt("外", 10, 10)))
         .WithFile("filelist.txt", outside + "\n");
