@@ -142,3 +142,32 @@ TEST(NoteMouse, DroppedFilesLeaveTheLastAsTheNotesPictureAndAnOverLongOneIsIgnor
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0].mediaPath, "C:\\画像\\三.png");
 }
+
+TEST(NoteMouse, PointingAtANoteThatRaisesOnHoverBringsEveryNoteBack) {
+    Note raising = NoteAt("上げる", 100, 300);
+    raising.raiseOnHover = 1;
+    Install inst = Install::Fresh().WithBoard(
+        "marnelo.txt", {raising, NoteAt("隠れた", 500, 300), NoteAt("普通", 100, 500)});
+    MovePointerTo(1590, 1190);
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(3));
+    HWND hidden = app.Notes()[2].window;  // sorted left to right, then top down
+    ShowWindow(hidden, SW_HIDE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hidden); }));
+    // Another program in the foreground, as when the user works elsewhere.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 700,
+                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    Settle(200);
+    // The foreground program answers what the switch of the foreground sends it.
+    auto pumpAndCheck = [&] {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        return IsWindowVisible(hidden) != FALSE;
+    };
+    MovePointerTo(130, 520);  // a note that does not raise
+    EXPECT_FALSE(WaitFor(pumpAndCheck, 500));
+    MovePointerTo(130, 320);
+    EXPECT_TRUE(WaitFor(pumpAndCheck, 3000));
+    DestroyWindow(other);
+}

@@ -85,6 +85,36 @@ TEST(QuorvelStartUp, ControlsInTheirOrderWithTheirStylesAndIds) {
     EXPECT_EQ(app.CloseWithTitleButton(), 0);
 }
 
+TEST(QuorvelStartUp, ThreeListColumnsAndFourDropTargets) {
+    Install inst = Install::Fresh();
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    EXPECT_EQ(ColumnWidths(c.listView), (std::vector<int>{50, 50, 50}))
+        << "three columns of 50 pixels until the list display sizes them";
+    struct Target {
+        HWND window;
+        const char* what;
+        bool accepts;
+    };
+    const Target targets[] = {
+        {c.inputLine, "input line", true},
+        {c.boardListBox, "board list box", true},
+        {c.bookmarkListBox, "bookmark list box", true},
+        {c.listView, "list view", true},
+        {c.noteTextBox, "note text box", false},
+        {c.noteCommandBox, "note command box", false},
+        {c.checkBox, "check box", false},
+        {c.statusBar, "status bar", false},
+        {app.MainWindow(), "main window", false},
+    };
+    for (const Target& t : targets) {
+        DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(t.window, GWL_EXSTYLE));
+        EXPECT_EQ((exStyle & WS_EX_ACCEPTFILES) != 0, t.accepts) << t.what;
+    }
+    EXPECT_EQ(app.CloseWithTitleButton(), 0);
+}
+
 TEST(QuorvelStartUp, WindowRectangleAppliedOnlyWhenEveryValueLiesInRange) {
     struct Case {
         int left, top, right, bottom;
@@ -180,6 +210,29 @@ TEST(QuorvelHandOff, StartWithAFolderListsIt) {
     EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), inst.PathOf("data\\*"));
 }
 
+// The folder's name ends in a character whose second byte is "\": the folder text still
+// gets its own separator before the pattern's "*".
+TEST(QuorvelHandOff, TextsThatAreNoFolderStayInTheTitleAndKeepTheFolder) {
+    Install inst = Install::Fresh();
+    std::string folder = inst.PathOf("表");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    inst.WithFile("note.txt", "x");
+    Quorvel app(inst, folder);
+    ASSERT_TRUE(app.WaitForControls());
+    ASSERT_TRUE(app.WaitForTitle(folder + "\\"));
+    QuorvelControls c = app.Controls();
+    const std::string texts[] = {"買い物 メモ", inst.PathOf("gone"), inst.PathOf("note.txt")};
+    for (const std::string& text : texts) {
+        EXPECT_EQ(RunSecondQuorvel(inst, text), 0) << text;
+        EXPECT_EQ(app.Title(), text) << "the handed-off text stays in the title";
+        EXPECT_EQ(WindowTextOf(c.inputLine), text) << "a walk that cannot start leaves the line";
+        EXPECT_EQ(WindowTextOf(c.noteTextBox), folder + "\\") << text;
+    }
+    EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), folder + "\\*")
+        << "the folder listed last stays the current one";
+}
+
 TEST(QuorvelQuit, EmptyHandOffSavesAndEnds) {
     Install inst = Install::Fresh();
     inst.WithFile("fdir\\a.txt", "").WithFile("fdir\\b.txt", "");
@@ -235,23 +288,27 @@ TEST(QuorvelQuit, TitleBarCloseSavesNothing) {
 
 TEST(QuorvelListingWindow, ContinueQuestionOnceForALargeFolder) {
     Install inst = Install::Fresh();
-    std::string folder = inst.PathOf("many");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    for (int i = 0; i < 3500; ++i) {
-        std::string path = folder + "\\f" + std::to_string(i) + ".txt";
-        CloseHandle(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    }
+    std::string folder = MakeFolderOfFiles(inst, "many", 3500);
     Quorvel app(inst, folder);
     HWND box = WaitForMessageBox(app.Id(), "確認", 20000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "まだ時間が掛かりますが、続けますか？");
+    // The question comes in the middle of the walk: the folder is already shown, and the
+    // input line still holds the text it was started with.
+    QuorvelControls c = app.Controls();
+    EXPECT_EQ(app.Title(), folder + "\\");
+    EXPECT_EQ(WindowTextOf(c.noteTextBox), folder + "\\");
+    EXPECT_EQ(WindowTextOf(c.inputLine), folder);
     PressButton(box, IDNO);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(WaitForText(c.inputLine, "")) << "the walk ends after No and empties the line";
     Settle(500);
     EXPECT_EQ(WaitForMessageBox(app.Id(), "確認", 500), nullptr) << "No stops the questions";
-    EXPECT_TRUE(app.WaitForTitle(folder + "\\"));
+    EXPECT_EQ(app.Title(), folder + "\\");
+    EXPECT_EQ(WindowTextOf(c.noteTextBox), folder + "\\");
     EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), folder + "\\*")
+        << "a walk cut short still became the current folder";
 }
 
 }  // namespace

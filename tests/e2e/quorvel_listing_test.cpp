@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/install.h"
+#include "harness/quorvel.h"
 #include "harness/wait.h"
 #include "utility/listing/folder_walk_win.h"
 
@@ -59,13 +60,7 @@ TEST(QuorvelSystemListing, EntriesCarryTheirDatesWhenTheDateFilterIsOn) {
 
 TEST(QuorvelSystemListing, NoKeepsWhatWasCollected) {
     Install inst = Install::Fresh();
-    std::string folder = inst.PathOf("many");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    for (int i = 0; i < 3500; ++i) {
-        std::string path = folder + "\\f" + std::to_string(i) + ".txt";
-        CloseHandle(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    }
+    std::string folder = MakeFolderOfFiles(inst, "many", 3500);
     QuietListing host;
     ListingState state;
     EXPECT_EQ(ListFolder(state, host, folder, false), 3001);

@@ -1,5 +1,6 @@
 #include "harness/quorvel.h"
 
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <vector>
@@ -45,6 +46,23 @@ std::string WindowTextOf(HWND window) {
                         SMTO_NORMAL, 5000, &copied);
     text.resize(copied < length ? copied : length);
     return text;
+}
+
+bool WaitForText(HWND window, const std::string& text, int timeoutMs) {
+    return WaitFor([&] { return WindowTextOf(window) == text; }, timeoutMs);
+}
+
+std::vector<int> ColumnWidths(HWND listView, int most) {
+    std::vector<int> widths;
+    for (int column = 0; column < most; ++column) {
+        DWORD_PTR width = 0;
+        if (!SendMessageTimeoutA(listView, LVM_GETCOLUMNWIDTH, column, 0, SMTO_NORMAL, 5000,
+                                 &width) ||
+            width == 0)
+            break;
+        widths.push_back(static_cast<int>(width));
+    }
+    return widths;
 }
 
 HWND Quorvel::MainWindow() const {
@@ -133,6 +151,17 @@ void KillStrayQuorvels() {
         }
     }
     CloseHandle(snapshot);
+}
+
+std::string MakeFolderOfFiles(const Install& install, const std::string& relative, int count) {
+    std::string folder = install.PathOf(relative);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (int i = 0; i < count; ++i) {
+        std::string path = folder + "\\f" + std::to_string(i) + ".txt";
+        CloseHandle(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    return folder;
 }
 
 std::string QuorvelSetting(const Install& install, const char* section, const char* key,

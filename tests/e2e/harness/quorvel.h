@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "harness/install.h"
 #include "harness/marnelo.h"
@@ -38,12 +39,23 @@ class Quorvel : public Process {
 };
 
 std::string WindowTextOf(HWND window);
+// Waits until the control of another process shows `text`.
+bool WaitForText(HWND window, const std::string& text, int timeoutMs = 10000);
+
+// The list view's column widths, for as long as LVM_GETCOLUMNWIDTH answers (a missing column
+// gives 0), at most `most` of them.
+std::vector<int> ColumnWidths(HWND listView, int most = 8);
 
 // Starts a second quorvel.exe with `argument` in the same folder; its exit code.
 int RunSecondQuorvel(const Install& install, const std::string& argument, int timeoutMs = 10000);
 
 // Ends every quorvel.exe still running, whoever started it.
 void KillStrayQuorvels();
+
+// A folder `relative` of the install folder holding `count` empty files f0.txt, f1.txt, ...:
+// enough of them to reach the listing's continue question. Its full path, without a trailing
+// backslash.
+std::string MakeFolderOfFiles(const Install& install, const std::string& relative, int count);
 
 // A value of "Quorvel.ini" in the install folder, `fallback` when the key is missing.
 std::string QuorvelSetting(const Install& install, const char* section, const char* key,
