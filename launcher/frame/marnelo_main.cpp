@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "common/command_line.h"
 #include "common/file_io.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/frame/handoff.h"
@@ -131,11 +132,11 @@ void ShutDown() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.instance = instance;
     app.paths = BuildLauncherPaths(ExecutableFolder());
     ScanFolderBoards();
-    std::string argument = ArgumentOf(commandLine ? commandLine : "");
+    std::string argument = ArgumentOf(CommandTail(GetCommandLineA()));
     BoardChoice choice = ChooseBoard(app.paths, argument);
     board.currentBoardName = choice.name;
     board.currentBoardPath = choice.path;

@@ -221,7 +221,7 @@ TEST(QuorvelHandOff, TextsThatAreNoFolderStayInTheTitleAndKeepTheFolder) {
     ASSERT_TRUE(app.WaitForControls());
     ASSERT_TRUE(app.WaitForTitle(folder + "\\"));
     QuorvelControls c = app.Controls();
-    const std::string texts[] = {"買い物 メモ", inst.PathOf("gone"), inst.PathOf("note.txt")};
+    const std::string texts[] = {"memo 買い物", inst.PathOf("gone"), inst.PathOf("note.txt")};
     for (const std::string& text : texts) {
         EXPECT_EQ(RunSecondQuorvel(inst, text), 0) << text;
         EXPECT_EQ(app.Title(), text) << "the handed-off text stays in the title";
@@ -231,6 +231,22 @@ TEST(QuorvelHandOff, TextsThatAreNoFolderStayInTheTitleAndKeepTheFolder) {
     EXPECT_EQ(app.EndWithSave(), 0);
     EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), folder + "\\*")
         << "the folder listed last stays the current one";
+}
+
+// A text that begins with a double-byte character, unquoted, as a user types it after the
+// program's name.
+TEST(QuorvelHandOff, ATextBeginningWithADoubleByteCharacterArrivesWhole) {
+    Install inst = Install::Fresh();
+    Quorvel first(inst, "買い物abc");
+    ASSERT_TRUE(first.WaitForControls());
+    EXPECT_TRUE(WaitForText(first.Controls().inputLine, "買い物abc"))
+        << "a start with a text that is no folder keeps it in the input line, not "
+        << WindowTextOf(first.Controls().inputLine);
+    const std::string text = "買い物 メモ";
+    EXPECT_EQ(RunSecondQuorvel(inst, text), 0);
+    EXPECT_EQ(first.Title(), text);
+    EXPECT_EQ(WindowTextOf(first.Controls().inputLine), text);
+    EXPECT_EQ(first.CloseWithTitleButton(), 0);
 }
 
 TEST(QuorvelQuit, EmptyHandOffSavesAndEnds) {

@@ -99,8 +99,7 @@ TEST(QuorvelFirstView, WhichPicksTheListViewColour) {
         HWND listView = app.Controls().listView;
         EXPECT_EQ(static_cast<COLORREF>(SendMessageA(listView, LVM_GETBKCOLOR, 0, 0)), k.colour)
             << "which=" << k.which;
-        EXPECT_EQ(static_cast<COLORREF>(SendMessageA(listView, LVM_GETTEXTBKCOLOR, 0, 0)),
-                  k.colour)
+        EXPECT_EQ(static_cast<COLORREF>(SendMessageA(listView, LVM_GETTEXTBKCOLOR, 0, 0)), k.colour)
             << "which=" << k.which;
         EXPECT_EQ(app.EndWithSave(), 0);
         EXPECT_EQ(QuorvelSetting(inst, "mode", "which"), k.which);

@@ -195,3 +195,10 @@ TEST(StartUp, UnreadableOutsideListAsksToo) {
     PressButton(box, IDNO);
     ASSERT_TRUE(app.WaitForNotes(1)) << "the board itself was read";
 }
+
+TEST(StartUp, UnquotedBoardNameBeginningWithADoubleByteCharacterArrivesWhole) {
+    Install inst = Install::Fresh().WithBoard("仕事.txt", {NoteAt("漢字の板", 100, 40)});
+    Marnelo app(inst, "仕事.txt");
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "漢字の板");
+}

@@ -5,6 +5,7 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include "common/command_line.h"
 #include "common/file_io.h"
 #include "utility/frame/layout.h"
 #include "utility/frame/list_display.h"
@@ -319,8 +320,8 @@ void QuitUtility() {
     utility.quitArmed = false;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    std::string commandText = commandLine ? commandLine : "";
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    std::string commandText = CommandTail(GetCommandLineA());
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "_フック_Mutex__2_");
     if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, commandText);
 
