@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "common/ini_store.h"
+
 struct LauncherSettings {
     std::string extensions = ".bmp.png.gif.jpg.jpeg.tiff.txt";  // [img] kakucho2
     std::string backup;                                         // [etc] backup, "-1" = never
@@ -20,15 +22,6 @@ struct LauncherSettings {
 
 inline constexpr std::size_t kExtensionsLimit = 127;
 inline constexpr std::size_t kBackupLimit = 8;
-
-// The ini file as the settings code sees it; the program's store is the private profile API.
-class IniStore {
-  public:
-    virtual ~IniStore() = default;
-    // The value of the key, or `fallback` when the key is missing.
-    virtual std::string Read(const char* section, const char* key, const std::string& fallback) = 0;
-    virtual void Write(const char* section, const char* key, const std::string& value) = 0;
-};
 
 // Reads every key in the file's fixed order; a missing key keeps its default, a value that is
 // not a number reads as 0, nothing is range-checked.

@@ -1,10 +1,7 @@
 // colours.h — the named colour table of notes and the rules that turn a note's stored values
 // into its look: colour, opacity and alignment.
 #pragma once
-
-struct Rgb {
-    int red = 0, green = 0, blue = 0;
-};
+#include "common/rgb.h"
 
 inline constexpr int kColourCount = 18;
 extern const char* const kColourNames[kColourCount];

@@ -16,18 +16,8 @@ using testing::HasSubstr;
 
 namespace {
 
-Note NoteAt(const std::string& text, int x, int y) {
-    Note note;
-    note.text = text;
-    note.x = x;
-    note.y = y;
-    note.width = 120;
-    note.height = 60;
-    return note;
-}
-
 Note CommonNoteAt(const std::string& text, int x, int y) {
-    Note note = NoteAt(text, x, y);
+    Note note = BoardNote(text, x, y);
     note.common = 1;
     return note;
 }
@@ -56,7 +46,7 @@ std::string OldLayoutRecord(const std::string& text, int x, int y) {
 std::vector<Note> EveryFieldBoard() {
     std::vector<Note> board;
     for (int i = 0; i < 30; ++i) {
-        Note n = NoteAt("付箋" + std::to_string(i), 20 + (i % 6) * 250, 20 + (i / 6) * 200);
+        Note n = BoardNote("付箋" + std::to_string(i), 20 + (i % 6) * 250, 20 + (i / 6) * 200);
         n.width = 100 + i;
         n.height = 40 + i;
         n.fontSize = 10 + i % 9;
@@ -114,7 +104,7 @@ TEST(BoardSave, BoardOfOnlyCommonNotesLeavesJustTheCommonFileAndNoSettings) {
 
 TEST(BoardSave, BoardWithoutAnyNoteRemovesBothFiles) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("消す", 100, 400)})
+                       .WithBoard("marnelo.txt", {BoardNote("消す", 100, 400)})
                        .WithBoard("common.txt", {CommonNoteAt("これも", 300, 400)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
@@ -137,8 +127,8 @@ TEST(BoardSave, BoardWithoutAnyNoteRemovesBothFiles) {
 
 TEST(BoardSave, SettingsFollowEveryBoardSaveAndTheBackupStartsOnceADay) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("一枚目の板", 100, 100)})
-                       .WithBoard("work.txt", {NoteAt("二枚目の板", 100, 100)});
+                       .WithBoard("marnelo.txt", {BoardNote("一枚目の板", 100, 100)})
+                       .WithBoard("work.txt", {BoardNote("二枚目の板", 100, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     ASSERT_EQ(RunSecondCopy(inst, "work.txt"), 0);  // the switch saves the first board
@@ -176,7 +166,7 @@ TEST(BoardSave, ShutdownQuestionSavesAndTheLaterCloseDoesNotWriteAgain) {
 }
 
 TEST(BoardSave, BoardHeldAtStartUpAndDeclinedIsNeverOverwritten) {
-    std::string text = RecordOf(NoteAt("守る", 100, 100)) + RecordOf(NoteAt("二", 300, 100));
+    std::string text = RecordOf(BoardNote("守る", 100, 100)) + RecordOf(BoardNote("二", 300, 100));
     Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", text);
     HeldFile held(inst.PathOf("fdir\\marnelo.txt"));
     Marnelo app(inst);
@@ -211,7 +201,7 @@ TEST(BoardSave, AltF4OnANoteSavesAndEndsTheProgram) {
 }
 
 TEST(BoardSave, CalledOffShutdownLetsTheNextCloseSaveAgain) {
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("続く", 100, 100)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("続く", 100, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     SendMessageA(app.MainWindow(), WM_QUERYENDSESSION, 0, 0);
@@ -232,7 +222,7 @@ TEST(BoardSave, EndingSessionSavesOnce) {
 }
 
 TEST(BoardSave, NoteWithAnOddCommonFlagStaysOnTheBoard) {
-    Note odd = NoteAt("別の版", 100, 100);
+    Note odd = BoardNote("別の版", 100, 100);
     odd.common = 2;
     Install inst = Install::Fresh().WithBoard("marnelo.txt", {odd});
     Marnelo app(inst);

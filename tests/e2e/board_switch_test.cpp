@@ -12,16 +12,6 @@ using testing::ElementsAre;
 
 namespace {
 
-Note NoteAt(const std::string& text, int x, int y) {
-    Note note;
-    note.text = text;
-    note.x = x;
-    note.y = y;
-    note.width = 120;
-    note.height = 60;
-    return note;
-}
-
 std::vector<std::string> TextsOf(const std::vector<NoteView>& views) {
     std::vector<std::string> texts;
     for (const NoteView& v : views) texts.push_back(v.text);
@@ -41,8 +31,8 @@ std::string Quoted(const std::string& path) {
 TEST(BoardSwitch, SecondStartSavesTheBoardAndShowsTheOther) {
     Install inst =
         Install::Fresh()
-            .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
-            .WithBoard("work.txt", {NoteAt("仕事一", 100, 100), NoteAt("仕事二", 300, 100)});
+            .WithBoard("marnelo.txt", {BoardNote("最初", 100, 100)})
+            .WithBoard("work.txt", {BoardNote("仕事一", 100, 100), BoardNote("仕事二", 300, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     HWND first = app.NoteWindows()[0];
@@ -59,8 +49,8 @@ TEST(BoardSwitch, SecondStartSavesTheBoardAndShowsTheOther) {
 
 TEST(BoardSwitch, DataFolderPathInOtherLetterCaseIsNoOutsideBoard) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
-                       .WithBoard("work.txt", {NoteAt("仕事", 100, 100)});
+                       .WithBoard("marnelo.txt", {BoardNote("最初", 100, 100)})
+                       .WithBoard("work.txt", {BoardNote("仕事", 100, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     std::string path = inst.PathOf("FDIR\\work.txt");
@@ -73,9 +63,9 @@ TEST(BoardSwitch, DataFolderPathInOtherLetterCaseIsNoOutsideBoard) {
 
 TEST(BoardSwitch, OutsideBoardIsRememberedAtCloseAndAGoneOneIsDropped) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
-                       .WithFile("memo\\outside.txt", RecordOf(NoteAt("外の板", 100, 100)))
-                       .WithFile("memo\\gone.txt", RecordOf(NoteAt("消える板", 100, 100)));
+                       .WithBoard("marnelo.txt", {BoardNote("最初", 100, 100)})
+                       .WithFile("memo\\outside.txt", RecordOf(BoardNote("外の板", 100, 100)))
+                       .WithFile("memo\\gone.txt", RecordOf(BoardNote("消える板", 100, 100)));
     std::string outside = inst.PathOf("memo\\outside.txt");
     std::string gone = inst.PathOf("memo\\gone.txt");
     Marnelo app(inst);
@@ -92,11 +82,11 @@ TEST(BoardSwitch, OutsideBoardIsRememberedAtCloseAndAGoneOneIsDropped) {
 }
 
 TEST(BoardSwitch, BoardThatCannotBeReadShowsADefaultNoteAndIsLeftAlone) {
-    Note common = NoteAt("共通", 400, 100);
+    Note common = BoardNote("共通", 400, 100);
     common.common = 1;
-    std::string held = RecordOf(NoteAt("読めない", 100, 100));
+    std::string held = RecordOf(BoardNote("読めない", 100, 100));
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("最初", 100, 100)})
+                       .WithBoard("marnelo.txt", {BoardNote("最初", 100, 100)})
                        .WithBoard("common.txt", {common})
                        .WithFile("fdir\\held.txt", held);
     Marnelo app(inst);

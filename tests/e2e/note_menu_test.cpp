@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kCopy = 0, kNewNote = 3, kDelete = 2, kMoveTo = 5;
 
-Note NoteAt(const std::string& text, int x, int y) {
-    Note note;
-    note.text = text;
-    note.x = x;
-    note.y = y;
-    note.width = 120;
-    note.height = 60;
-    return note;
-}
-
 // Opens the menu of the note `view` with a real right click; false when none appeared. Notes
 // stand low enough for the menu to open above the pointer, so no item is under it.
 bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
@@ -48,12 +38,12 @@ std::vector<std::string> TextsOf(const std::vector<Note>& board) {
 
 TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("メモ", 100, 400)})
-                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)})
-                       .WithBoard("zeta.txt", {NoteAt("Z", 10, 10)})
+                       .WithBoard("marnelo.txt", {BoardNote("メモ", 100, 400)})
+                       .WithBoard("work.txt", {BoardNote("仕事", 10, 10)})
+                       .WithBoard("zeta.txt", {BoardNote("Z", 10, 10)})
                        .WithFile("fdir\\zeta.txt.tmp~", "left by a save that was cut off");
     std::string outside = inst.PathOf("outside\\memo.txt");
-    inst.WithFile("outside\\memo.txt", RecordOf(NoteAt("外", 10, 10)))
+    inst.WithFile("outside\\memo.txt", RecordOf(BoardNote("外", 10, 10)))
         .WithFile("filelist.txt", outside + "\n");
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
@@ -79,7 +69,7 @@ TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
 TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteAddsOne) {
     std::string longText(600, 'x');
     longText += "終わり";
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt(longText, 100, 400)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote(longText, 100, 400)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     SetClipboardText("前");
@@ -95,8 +85,8 @@ TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteAddsOne) {
 }
 
 TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
-    Note first = NoteAt("一番目", 100, 400), second = NoteAt("二番目", 300, 400),
-         third = NoteAt("三番目", 500, 400);
+    Note first = BoardNote("一番目", 100, 400), second = BoardNote("二番目", 300, 400),
+         third = BoardNote("三番目", 500, 400);
     third.backColor = 3;
     third.textRed = 10, third.textGreen = 20, third.textBlue = 30;
     third.width = 150;
@@ -123,8 +113,8 @@ TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
 TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
     Install inst =
         Install::Fresh()
-            .WithBoard("marnelo.txt", {NoteAt("残る", 100, 400), NoteAt("移る", 300, 400)})
-            .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
+            .WithBoard("marnelo.txt", {BoardNote("残る", 100, 400), BoardNote("移る", 300, 400)})
+            .WithBoard("work.txt", {BoardNote("仕事", 10, 10)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[1]));
@@ -137,7 +127,7 @@ TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
 }
 
 TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("最後", 100, 400)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("最後", 100, 400)});
     std::string fresh = inst.PathOf("elsewhere\\new.txt");
     inst.WithFile("elsewhere\\keep.txt", "").WithFile("filelist.txt", fresh + "\r\n");
     Marnelo app(inst);
@@ -147,18 +137,18 @@ TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {
     EXPECT_EQ(app.WaitForExit(), 0);
     std::vector<Note> moved = inst.Board("elsewhere\\new.txt");
     ASSERT_EQ(moved.size(), 1u);
-    EXPECT_EQ(RecordOf(moved[0]), RecordOf(NoteAt("最後", 100, 400)));
+    EXPECT_EQ(RecordOf(moved[0]), RecordOf(BoardNote("最後", 100, 400)));
     EXPECT_FALSE(inst.Exists("fdir\\marnelo.txt")) << "a board without notes has no file";
     EXPECT_EQ(inst.Read("filelist.txt"), fresh + "\n");
 }
 
 TEST(NoteMenu, MoveToTheCommonFileIsRefused) {
-    Note common = NoteAt("共通", 500, 400);
+    Note common = BoardNote("共通", 500, 400);
     common.common = 1;
     Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {NoteAt("ここに", 100, 400)})
+                       .WithBoard("marnelo.txt", {BoardNote("ここに", 100, 400)})
                        .WithBoard("common.txt", {common})
-                       .WithBoard("work.txt", {NoteAt("仕事", 10, 10)});
+                       .WithBoard("work.txt", {BoardNote("仕事", 10, 10)});
     std::string board = inst.Read("fdir\\marnelo.txt"), commonText = inst.Read("fdir\\common.txt");
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));

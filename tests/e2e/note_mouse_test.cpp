@@ -10,18 +10,8 @@
 
 namespace {
 
-Note NoteAt(const std::string& text, int x, int y, int width = 120, int height = 60) {
-    Note note;
-    note.text = text;
-    note.x = x;
-    note.y = y;
-    note.width = width;
-    note.height = height;
-    return note;
-}
-
 Note MiniNoteAt(const std::string& text, int x, int y) {
-    Note note = NoteAt(text, x, y, 200, 100);
+    Note note = BoardNote(text, x, y, 200, 100);
     note.mini = 1;
     note.miniWidth = 40;
     note.miniHeight = 20;
@@ -56,7 +46,7 @@ void PressAndRelease(int x, int y, int holdMs, int dx = 0) {
 }  // namespace
 
 TEST(NoteMouse, DragMovesTheNoteByThePointersWayAndTheSaveKeepsIt) {
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("動かす", 200, 200)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("動かす", 200, 200)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     HWND note = app.NoteWindows()[0];
@@ -74,7 +64,7 @@ TEST(NoteMouse, DragMovesTheNoteByThePointersWayAndTheSaveKeepsIt) {
 
 // A note whose click puts its command on the clipboard shows which path a press took.
 TEST(NoteMouse, QuickClickRunsTheNoteAndALongPressDoesNot) {
-    Note copying = NoteAt("写す", 300, 300);
+    Note copying = BoardNote("写す", 300, 300);
     copying.command = "クリックで写る文字";
     copying.runType = 1;
     Install inst = Install::Fresh().WithBoard("marnelo.txt", {copying});
@@ -95,7 +85,7 @@ TEST(NoteMouse, QuickClickRunsTheNoteAndALongPressDoesNot) {
 
 TEST(NoteMouse, HoverExpandsAMiniNoteAndTheNextNoteCollapsesItKeepingANewSize) {
     Install inst = Install::Fresh().WithBoard(
-        "marnelo.txt", {MiniNoteAt("小さい", 100, 100), NoteAt("隣", 500, 100)});
+        "marnelo.txt", {MiniNoteAt("小さい", 100, 100), BoardNote("隣", 500, 100)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     std::vector<NoteView> views = app.Notes();
@@ -128,7 +118,7 @@ TEST(NoteMouse, HoverExpandsAMiniNoteAndTheNextNoteCollapsesItKeepingANewSize) {
 }
 
 TEST(NoteMouse, DroppedFilesLeaveTheLastAsTheNotesPictureAndAnOverLongOneIsIgnored) {
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {NoteAt("絵", 200, 200)});
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("絵", 200, 200)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     HWND note = app.NoteWindows()[0];
@@ -144,10 +134,10 @@ TEST(NoteMouse, DroppedFilesLeaveTheLastAsTheNotesPictureAndAnOverLongOneIsIgnor
 }
 
 TEST(NoteMouse, PointingAtANoteThatRaisesOnHoverBringsEveryNoteBack) {
-    Note raising = NoteAt("上げる", 100, 300);
+    Note raising = BoardNote("上げる", 100, 300);
     raising.raiseOnHover = 1;
     Install inst = Install::Fresh().WithBoard(
-        "marnelo.txt", {raising, NoteAt("隠れた", 500, 300), NoteAt("普通", 100, 500)});
+        "marnelo.txt", {raising, BoardNote("隠れた", 500, 300), BoardNote("普通", 100, 500)});
     MovePointerTo(1590, 1190);
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(3));

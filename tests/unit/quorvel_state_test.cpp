@@ -11,7 +11,7 @@
 
 namespace {
 
-class MemoryIni : public SettingsStore {
+class MemoryIni : public IniStore {
   public:
     std::map<std::string, std::string> values;  // "section/key"
     std::vector<std::string> written;           // "section/key=value", in order

@@ -7,6 +7,7 @@
 
 #include "common/command_line.h"
 #include "common/file_io.h"
+#include "common/profile_ini.h"
 #include "utility/frame/layout.h"
 #include "utility/frame/list_display.h"
 #include "utility/frame/state_save.h"
@@ -113,7 +114,7 @@ void ApplyListColours() {
 }
 
 void ApplySettings() {
-    ProfileStore ini(utility.iniPath);
+    ProfileIniStore ini(utility.iniPath);
     utility.settings = ReadUtilitySettings(ini);
     // The folder of the last run stays the current one until a listing succeeds, so a folder
     // that cannot be listed now is not forgotten at the next save.

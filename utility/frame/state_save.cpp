@@ -4,25 +4,9 @@
 
 #include "common/date_stamp.h"
 #include "common/file_io.h"
+#include "common/profile_ini.h"
 #include "utility/frame/state_files.h"
 #include "utility/frame/utility_app.h"
-
-std::string ProfileStore::Read(const char* section, const char* key, const std::string& fallback) {
-    std::string value(256, '\0');
-    for (;;) {
-        DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), value.data(),
-                                                static_cast<DWORD>(value.size()), file_.c_str());
-        if (length + 1 < value.size()) {
-            value.resize(length);
-            return value;
-        }
-        value.resize(value.size() * 2);
-    }
-}
-
-void ProfileStore::Write(const char* section, const char* key, const std::string& value) {
-    WritePrivateProfileStringA(section, key, value.c_str(), file_.c_str());
-}
 
 std::string TodayStamp() {
     return DateStamp(LocalNow());
@@ -79,7 +63,7 @@ void SaveState() {
     std::optional<WindowRect> place;
     if (GetWindowRect(utility.mainWindow, &rect))
         place = WindowRect{rect.top, rect.bottom, rect.right, rect.left};
-    ProfileStore ini(utility.iniPath);
+    ProfileIniStore ini(utility.iniPath);
     WriteUtilitySettings(ini, settings, place);
     if (TakeBackupTurn(ini, settings, TodayStamp())) {
         std::string backupProgram = utility.exeFolder + "snapkeep.exe";

@@ -5,16 +5,6 @@
 
 #include "utility/frame/utility_settings.h"
 
-class ProfileStore : public SettingsStore {
-  public:
-    explicit ProfileStore(std::string file) : file_(std::move(file)) {}
-    std::string Read(const char* section, const char* key, const std::string& fallback) override;
-    void Write(const char* section, const char* key, const std::string& value) override;
-
-  private:
-    std::string file_;
-};
-
 std::string TodayStamp();
 
 // Makes the folder the current directory, or creates it when that fails.

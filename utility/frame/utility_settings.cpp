@@ -6,11 +6,11 @@
 
 namespace {
 
-int ReadInt(SettingsStore& ini, const char* section, const char* key, int fallback) {
+int ReadInt(IniStore& ini, const char* section, const char* key, int fallback) {
     return ParseSettingInt(ini.Read(section, key, std::to_string(fallback)));
 }
 
-Rgb ReadColour(SettingsStore& ini, const char* section, const Rgb& fallback) {
+Rgb ReadColour(IniStore& ini, const char* section, const Rgb& fallback) {
     // Stored as bytes: the value read, modulo 256.
     auto part = [&](const char* key, unsigned char value) {
         return static_cast<unsigned char>(ReadInt(ini, section, key, value));
@@ -18,17 +18,17 @@ Rgb ReadColour(SettingsStore& ini, const char* section, const Rgb& fallback) {
     return {part("red", fallback.red), part("green", fallback.green), part("blue", fallback.blue)};
 }
 
-void WriteInt(SettingsStore& ini, const char* section, const char* key, int value) {
+void WriteInt(IniStore& ini, const char* section, const char* key, int value) {
     ini.Write(section, key, std::to_string(value));
 }
 
-void WriteColour(SettingsStore& ini, const char* section, const Rgb& colour) {
+void WriteColour(IniStore& ini, const char* section, const Rgb& colour) {
     WriteInt(ini, section, "red", colour.red);
     WriteInt(ini, section, "green", colour.green);
     WriteInt(ini, section, "blue", colour.blue);
 }
 
-std::string ReadFilter(SettingsStore& ini, const char* key) {
+std::string ReadFilter(IniStore& ini, const char* key) {
     std::string value = ini.Read("filter", key, "null");
     if (value == "null") {
         ini.Write("filter", key, "");
@@ -65,7 +65,7 @@ int ParseSettingInt(const std::string& text) {
     return static_cast<int>(value);
 }
 
-UtilitySettings ReadUtilitySettings(SettingsStore& ini) {
+UtilitySettings ReadUtilitySettings(IniStore& ini) {
     UtilitySettings s;
     s.top = ReadInt(ini, "window", "top", 0);
     s.bottom = ReadInt(ini, "window", "bottom", 0);
@@ -109,7 +109,7 @@ bool WindowRectUsable(const WindowRect& rect) {
     return true;
 }
 
-void WriteUtilitySettings(SettingsStore& ini, UtilitySettings& s,
+void WriteUtilitySettings(IniStore& ini, UtilitySettings& s,
                           const std::optional<WindowRect>& windowRect) {
     if (windowRect && WindowRectUsable(*windowRect)) {
         s.top = windowRect->top;
@@ -142,7 +142,7 @@ void WriteUtilitySettings(SettingsStore& ini, UtilitySettings& s,
     for (int i = 0; i < 4; ++i) ini.Write("cmd", kCommandKeys[i], OneLine(s.commands[i]));
 }
 
-bool TakeBackupTurn(SettingsStore& ini, UtilitySettings& settings, const std::string& today) {
+bool TakeBackupTurn(IniStore& ini, UtilitySettings& settings, const std::string& today) {
     if (settings.backup == today) return false;
     ini.Write("etc", "backup", today);
     settings.backup = today;

@@ -5,9 +5,8 @@
 #include <optional>
 #include <string>
 
-struct Rgb {
-    unsigned char red = 0, green = 0, blue = 0;
-};
+#include "common/ini_store.h"
+#include "common/rgb.h"
 
 struct UtilitySettings {
     int top = 0, bottom = 0, right = 0, left = 0;  // [window]
@@ -40,21 +39,13 @@ struct WindowRect {
 
 inline constexpr std::size_t kBackupLimit = 8;
 
-class SettingsStore {
-  public:
-    virtual ~SettingsStore() = default;
-    // The value, or `fallback` when the key is missing.
-    virtual std::string Read(const char* section, const char* key, const std::string& fallback) = 0;
-    virtual void Write(const char* section, const char* key, const std::string& value) = 0;
-};
-
 // Decimal with an optional sign; digits stop at the first other byte, no digits give 0 and a
 // value beyond int is held at its limit.
 int ParseSettingInt(const std::string& text);
 
 // Missing keys keep their defaults. A missing or "null" folder or file filter is written
 // back empty, which is how a first start leaves its [filter] section.
-UtilitySettings ReadUtilitySettings(SettingsStore& ini);
+UtilitySettings ReadUtilitySettings(IniStore& ini);
 
 // The date filter as the note command box shows it: empty while off, "^" for exclusion.
 std::string DateFilterText(const UtilitySettings& settings);
@@ -64,8 +55,8 @@ std::string DateFilterText(const UtilitySettings& settings);
 bool WindowRectUsable(const WindowRect& rect);
 
 // Writes every key but the filters; the window rectangle when it is usable.
-void WriteUtilitySettings(SettingsStore& ini, UtilitySettings& settings,
+void WriteUtilitySettings(IniStore& ini, UtilitySettings& settings,
                           const std::optional<WindowRect>& windowRect);
 
 // Once a calendar day: writes and remembers `today`, true when the backup program is due.
-bool TakeBackupTurn(SettingsStore& ini, UtilitySettings& settings, const std::string& today);
+bool TakeBackupTurn(IniStore& ini, UtilitySettings& settings, const std::string& today);

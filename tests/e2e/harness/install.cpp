@@ -85,6 +85,16 @@ bool Install::FolderExists(const std::string& relative) const {
     return ::FolderExists(folder_ + relative);
 }
 
+Note BoardNote(const std::string& text, int x, int y, int width, int height) {
+    Note note;
+    note.text = text;
+    note.x = x;
+    note.y = y;
+    note.width = width;
+    note.height = height;
+    return note;
+}
+
 std::string RecordOf(const Note& note) {
     return FormatNote(note);
 }

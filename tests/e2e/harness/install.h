@@ -46,6 +46,9 @@ class HeldFile {
     HANDLE handle_;
 };
 
+// A note at (x, y) of the given full size, everything else as a new record has it.
+Note BoardNote(const std::string& text, int x, int y, int width = 120, int height = 60);
+
 // The folder of the test program, where the built executables lie.
 std::string BuildFolder();
 

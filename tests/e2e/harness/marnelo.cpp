@@ -253,14 +253,14 @@ int RunSecondCopy(const Install& install, const std::string& argument, int timeo
     return second.WaitForExit(timeoutMs);
 }
 
-void KillStrayCopies() {
+void KillProcessesNamed(const char* exeName) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more;
          more = Process32Next(snapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, "marnelo.exe") != 0) continue;
+        if (lstrcmpiA(entry.szExeFile, exeName) != 0) continue;
         if (HANDLE process =
                 OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
             TerminateProcess(process, 99);
@@ -269,4 +269,8 @@ void KillStrayCopies() {
         }
     }
     CloseHandle(snapshot);
+}
+
+void KillStrayCopies() {
+    KillProcessesNamed("marnelo.exe");
 }

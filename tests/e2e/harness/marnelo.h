@@ -73,5 +73,6 @@ class Marnelo : public Process {
 // Starts a second copy with `argument` in the same folder and returns its exit code.
 int RunSecondCopy(const Install& install, const std::string& argument, int timeoutMs = 10000);
 
-// Ends every marnelo.exe still running, whoever started it.
-void KillStrayCopies();
+// Ends every process of that executable name still running, whoever started it.
+void KillProcessesNamed(const char* exeName);
+void KillStrayCopies();  // marnelo.exe

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "common/file_io.h"
 #include "harness/install.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
@@ -76,14 +77,7 @@ void* RemoteSpyEntry(HANDLE process, DWORD processId, const char* name) {
 
 std::string ReadSpyFile() {
     std::string path = BuildFolder() + "menu_spy.txt";
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string text(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-    CloseHandle(file);
-    text.resize(read);
+    std::string text = ReadWholeFile(path).value_or("");
     DeleteFileA(path.c_str());
     return text;
 }

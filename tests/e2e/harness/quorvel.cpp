@@ -136,21 +136,7 @@ int RunSecondQuorvel(const Install& install, const std::string& argument, int ti
 }
 
 void KillStrayQuorvels() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more;
-         more = Process32Next(snapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, "quorvel.exe") != 0) continue;
-        if (HANDLE process =
-                OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            TerminateProcess(process, 99);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-    }
-    CloseHandle(snapshot);
+    KillProcessesNamed("quorvel.exe");
 }
 
 std::string MakeFolderOfFiles(const Install& install, const std::string& relative, int count) {
