@@ -39,11 +39,17 @@ void RemoveUnlessUnreadable(const std::string& path, bool unreadable) {
     if (!unreadable) DeleteFileAt(path);
 }
 
+// After a failed read: a file that is there (held, or its attributes unreadable) may hold
+// notes; a missing file or a folder holds none.
+bool MayHoldNotes(const std::string& path) {
+    return MayExist(path) && !FolderExists(path);
+}
+
 // Text of a board that is not on screen: empty when it does not exist, nothing when it exists
 // but cannot be read.
 std::optional<std::string> ReadOtherBoard(const std::string& path) {
     if (std::optional<std::string> text = ReadWholeFile(path)) return text;
-    if (MayExist(path) && !FolderExists(path)) return std::nullopt;
+    if (MayHoldNotes(path)) return std::nullopt;
     return std::string();
 }
 
@@ -120,7 +126,7 @@ void SwitchBoard(const std::string& path) {
                                        app.paths.deletedFolder);
     board.currentBoardName = to.name;
     board.deletedNotesPath = to.deletedNotesPath;
-    board.boardUnreadable = !text && MayExist(path) && !FolderExists(path);
+    board.boardUnreadable = !text && MayHoldNotes(path);
     if (text && !text->empty()) {
         LoadNotes(*text, path);
         return;
