@@ -47,7 +47,7 @@ Install Install::Fresh() {
     install.folder_ = BuildFolder() + "e2e-runs\\" + name + "\\";
     RemoveTree(install.folder_);
     MakeParents(install.folder_);
-    for (const char* program : {"marnelo.exe", "quorvel.exe", "snapkeep.exe"})
+    for (const char* program : {"marnelo.exe", "quorvel.exe", "snapkeep.exe", "recorder.exe"})
         CopyFileA((BuildFolder() + program).c_str(), (install.folder_ + program).c_str(), FALSE);
     return install;
 }
