@@ -1,11 +1,192 @@
 #include "launcher/actions/run_note.h"
 
-// Commands are not run yet: a click on a note with a command changes nothing.
+#include <shellapi.h>
 
-bool OfferInternalCommand(const std::string&) {
-    return false;
+#include "common/date_stamp.h"
+#include "common/file_io.h"
+#include "common/text_lines.h"
+#include "launcher/actions/aliases.h"
+#include "launcher/actions/board_stepping.h"
+#include "launcher/actions/command_split.h"
+#include "launcher/actions/run_plan.h"
+#include "launcher/editor/edit_dialog.h"
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/main_menu.h"
+#include "launcher/frame/messages.h"
+#include "launcher/notes/board_store.h"
+#include "launcher/notes/note_loader.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/clipboard.h"
+#include "launcher/windows/popup_menu.h"
+
+namespace {
+
+AliasTable aliases;
+
+void AppendRunLog(const std::string& line) {
+    CreateFolder(app.paths.logFolder);
+    AppendToFile(app.paths.logFolder + "\\" + DateStamp(LocalNow()) + ".log", line + "\n");
 }
 
-void RunCommandFor(HWND, const std::string&) {}
+// No error box either: a start that fails is simply tried another way, or left.
+bool ShellStarted(const std::string& file, const std::string& parameters) {
+    SHELLEXECUTEINFOA start{};
+    start.cbSize = sizeof start;
+    start.fMask = SEE_MASK_FLAG_NO_UI;
+    start.lpVerb = "open";
+    start.lpFile = file.c_str();
+    start.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&start) && reinterpret_cast<INT_PTR>(start.hInstApp) >= 32;
+}
 
-void ShowLineMenu(HWND, const std::string&, bool) {}
+// A program that does not start is tried once more as the whole text, a document or a
+// folder with spaces in its name perhaps; nothing is reported either way.
+void StartThroughShell(const std::string& command, const RunPlan& plan) {
+    if (ShellStarted(WithoutQuotes(plan.program), plan.parameters)) {
+        AppendRunLog(plan.logLine);
+        return;
+    }
+    ShellStarted(command, "");
+    AppendRunLog(command);
+}
+
+void StepBoard(int direction) {
+    std::optional<std::string> target =
+        SteppedBoard(board.currentBoardPath, board.folderBoards, board.outsideBoards, direction);
+    if (target) SwitchThroughSecondCopy(*target);
+}
+
+// The file as it is now; a file that cannot be read leaves the notes as they are.
+void LoadBoardAgain() {
+    std::optional<std::string> text = ReadWholeFile(board.currentBoardPath);
+    if (!text) return;
+    board.boardUnreadable = false;
+    LoadNotes(*text, board.currentBoardPath);
+    // With no note left there would be nothing to click and no window for a second start.
+    if (notes.Count() == 0) CreateDefaultNote();
+}
+
+void RepaintAllNotes() {
+    for (const NoteSlot& slot : notes.slots) InvalidateRect(slot.window, nullptr, TRUE);
+}
+
+}  // namespace
+
+void LoadAliasFile(const std::string& path) {
+    if (std::optional<std::string> text = ReadWholeFile(path)) LoadAliases(aliases, *text);
+}
+
+void FreeAliases() {
+    aliases.pairs.clear();
+}
+
+std::string OwnExecutablePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void SwitchThroughSecondCopy(const std::string& board) {
+    std::string self = OwnExecutablePath();
+    if (self.empty()) return;
+    RunCommand(nullptr, SelfCommand(self, board));
+}
+
+void RunNote(HWND window, const Note& note) {
+    if (note.command.empty()) {
+        OpenEditDialog(window);
+        return;
+    }
+    switch (note.runType) {
+        case 0:
+            if (!OfferInternalCommand(window, note.command)) RunCommand(window, note.command);
+            break;
+        case 1:
+            PutTextOnClipboard(note.command);
+            break;
+        case 2:
+            ShowLineMenu(window, note.command, true);
+            break;
+    }
+}
+
+bool OfferInternalCommand(HWND owner, const std::string& command) {
+    switch (MatchInternalCommand(command)) {
+        case InternalCommand::None:
+            return false;
+        case InternalCommand::End:
+            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            break;
+        case InternalCommand::Tokei:
+            if (owner) OpenEditDialog(owner);
+            break;
+        case InternalCommand::Next:
+            StepBoard(-1);
+            break;
+        case InternalCommand::Prev:
+            StepBoard(+1);
+            break;
+        case InternalCommand::Repaint:
+            RepaintAllNotes();
+            break;
+        case InternalCommand::Show:
+            SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+            break;
+        case InternalCommand::Menu:
+            OpenMainMenu(owner ? owner : app.mainWindow);
+            break;
+        case InternalCommand::New:
+            CreateNoteFromClipboard(kTextNote);
+            break;
+        case InternalCommand::Load:
+            LoadBoardAgain();
+            break;
+        case InternalCommand::Save:
+            SaveNoteFile(0);
+            SaveNoteFile(1);
+            break;
+    }
+    return true;
+}
+
+void RunCommand(HWND owner, const std::string& command) {
+    RunPlan plan =
+        PlanRun(command, owner != nullptr, board.folderBoards, board.outsideBoards, aliases);
+    switch (plan.kind) {
+        case RunKind::LineMenu:
+            ShowLineMenu(owner, command, false);
+            return;
+        case RunKind::Internal:
+            OfferInternalCommand(owner, command);
+            return;
+        case RunKind::Board:
+            SwitchThroughSecondCopy(plan.board);
+            return;
+        case RunKind::Shell:
+            StartThroughShell(command, plan);
+            return;
+    }
+}
+
+void ShowLineMenu(HWND window, const std::string& text, bool copyMode) {
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines.empty()) return;
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        InsertAtTop(menu, {static_cast<unsigned>(i + 1), lines[i]});
+    unsigned chosen = TrackAtPointer(menu, window);
+    DestroyMenu(menu);
+    if (chosen == 0 || chosen > lines.size()) return;
+    if (copyMode)
+        PutTextOnClipboard(lines[chosen - 1]);
+    else
+        RunCommand(window, lines[chosen - 1]);
+}

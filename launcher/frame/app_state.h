@@ -19,6 +19,7 @@ struct Launcher {
     POINT pressPoint{};         // screen position of that press
     int toolMode = 0;           // attribute tool mode; 0 while the mini tool is closed
     HWND miniToolDialog = nullptr;
+    UINT taskbarCreated = 0;  // sent when the task bar starts again: the tray icon is gone
 };
 
 extern Launcher app;

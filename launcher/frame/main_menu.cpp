@@ -1,4 +1,86 @@
 #include "launcher/frame/main_menu.h"
 
-// There is no main menu yet: a right click on the tray icon does nothing.
-void OpenMainMenu(HWND) {}
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "common/file_io.h"
+#include "launcher/actions/command_split.h"
+#include "launcher/actions/run_note.h"
+#include "launcher/editor/mini_tool.h"
+#include "launcher/frame/app_state.h"
+#include "launcher/frame/main_menu_items.h"
+#include "launcher/notes/note_loader.h"
+#include "launcher/notes/note_table.h"
+#include "launcher/windows/popup_menu.h"
+
+namespace {
+
+// Kept for the whole run, so the dialog offers the last chosen name again.
+char newFileName[260] = "";
+
+void OpenHelpPage() {
+    std::string page = app.paths.exeFolder + "MarneloHelp\\help.html";
+    ShellExecuteA(nullptr, "open", page.c_str(), "", nullptr, SW_SHOWNORMAL);
+}
+
+// A new, empty board chosen in a save dialog, then shown through a second copy.
+void MakeNewNoteFile() {
+    static const char types[] = "Marnelo files {*.marnl}\0*.marnl\0Text files {*.txt}\0*.txt\0";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = app.mainWindow;
+    dialog.lpstrFilter = types;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = newFileName;
+    dialog.nMaxFile = sizeof newFileName;
+    dialog.lpstrInitialDir = app.paths.dataFolder.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameA(&dialog)) return;
+    std::string chosen = newFileName;
+    std::string path = WithNoteFileExtension(chosen, static_cast<int>(dialog.nFilterIndex));
+    // The dialog asked only about the name as typed: a file that the added extension happens
+    // to name is opened as it is, not emptied.
+    if (path == chosen || !MayExist(path)) ReplaceWholeFile(path, "");
+    std::string self = OwnExecutablePath();
+    if (self.empty()) return;
+    ShellExecuteA(nullptr, "open", self.c_str(), QuotedIfSpaced(path).c_str(), nullptr,
+                  SW_SHOWNORMAL);
+}
+
+void CarryOut(unsigned command) {
+    switch (command) {
+        case 0:
+            return;
+        case kMainEnd:
+            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            return;
+        case kMainNewNote:
+            CreateNoteFromClipboard(kTextNote);
+            return;
+        case kMainNewNoteFile:
+            MakeNewNoteFile();
+            return;
+        case kMainHelp:
+            OpenHelpPage();
+            return;
+        case kMainMiniTool:
+            OpenMiniTool();
+            return;
+    }
+    if (std::optional<std::string> target =
+            MainMenuBoard(command, board.folderBoards, board.outsideBoards))
+        SwitchThroughSecondCopy(*target);
+}
+
+}  // namespace
+
+void OpenMainMenu(HWND window) {
+    HMENU menu = CreatePopupMenu();
+    for (const MenuEntry& entry : MainMenuItems(board.folderBoards, board.outsideBoards))
+        InsertAtTop(menu, entry);
+    unsigned command = TrackAtPointer(menu, window);
+    DestroyMenu(menu);
+    CarryOut(command);
+}

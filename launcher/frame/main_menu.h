@@ -1,4 +1,5 @@
-// main_menu.h — the menu of the tray icon: end, new notes, new boards, help and every board.
+// main_menu.h — the menu of the tray icon and of the command "menu": end, new notes, new note
+// files, help, the mini tool and every board.
 #pragma once
 #include <windows.h>
 

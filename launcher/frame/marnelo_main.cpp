@@ -7,10 +7,13 @@
 
 #include "common/command_line.h"
 #include "common/file_io.h"
+#include "launcher/actions/run_note.h"
 #include "launcher/frame/app_state.h"
+#include "launcher/frame/clock_thread.h"
 #include "launcher/frame/handoff.h"
 #include "launcher/frame/messages.h"
 #include "launcher/frame/settings_ini.h"
+#include "launcher/frame/tray_icon.h"
 #include "launcher/notes/board_list.h"
 #include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
@@ -22,7 +25,6 @@
 
 namespace {
 
-constexpr int kAppIconId = 103;
 constexpr std::uint64_t kNearlyEmpty = 8;  // a board this small that cannot be read is no loss
 
 BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
@@ -123,11 +125,13 @@ void ReadFilesAtStartUp() {
 
 void ShutDown() {
     StopImageLibrary();
+    RemoveTrayIcon(app.mainWindow);
     for (HBRUSH& brush : app.paletteBrushes) {
         DeleteObject(brush);
         brush = nullptr;
     }
     ReleaseNoteObjects();
+    FreeAliases();
 }
 
 }  // namespace
@@ -167,9 +171,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HDC screen = GetDC(app.mainWindow);
     app.screenWidth = GetDeviceCaps(screen, HORZRES);
     ReleaseDC(app.mainWindow, screen);
+    LoadAliasFile(app.paths.aliasFile);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ReadFilesAtStartUp();
+    if (!AddTrayIcon(app.mainWindow, 10)) return -1;
+    app.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    StartClockThread(app.mainWindow);
     CreateFolder(app.paths.logFolder);
 
     MSG message;

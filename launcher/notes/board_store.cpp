@@ -119,6 +119,8 @@ bool MoveNoteToBoard(int index, const std::string& target) {
 void SwitchBoard(const std::string& path) {
     SaveOnce();
     board.savedOnce = false;
+    // A board made meanwhile (a new note file, one written by the other program) is offered.
+    ScanFolderBoards();
     board.currentBoardPath = path;
     std::optional<std::string> text = ReadWholeFile(path);
     AddOutsideBoard(board.outsideBoards, path, app.paths.dataFolder);

@@ -15,3 +15,9 @@ HoverPlan PlanHover(int expanded, int hovered, bool hoveredIsMini, bool ctrlHeld
     plan.expand = plan.onNote && hoveredIsMini;
     return plan;
 }
+
+bool PointerKeepsNoteExpanded(int pointerX, int pointerY, int left, int top, int boxWidth,
+                              int boxHeight) {
+    return left < pointerX && pointerX < left + boxWidth && top < pointerY &&
+           pointerY < top + boxHeight;
+}

@@ -21,3 +21,8 @@ struct HoverPlan {
 // `hovered` is the note under the pointer (-1 none), `expanded` the note shown at full size
 // (-1 none). Ctrl collapses the expanded note even under the pointer and expands nothing.
 HoverPlan PlanHover(int expanded, int hovered, bool hoveredIsMini, bool ctrlHeld);
+
+// A forgotten expanded mini note stays open only while the pointer is strictly inside the
+// box of the settings' mini size at its window's top-left corner.
+bool PointerKeepsNoteExpanded(int pointerX, int pointerY, int left, int top, int boxWidth,
+                              int boxHeight);

@@ -12,20 +12,9 @@
 #include "launcher/windows/clipboard.h"
 #include "launcher/windows/note_menu_items.h"
 #include "launcher/windows/note_window.h"
+#include "launcher/windows/popup_menu.h"
 
 namespace {
-
-void InsertAtTop(HMENU menu, const MenuEntry& entry, HMENU submenu = nullptr) {
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_TYPE | MIIM_ID | (submenu ? MIIM_SUBMENU : 0);
-    item.fType = MFT_STRING;
-    item.wID = entry.command;
-    item.hSubMenu = submenu;
-    std::string text = entry.text;
-    item.dwTypeData = text.data();
-    InsertMenuItemA(menu, 0, TRUE, &item);
-}
 
 HMENU BuildNoteMenu() {
     HMENU menu = CreatePopupMenu();
@@ -64,7 +53,7 @@ void CarryOut(HWND window, unsigned command) {
         case 0:
             return;
         case kMenuNewNote:
-            CreateDefaultNote();
+            CreateNoteFromClipboard(kTextNote);
             return;
         case kMenuEdit:
             OpenEditDialog(window);
@@ -73,7 +62,7 @@ void CarryOut(HWND window, unsigned command) {
             DeleteNote(FindNoteOfWindow(window));
             return;
         case kMenuRun:
-            RunCommandFor(window, TextOfNoteWindow(window));
+            RunCommand(window, TextOfNoteWindow(window));
             return;
         case kMenuCopy:
             PutTextOnClipboard(TextOfNoteWindow(window));
@@ -90,13 +79,7 @@ void ShowNoteMenu(HWND noteWindow) {
         app.miniToolDialog = nullptr;
     }
     HMENU menu = BuildNoteMenu();
-    SetForegroundWindow(noteWindow);
-    SetFocus(noteWindow);
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    auto command = static_cast<unsigned>(
-        TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, pointer.x,
-                       pointer.y, 0, noteWindow, nullptr));
+    unsigned command = TrackAtPointer(menu, noteWindow);
     CarryOut(noteWindow, command);
     DestroyMenu(menu);  // with its submenu
     SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);

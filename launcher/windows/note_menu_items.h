@@ -4,6 +4,22 @@
 #include <string>
 #include <vector>
 
+struct MenuEntry {
+    unsigned command = 0;
+    std::string text;
+};
+
+// Board entries numbered from `first`: the folder boards, then the outside boards. Every board
+// uses up its number, but `leftOut` and emptied list entries are not listed.
+std::vector<MenuEntry> NumberedBoards(unsigned first, const std::vector<std::string>& folderBoards,
+                                      const std::vector<std::string>& outsideBoards,
+                                      const std::string& leftOut = {});
+
+// The board (a name or a path) that carries `command` in such a numbering, or nothing.
+std::optional<std::string> NumberedBoard(unsigned command, unsigned first,
+                                         const std::vector<std::string>& folderBoards,
+                                         const std::vector<std::string>& outsideBoards);
+
 // Commands of the note menu.
 enum NoteMenuCommand {
     kMenuNewNote = 2,
@@ -12,11 +28,6 @@ enum NoteMenuCommand {
     kMenuRun = 5,
     kMenuCopy = 6,
     kMenuFirstBoard = 10,  // the "移動" entries: folder boards first, then outside boards
-};
-
-struct MenuEntry {
-    unsigned command = 0;
-    std::string text;
 };
 
 // The note menu's items in insertion order; each is inserted at the top, so the menu shows

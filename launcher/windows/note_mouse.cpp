@@ -8,7 +8,6 @@
 #include "launcher/frame/messages.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/attribute_tool.h"
-#include "launcher/windows/clipboard.h"
 #include "launcher/windows/gestures.h"
 #include "launcher/windows/note_window.h"
 
@@ -21,17 +20,6 @@ void ResizeKeepingCorner(HWND window, int width, int height) {
     RECT rect{};
     GetWindowRect(window, &rect);
     MoveWindow(window, rect.left, rect.top, width, height, TRUE);
-}
-
-void CollapseExpandedNote() {
-    NoteSlot& slot = notes.slots[notes.expandedNote];
-    // A resize made while the note was expanded is its new full size.
-    RECT rect{};
-    GetWindowRect(slot.window, &rect);
-    slot.note.width = rect.right - rect.left;
-    slot.note.height = rect.bottom - rect.top;
-    ResizeKeepingCorner(slot.window, slot.note.miniWidth, slot.note.miniHeight);
-    notes.expandedNote = -1;
 }
 
 // Brings every note to the front although another program is in the foreground: the system
@@ -48,21 +36,22 @@ void RaiseAllNotes(HWND window) {
     SetForegroundWindow(app.mainWindow);
 }
 
-void RunClickedNote(HWND window, const Note& note) {
-    switch (note.runType) {
-        case 0:
-            if (!OfferInternalCommand(note.command)) RunCommandFor(window, note.command);
-            break;
-        case 1:
-            PutTextOnClipboard(note.command);
-            break;
-        case 2:
-            ShowLineMenu(window, note.command, true);
-            break;
-    }
-}
-
 }  // namespace
+
+void CollapseExpandedNote() {
+    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count()) {
+        notes.expandedNote = -1;
+        return;
+    }
+    NoteSlot& slot = notes.slots[notes.expandedNote];
+    // A resize made while the note was expanded is its new full size.
+    RECT rect{};
+    GetWindowRect(slot.window, &rect);
+    slot.note.width = rect.right - rect.left;
+    slot.note.height = rect.bottom - rect.top;
+    ResizeKeepingCorner(slot.window, slot.note.miniWidth, slot.note.miniHeight);
+    notes.expandedNote = -1;
+}
 
 void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
     if (app.toolMode != 0) return;
@@ -95,10 +84,7 @@ bool OnNoteRelease(HWND window) {
     if (index < 0) return false;
     // A copy: running a note may change the table.
     Note note = notes.slots[index].note;
-    if (note.command.empty())
-        OpenEditDialog(window);
-    else
-        RunClickedNote(window, note);
+    RunNote(window, note);
     return true;
 }
 
@@ -107,12 +93,7 @@ void OnNoteHover(HWND window) {
     int hovered = FindNoteOfWindow(window);
     bool mini = hovered >= 0 && notes.slots[hovered].note.mini;
     HoverPlan plan = PlanHover(notes.expandedNote, hovered, mini, GetKeyState(VK_CONTROL) < 0);
-    if (plan.collapse) {
-        if (notes.expandedNote < notes.Count())
-            CollapseExpandedNote();
-        else
-            notes.expandedNote = -1;
-    }
+    if (plan.collapse) CollapseExpandedNote();
     if (plan.expand) {
         notes.expandedNote = hovered;
         const Note& n = notes.slots[hovered].note;

@@ -8,3 +8,6 @@ void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam);
 bool OnNoteRelease(HWND window);
 void OnNoteHover(HWND window);
 void OnFilesDropped(HWND window, HDROP drop);
+
+// The expanded mini note back to its mini size; the size it had meanwhile is its full size.
+void CollapseExpandedNote();

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "launcher/frame/app_state.h"
+#include "launcher/frame/clock_thread.h"
 #include "launcher/frame/main_menu.h"
 #include "launcher/frame/messages.h"
+#include "launcher/frame/tray_icon.h"
 #include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
@@ -149,6 +151,11 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case MSG_TRAY:
             OnTray(wParam, lParam, window);
             break;
+        case MSG_CLOCK_TICK:
+            OnClockTick(wParam, lParam);
+            return 0;
     }
+    if (message == app.taskbarCreated && message != 0 && window == app.mainWindow)
+        AddTrayIcon(window, 1);
     return DefWindowProcA(window, message, wParam, lParam);
 }

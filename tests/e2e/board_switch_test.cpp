@@ -12,16 +12,6 @@ using testing::ElementsAre;
 
 namespace {
 
-std::vector<std::string> TextsOf(const std::vector<NoteView>& views) {
-    std::vector<std::string> texts;
-    for (const NoteView& v : views) texts.push_back(v.text);
-    return texts;
-}
-
-bool Shows(const Marnelo& app, const std::vector<std::string>& texts) {
-    return WaitFor([&] { return TextsOf(app.Notes()) == texts; }, 5000);
-}
-
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
@@ -38,7 +28,7 @@ TEST(BoardSwitch, SecondStartSavesTheBoardAndShowsTheOther) {
     HWND first = app.NoteWindows()[0];
     SetWindowPos(first, nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_EQ(RunSecondCopy(inst, "work.txt"), 0);
-    ASSERT_TRUE(Shows(app, {"仕事一", "仕事二"}));
+    ASSERT_TRUE(app.WaitForTexts({"仕事一", "仕事二"}));
     std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0].x, 150) << "the board was saved before the switch";
@@ -56,7 +46,7 @@ TEST(BoardSwitch, DataFolderPathInOtherLetterCaseIsNoOutsideBoard) {
     std::string path = inst.PathOf("FDIR\\work.txt");
     CharLowerBuffA(path.data(), 3);  // the drive letter too
     ASSERT_EQ(RunSecondCopy(inst, Quoted(path)), 0);
-    ASSERT_TRUE(Shows(app, {"仕事"}));
+    ASSERT_TRUE(app.WaitForTexts({"仕事"}));
     ASSERT_EQ(app.End(), 0);
     EXPECT_FALSE(inst.Exists("filelist.txt"));
 }
@@ -71,9 +61,9 @@ TEST(BoardSwitch, OutsideBoardIsRememberedAtCloseAndAGoneOneIsDropped) {
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     ASSERT_EQ(RunSecondCopy(inst, Quoted(gone)), 0);
-    ASSERT_TRUE(Shows(app, {"消える板"}));
+    ASSERT_TRUE(app.WaitForTexts({"消える板"}));
     ASSERT_EQ(RunSecondCopy(inst, Quoted(outside)), 0);
-    ASSERT_TRUE(Shows(app, {"外の板"}));
+    ASSERT_TRUE(app.WaitForTexts({"外の板"}));
     ASSERT_TRUE(WaitFor([&] { return inst.Board("memo\\gone.txt").size() == 1; }));
     DeleteFileA(gone.c_str());
     ASSERT_EQ(app.End(), 0);
@@ -93,7 +83,7 @@ TEST(BoardSwitch, BoardThatCannotBeReadShowsADefaultNoteAndIsLeftAlone) {
     ASSERT_TRUE(app.WaitForNotes(2));
     HeldFile hold(inst.PathOf("fdir\\held.txt"));
     ASSERT_EQ(RunSecondCopy(inst, "held.txt"), 0);
-    ASSERT_TRUE(Shows(app, {"付箋です。", "共通"}));
+    ASSERT_TRUE(app.WaitForTexts({"付箋です。", "共通"}));
     hold.Release();
     ASSERT_EQ(app.End(), 0);
     EXPECT_TRUE(inst.Read("fdir\\held.txt") == held);

@@ -48,3 +48,15 @@ TEST(PlanHover, MiniNotesExpandAndCollapseAsThePointerMoves) {
         EXPECT_EQ(plan.expand, c.expand) << c.expanded << " " << c.hovered;
     }
 }
+
+TEST(PointerKeepsNoteExpanded, StrictlyInsideTheSettingsBoxAtTheCorner) {
+    // A note expanded at (100, 200); the box is DefaultX 40 by DefaultY 20.
+    EXPECT_TRUE(PointerKeepsNoteExpanded(101, 201, 100, 200, 40, 20));
+    EXPECT_TRUE(PointerKeepsNoteExpanded(139, 219, 100, 200, 40, 20));
+    EXPECT_FALSE(PointerKeepsNoteExpanded(100, 210, 100, 200, 40, 20));  // on the edge
+    EXPECT_FALSE(PointerKeepsNoteExpanded(140, 210, 100, 200, 40, 20));
+    EXPECT_FALSE(PointerKeepsNoteExpanded(120, 220, 100, 200, 40, 20));
+    // Still over the expanded part of the note, but outside the box: it collapses.
+    EXPECT_FALSE(PointerKeepsNoteExpanded(180, 250, 100, 200, 40, 20));
+    EXPECT_FALSE(PointerKeepsNoteExpanded(101, 201, 100, 200, 0, 0));
+}

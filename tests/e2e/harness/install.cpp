@@ -40,16 +40,23 @@ std::string BuildFolder() {
     return ExecutableFolder();
 }
 
-Install Install::Fresh() {
+Install Install::Fresh(const std::string& subfolder) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "run";
     Install install;
-    install.folder_ = BuildFolder() + "e2e-runs\\" + name + "\\";
-    RemoveTree(install.folder_);
+    std::string root = BuildFolder() + "e2e-runs\\" + name + "\\";
+    RemoveTree(root);
+    install.folder_ = subfolder.empty() ? root : root + subfolder + "\\";
     MakeParents(install.folder_);
     for (const char* program : {"marnelo.exe", "quorvel.exe", "snapkeep.exe", "recorder.exe"})
         CopyFileA((BuildFolder() + program).c_str(), (install.folder_ + program).c_str(), FALSE);
     return install;
+}
+
+Install& Install::WithCopyOf(const std::string& program, const std::string& relative) {
+    MakeParents(folder_ + relative);
+    CopyFileA((BuildFolder() + program).c_str(), (folder_ + relative).c_str(), FALSE);
+    return *this;
 }
 
 Install& Install::WithFile(const std::string& relative, const std::string& bytes) {

@@ -10,8 +10,12 @@
 
 class Install {
   public:
-    // An empty folder named after the running test, holding marnelo.exe and snapkeep.exe.
-    static Install Fresh();
+    // An empty folder named after the running test (or a `subfolder` of it, which may hold
+    // spaces), holding the programs and the test stand-ins snapkeep.exe and recorder.exe.
+    static Install Fresh(const std::string& subfolder = "");
+
+    // A copy of one of the built programs at `relative`, e.g. "my tools\\recorder.exe".
+    Install& WithCopyOf(const std::string& program, const std::string& relative);
 
     Install& WithFile(const std::string& relative, const std::string& bytes);
     Install& WithBoard(const std::string& name, const std::vector<Note>& records);

@@ -232,6 +232,20 @@ bool Marnelo::WaitForNotes(std::size_t count, int timeoutMs) const {
     return arrived;
 }
 
+std::vector<std::string> Marnelo::NoteTexts() const {
+    std::vector<std::string> texts;
+    for (const NoteView& view : Notes()) texts.push_back(view.text);
+    return texts;
+}
+
+bool Marnelo::WaitForTexts(const std::vector<std::string>& texts, int timeoutMs) const {
+    if (WaitFor([&] { return NoteTexts() == texts; }, timeoutMs)) return true;
+    std::string shown;
+    for (const std::string& text : NoteTexts()) shown += " [" + text + "]";
+    std::printf("waited for other notes, found:%s\n", shown.c_str());
+    return false;
+}
+
 bool Marnelo::WaitForMainWindow(int timeoutMs) const {
     return WaitFor([&] { return MainWindow() != nullptr; }, timeoutMs);
 }

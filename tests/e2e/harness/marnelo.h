@@ -59,6 +59,9 @@ class Marnelo : public Process {
     std::vector<NoteView> Notes() const;    // sorted by position: left to right, top to bottom
     HWND MainWindow() const;
     bool WaitForNotes(std::size_t count, int timeoutMs = 10000) const;
+    std::vector<std::string> NoteTexts() const;  // in the order of Notes()
+    // True once the notes show exactly `texts` (a switch replaces them in its own time).
+    bool WaitForTexts(const std::vector<std::string>& texts, int timeoutMs = 15000) const;
     bool WaitForMainWindow(int timeoutMs = 10000) const;
     // Ends the copy as a user would, through a second start with "end"; its exit code.
     int End(int timeoutMs = 10000);

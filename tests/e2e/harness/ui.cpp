@@ -20,7 +20,8 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
     char className[16] = {}, title[256] = {};
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
-    if (lstrcmpA(className, "#32770") != 0 || *search->caption != title) return TRUE;
+    if (lstrcmpA(className, "#32770") != 0) return TRUE;
+    if (search->caption && *search->caption != title) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -50,6 +51,17 @@ void SendKey(WORD key, DWORD flags) {
 
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutMs) {
     BoxSearch search{processId, &caption, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, int timeoutMs) {
+    BoxSearch search{processId, nullptr, nullptr};
     WaitFor(
         [&] {
             EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
@@ -120,4 +132,12 @@ void TypeKey(WORD virtualKey) {
 }
 void ReleaseKey(WORD virtualKey) {
     SendKey(virtualKey, KEYEVENTF_KEYUP);
+}
+
+void ClickAt(int x, int y) {
+    MovePointerTo(x, y);
+    Sleep(100);
+    PressLeftButton();
+    Sleep(40);  // a hand's click: the system's move loop starts while the button is down
+    ReleaseLeftButton();
 }

@@ -8,6 +8,8 @@
 // A message box of process `processId` with the given caption, or nullptr after the timeout.
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutMs = 10000);
 std::string MessageBoxText(HWND box);
+// Any visible dialog (class "#32770") of the process, whatever its caption, or nullptr.
+HWND WaitForDialog(DWORD processId, int timeoutMs = 10000);
 // Presses the box's button (IDOK, IDYES, IDNO ...) as a click would.
 void PressButton(HWND box, int buttonId);
 
@@ -23,3 +25,5 @@ void ReleaseRightButton();
 void PressKey(WORD virtualKey);
 void ReleaseKey(WORD virtualKey);
 void TypeKey(WORD virtualKey);  // down and up
+// A quick click, well inside any click time: pointer to (x, y), a moment's rest, press, release.
+void ClickAt(int x, int y);

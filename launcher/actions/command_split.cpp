@@ -1,0 +1,35 @@
+#include "launcher/actions/command_split.h"
+
+CommandParts SplitCommand(std::string_view command) {
+    std::size_t from = 0;
+    if (!command.empty() && command.front() == '"') {
+        std::size_t close = command.find('"', 1);
+        // An unclosed quote runs to the end: the whole text is the program.
+        from = close == std::string_view::npos ? command.size() : close + 1;
+    }
+    std::size_t space = command.find(' ', from);
+    if (space == std::string_view::npos) return {std::string(command), {}};
+    return {std::string(command.substr(0, space)), std::string(command.substr(space + 1))};
+}
+
+std::string JoinParameters(const std::string& noteArguments, const std::string& aliasArguments) {
+    if (noteArguments.empty()) return aliasArguments;
+    if (aliasArguments.empty()) return noteArguments;
+    return noteArguments + " " + aliasArguments;
+}
+
+std::string WithoutQuotes(std::string_view program) {
+    if (program.size() >= 2 && program.front() == '"' && program.back() == '"')
+        return std::string(program.substr(1, program.size() - 2));
+    return std::string(program);
+}
+
+std::string QuotedIfSpaced(std::string_view text) {
+    if (text.find(' ') == std::string_view::npos || (!text.empty() && text.front() == '"'))
+        return std::string(text);
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string SelfCommand(std::string_view exePath, std::string_view board) {
+    return QuotedIfSpaced(exePath) + " " + QuotedIfSpaced(board);
+}

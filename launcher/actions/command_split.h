@@ -1,0 +1,26 @@
+// command_split.h — how a note's command falls apart into a program and its arguments, and
+// the command line by which the program starts itself with a board.
+#pragma once
+#include <string>
+#include <string_view>
+
+struct CommandParts {
+    std::string program;    // quotes kept, as the log shows it
+    std::string arguments;  // everything after the separating space; empty without one
+};
+
+// Splits at the first space, except that spaces inside a leading quoted part do not count.
+CommandParts SplitCommand(std::string_view command);
+
+// The note's own arguments first, then those of its alias, one space between the two.
+std::string JoinParameters(const std::string& noteArguments, const std::string& aliasArguments);
+
+// The file name the shell is given: one pair of surrounding quotes is dropped.
+std::string WithoutQuotes(std::string_view program);
+
+// A text with a space in it, in double quotes (unless it already begins with one).
+std::string QuotedIfSpaced(std::string_view text);
+
+// The program's own path and a board name or path, each quoted when it holds a space, so a
+// second copy receives both whole.
+std::string SelfCommand(std::string_view exePath, std::string_view board);

@@ -1,0 +1,26 @@
+// run_plan.h — what running a command text comes to, decided before anything is started: the
+// menu of its lines, an internal command, a board switch or a shell start.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "launcher/actions/aliases.h"
+#include "launcher/actions/internal_commands.h"
+
+enum class RunKind { LineMenu, Internal, Board, Shell };
+
+struct RunPlan {
+    RunKind kind = RunKind::Shell;
+    InternalCommand internal = InternalCommand::None;
+    std::string board;       // the list entry a board switch starts the program with
+    std::string program;     // quotes kept
+    std::string parameters;  // the note's arguments, then the alias's
+    std::string logLine;     // logged when the program started
+};
+
+// A text of several lines becomes a menu only for a note (an owner); internal commands and
+// board names match the whole text exactly.
+RunPlan PlanRun(std::string_view command, bool hasOwner,
+                const std::vector<std::string>& folderBoards,
+                const std::vector<std::string>& outsideBoards, const AliasTable& aliases);

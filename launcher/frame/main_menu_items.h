@@ -1,0 +1,32 @@
+// main_menu_items.h — the items of the tray icon's menu, the board each board item stands
+// for, and the extension a new note file gets.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "launcher/windows/note_menu_items.h"
+
+enum MainMenuCommand {
+    kMainEnd = 1,
+    kMainNewNote = 2,
+    kMainNewNoteFile = 3,
+    kMainHelp = 4,
+    kMainMiniTool = 5,
+    kMainFirstBoard = 6,  // the folder boards, then the outside boards
+};
+
+// In insertion order; each item is inserted at the top, so the menu shows the outside boards
+// last to first, the folder boards last to first, then the fixed items. Every board is
+// offered, the current one too; an emptied outside entry uses up its number only.
+std::vector<MenuEntry> MainMenuItems(const std::vector<std::string>& folderBoards,
+                                     const std::vector<std::string>& outsideBoards);
+
+// The board (a name or a full path) a board item stands for, or nothing.
+std::optional<std::string> MainMenuBoard(unsigned command,
+                                         const std::vector<std::string>& folderBoards,
+                                         const std::vector<std::string>& outsideBoards);
+
+// The chosen path with the extension of the chosen type entry (1 ".marnl", any other ".txt")
+// unless it already ends with it in any letter case.
+std::string WithNoteFileExtension(const std::string& path, int typeEntry);

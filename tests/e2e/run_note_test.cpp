@@ -1,0 +1,259 @@
+// A quick click runs a note: programs through the shell with the aliases of "cmd.txt" and the
+// day's run log, the menu of a command's lines, the clipboard run types, the internal commands
+// and board switches through a second copy of the program.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "common/date_stamp.h"
+#include "common/text_lines.h"
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/menus.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+// A click counts as quick up to a second here: on a busy machine the system's move loop may
+// take longer than the usual 150 ms to hand the release back, and the tests are about what a
+// click runs, not about its timing.
+Install FreshInstall(const std::string& subfolder = "") {
+    return Install::Fresh(subfolder).WithSettings("[window]\r\ntime=1000\r\n");
+}
+
+Note CommandNote(const std::string& text, int x, int y, const std::string& command,
+                 int runType = 0) {
+    Note note = BoardNote(text, x, y);
+    note.command = command;
+    note.runType = runType;
+    return note;
+}
+
+// Clicks once the note is the window under that point: a board just shown may still be
+// coming up, and a click on the desktop is lost.
+void ClickNote(const NoteView& view) {
+    POINT point = {view.rect.left + 30, view.rect.top + 20};
+    WaitFor([&] { return GetAncestor(WindowFromPoint(point), GA_ROOT) == view.window; }, 3000);
+    Settle(150);
+    ClickAt(point.x, point.y);
+}
+
+// The note showing `text`; the test fails at the first use of an empty view otherwise.
+NoteView NoteShowing(const Marnelo& app, const std::string& text) {
+    for (const NoteView& view : app.Notes())
+        if (view.text == text) return view;
+    ADD_FAILURE() << "no note shows " << text;
+    return {};
+}
+
+// Each start of the recorder adds one line with the arguments it was given.
+std::vector<std::string> Recorded(const Install& inst, const std::string& file = "recorder.txt") {
+    return SplitLines(inst.Read(file));
+}
+
+bool WaitForRecorded(const Install& inst, std::size_t lines,
+                     const std::string& file = "recorder.txt") {
+    return WaitFor([&] { return Recorded(inst, file).size() >= lines; }, 8000);
+}
+
+std::string TodaysRunLog(const Install& inst) {
+    return inst.Read("marnelolog\\" + DateStamp(LocalNow()) + ".log");
+}
+
+// The data folder's files in the order the system lists them, which is the boards' order.
+std::vector<std::string> DataFolderOrder(const Install& inst) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA(inst.PathOf("fdir\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+}  // namespace
+
+TEST(RunNote, AliasWordAndPathStartTheAliasProgramWithThePathFirstAndAreLogged) {
+    Install inst = FreshInstall();
+    std::string recorder = inst.PathOf("recorder.exe"), document = inst.PathOf("資料.txt");
+    inst.WithFile("cmd.txt", "rec " + recorder + " --from-alias\r\nrec other.exe\r\n")
+        .WithBoard("marnelo.txt", {CommandNote("記録", 200, 400, "rec " + document)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(WaitForRecorded(inst, 1));
+    EXPECT_THAT(Recorded(inst), ElementsAre(document + " --from-alias"));
+    EXPECT_TRUE(WaitFor([&] { return !TodaysRunLog(inst).empty(); }, 3000));
+    EXPECT_EQ(TodaysRunLog(inst), recorder + " " + document + " --from-alias\n");
+
+    // A second run appends to the day's log.
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(WaitForRecorded(inst, 2));
+    EXPECT_TRUE(WaitFor([&] { return SplitLines(TodaysRunLog(inst)).size() == 2; }, 3000));
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, QuotedProgramPathWithSpacesIsTheProgram) {
+    Install inst = FreshInstall().WithCopyOf("recorder.exe", "my tools\\recorder.exe");
+    std::string command = "\"" + inst.PathOf("my tools\\recorder.exe") + "\" 引数 two";
+    inst.WithBoard("marnelo.txt", {CommandNote("空白", 200, 400, command)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(WaitForRecorded(inst, 1, "my tools\\recorder.txt"));
+    EXPECT_THAT(Recorded(inst, "my tools\\recorder.txt"), ElementsAre("引数 two"));
+    EXPECT_TRUE(WaitFor([&] { return TodaysRunLog(inst) == command + "\n"; }, 3000))
+        << TodaysRunLog(inst);
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, ThreeLinesShowAMenuLastLineFirstAndRunOnlyTheChosenOne) {
+    Install inst = FreshInstall();
+    std::string rec = inst.PathOf("recorder.exe");
+    std::string command = rec + " one\r\n" + rec + " two\r\n\r\n" + rec + " three";
+    inst.WithBoard("marnelo.txt", {CommandNote("三行", 300, 500, command)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    EXPECT_THAT(MenuTexts(ShownMenu(app.Id())),
+                ElementsAre(rec + " three", rec + " two", rec + " one"));
+    ChooseMenuPosition(1);
+    ASSERT_TRUE(WaitForRecorded(inst, 1));
+    Settle(500);
+    EXPECT_THAT(Recorded(inst), ElementsAre("two"));
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, ClipboardRunTypesCopyTheCommandOrTheChosenLine) {
+    Install inst = FreshInstall().WithBoard(
+        "marnelo.txt", {CommandNote("写す", 200, 500, "コピーされる\r\n二行目", 1),
+                        CommandNote("選ぶ", 400, 500, "一\r\n二\r\n三", 2)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    SetClipboardText("前");
+    ClickNote(NoteShowing(app, "写す"));
+    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "コピーされる\r\n二行目"; }, 3000))
+        << "the command, not the text, and all of it";
+
+    ClickNote(NoteShowing(app, "選ぶ"));
+    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    EXPECT_THAT(MenuTexts(ShownMenu(app.Id())), ElementsAre("三", "二", "一"));
+    ChooseMenuPosition(0);
+    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "三"; }, 3000)) << ClipboardText();
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(InternalCommands, NewSaveAndLoad) {
+    Install inst = FreshInstall().WithBoard(
+        "marnelo.txt", {CommandNote("作る", 200, 500, "new"), CommandNote("保存", 400, 500, "save"),
+                        CommandNote("読む", 600, 500, "load")});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(3));
+    SetClipboardText("クリップの文");
+    ClickNote(NoteShowing(app, "作る"));
+    ASSERT_TRUE(app.WaitForNotes(4));
+    EXPECT_EQ(NoteShowing(app, "クリップの文").text, "クリップの文");
+
+    ClickNote(NoteShowing(app, "保存"));
+    auto savedTexts = [&] {
+        std::vector<std::string> texts;
+        for (const Note& note : inst.Board("fdir\\marnelo.txt")) texts.push_back(note.text);
+        return texts;
+    };
+    EXPECT_TRUE(WaitFor([&] { return savedTexts().size() == 4; }, 5000));
+    EXPECT_THAT(savedTexts(), ElementsAre("作る", "保存", "読む", "クリップの文"));
+
+    // The file changed behind the program's back: "load" shows it as it is now.
+    inst.WithBoard("marnelo.txt", {BoardNote("外から", 200, 500), BoardNote("二つ目", 400, 500)});
+    ClickNote(NoteShowing(app, "読む"));
+    EXPECT_TRUE(app.WaitForTexts({"外から", "二つ目"}));
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(InternalCommands, ShowMenuAndEnd) {
+    Install inst = FreshInstall().WithBoard(
+        "marnelo.txt",
+        {CommandNote("前へ", 200, 500, "show"), CommandNote("隠れる", 400, 500, ""),
+         CommandNote("メニュー", 600, 500, "menu"), CommandNote("終わる", 800, 500, "end")});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(4));
+    HWND hidden = NoteShowing(app, "隠れる").window;
+    ShowWindow(hidden, SW_HIDE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hidden); }, 3000));
+    ClickNote(NoteShowing(app, "前へ"));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(hidden) != FALSE; }, 3000));
+
+    ClickNote(NoteShowing(app, "メニュー"));
+    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    std::vector<std::string> items = MenuTexts(ShownMenu(app.Id()));
+    TypeKey(VK_ESCAPE);
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items.back(), "終了");
+
+    Settle(300);
+    ClickNote(NoteShowing(app, "終わる"));
+    EXPECT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 4u) << "the board was saved at the end";
+}
+
+TEST(InternalCommands, RepaintRedrawsEveryNote) {
+    Install inst = FreshInstall().WithBoard(
+        "marnelo.txt", {CommandNote("描き直し", 200, 500, "repaint"), BoardNote("白", 400, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    NoteView white = NoteShowing(app, "白");
+    int x = white.rect.left + 60, y = white.rect.top + 40;
+    ASSERT_TRUE(ShowsColourAt(x, y, RGB(255, 255, 255)));
+    // Paint over the note on the screen itself, as a stale picture would look.
+    HDC screen = GetDC(nullptr);
+    RECT blot = {x - 5, y - 5, x + 5, y + 5};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(screen, &blot, red);
+    DeleteObject(red);
+    ReleaseDC(nullptr, screen);
+    if (!ShowsColourAt(x, y, RGB(255, 0, 0), 1000)) GTEST_SKIP() << "the screen cannot be drawn on";
+    ClickNote(NoteShowing(app, "描き直し"));
+    EXPECT_TRUE(ShowsColourAt(x, y, RGB(255, 255, 255)));
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, ABoardNameSwitchesToThatBoardAlsoWithSpacesInTheFolderAndTheName) {
+    Install inst = FreshInstall("with space")
+                       .WithBoard("marnelo.txt", {CommandNote("仕事へ", 200, 500, "仕事 メモ.txt")})
+                       .WithBoard("仕事 メモ.txt", {BoardNote("仕事", 400, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(app.WaitForTexts({"仕事"}));
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 1u) << "the board left was saved";
+    EXPECT_THAT(TodaysRunLog(inst), testing::EndsWith("marnelo.exe\" \"仕事 メモ.txt\"\n"))
+        << "the second start is logged";
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
+    Install inst = FreshInstall();
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        inst.WithBoard(name, {BoardNote(name, 200, 500)});
+    std::vector<std::string> order = DataFolderOrder(inst);
+    ASSERT_EQ(order.size(), 3u);
+    // The first and second boards step back with "next"; the third steps on with "prev". Each
+    // note stands apart: a window just closed may linger on the bare test screen a moment.
+    inst.WithBoard(order[0], {CommandNote(order[0], 200, 500, "next")})
+        .WithBoard(order[1], {CommandNote(order[1], 400, 500, "next")})
+        .WithBoard(order[2], {CommandNote(order[2], 600, 500, "prev")});
+    Marnelo app(inst, order[1]);
+    ASSERT_TRUE(app.WaitForTexts({order[1]}));
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(app.WaitForTexts({order[0]})) << "next from the second board: the first";
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(app.WaitForTexts({order[2]})) << "next from the first board: round to the last";
+    ClickNote(app.Notes()[0]);
+    ASSERT_TRUE(app.WaitForTexts({order[0]})) << "prev from the last board: round to the first";
+    ASSERT_EQ(app.End(), 0);
+}
