@@ -62,19 +62,6 @@ std::string TodaysRunLog(const Install& inst) {
     return inst.Read("marnelolog\\" + DateStamp(LocalNow()) + ".log");
 }
 
-// The data folder's files in the order the system lists them, which is the boards' order.
-std::vector<std::string> DataFolderOrder(const Install& inst) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA(inst.PathOf("fdir\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
-}
-
 }  // namespace
 
 TEST(RunNote, AliasWordAndPathStartTheAliasProgramWithThePathFirstAndAreLogged) {
@@ -240,7 +227,7 @@ TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
     Install inst = FreshInstall();
     for (const char* name : {"a.txt", "b.txt", "c.txt"})
         inst.WithBoard(name, {BoardNote(name, 200, 500)});
-    std::vector<std::string> order = DataFolderOrder(inst);
+    std::vector<std::string> order = inst.DataFolderOrder();
     ASSERT_EQ(order.size(), 3u);
     // The first and second boards step back with "next"; the third steps on with "prev". Each
     // note stands apart: a window just closed may linger on the bare test screen a moment.

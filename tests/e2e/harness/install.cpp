@@ -50,6 +50,7 @@ Install Install::Fresh(const std::string& subfolder) {
     MakeParents(install.folder_);
     for (const char* program : {"marnelo.exe", "quorvel.exe", "snapkeep.exe", "recorder.exe"})
         CopyFileA((BuildFolder() + program).c_str(), (install.folder_ + program).c_str(), FALSE);
+    install.WithCopyOf("MarneloHelp\\help.html", "MarneloHelp\\help.html");
     return install;
 }
 
@@ -110,4 +111,16 @@ std::string RecordLine(const std::vector<std::string>& fields) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
     return line + "\r\n";
+}
+
+std::vector<std::string> Install::DataFolderOrder() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA(PathOf("fdir\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
 }

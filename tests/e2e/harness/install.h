@@ -28,6 +28,8 @@ class Install {
     std::vector<Note> Board(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
     bool FolderExists(const std::string& relative) const;
+    // The data folder's files in the order the system lists them: the order of the boards.
+    std::vector<std::string> DataFolderOrder() const;
 
   private:
     std::string folder_;

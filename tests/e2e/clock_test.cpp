@@ -1,0 +1,97 @@
+// The clock note and the minute's work of the background thread: the time shown at once and
+// after each minute change, topmost notes raised again, a forgotten expanded mini note folded.
+#include <gtest/gtest.h>
+
+#include "common/date_stamp.h"
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+#include "launcher/frame/clock_text.h"
+
+namespace {
+
+Note ClockNote(int x, int y) {
+    Note note = BoardNote("時計", x, y, 220, 40);
+    note.command = "tokei";
+    return note;
+}
+
+std::string TextOf(HWND note) {
+    return InspectNote(note).text;
+}
+
+// Waits while answering the test's own window, which the system may ask things meanwhile.
+bool PumpingWaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    return WaitFor(
+        [&] {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            return condition();
+        },
+        timeoutMs);
+}
+
+HWND RootAt(int x, int y) {
+    return GetAncestor(WindowFromPoint({x, y}), GA_ROOT);
+}
+
+bool HasSize(HWND window, int width, int height) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.right - r.left == width && r.bottom - r.top == height;
+}
+
+}  // namespace
+
+TEST(ClockNote, ShowsTheDateAndTimeRightAfterTheStart) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {ClockNote(200, 400)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    if (LocalNow().minute == 0) GTEST_SKIP() << "a start in minute 0 shows the time at minute 1";
+    HWND clock = app.NoteWindows()[0];
+    EXPECT_TRUE(WaitFor([&] { return TextOf(clock) == ClockText(LocalNow()); }, 2000))
+        << "shows " << TextOf(clock) << " at " << ClockText(LocalNow());
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(ClockNote, AtTheMinuteChangeTopmostNotesRiseAndAForgottenMiniNoteFolds) {
+    Note topmost = BoardNote("最前面", 500, 500, 150, 80);
+    topmost.topmost = 1;
+    Note mini = BoardNote("ミニ", 800, 500, 200, 100);
+    mini.mini = 1;
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {ClockNote(200, 300), topmost, mini});
+    // Far enough from the next minute change for the setting up below.
+    ASSERT_TRUE(WaitFor([] { return LocalNow().second < 45; }, 20000));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(3));
+    std::vector<NoteView> views = app.Notes();  // clock, topmost, mini: left to right
+    HWND clock = views[0].window, high = views[1].window, folded = views[2].window;
+    ASSERT_TRUE(WaitFor([&] { return TextOf(clock) != "時計"; }, 3000) || LocalNow().minute == 0);
+
+    // Another program's always-on-top window covers the topmost note (a static answers the
+    // pointer only with SS_NOTIFY).
+    HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "",
+                                 WS_POPUP | WS_VISIBLE | SS_NOTIFY, 480, 480, 200, 120, nullptr,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_TRUE(cover);
+    ASSERT_TRUE(PumpingWaitFor([&] { return RootAt(575, 540) == cover; }, 3000));
+
+    // Point at the mini note, then rest on its expanded part outside the mini-size box.
+    MovePointerTo(810, 505);
+    ASSERT_TRUE(PumpingWaitFor([&] { return HasSize(folded, 200, 100); }, 3000));
+    MovePointerTo(950, 570);
+    PumpingWaitFor([] { return false; }, 500);
+    ASSERT_TRUE(HasSize(folded, 200, 100)) << "moving on the expanded note keeps it open";
+
+    std::string before = TextOf(clock);
+    ASSERT_TRUE(PumpingWaitFor([&] { return TextOf(clock) != before; }, 65000))
+        << "the clock did not change";
+    EXPECT_EQ(TextOf(clock), ClockText(LocalNow()));
+    EXPECT_TRUE(PumpingWaitFor([&] { return RootAt(575, 540) == high; }, 3000))
+        << "the topmost note was not raised again";
+    EXPECT_TRUE(PumpingWaitFor([&] { return HasSize(folded, 40, 20); }, 3000))
+        << "the mini note stayed open";
+    DestroyWindow(cover);
+    ASSERT_EQ(app.End(), 0);
+}
