@@ -80,6 +80,11 @@ refresh_install() {
         cp "build/win/bin/$exe" "$INSTALL_DIR/.$exe.new"
         mv -f "$INSTALL_DIR/.$exe.new" "$INSTALL_DIR/$exe"
     done
+    # The help page the tray menu opens.
+    if [ -d build/win/bin/MarneloHelp ]; then
+        mkdir -p "$INSTALL_DIR/MarneloHelp"
+        cp build/win/bin/MarneloHelp/* "$INSTALL_DIR/MarneloHelp/"
+    fi
 }
 
 start_marnelo() {

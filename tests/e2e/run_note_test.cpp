@@ -31,12 +31,17 @@ Note CommandNote(const std::string& text, int x, int y, const std::string& comma
     return note;
 }
 
-// Clicks once the note is the window under that point: a board just shown may still be
-// coming up, and a click on the desktop is lost.
+// Clicks once the note is the window under that point and its program answers: a board just
+// shown may still be coming up, and on the bare test screen the program may be busy a moment
+// longer with the windows it closed. A press and release that wait together in its queue are
+// no click to the system's move loop.
 void ClickNote(const NoteView& view) {
     POINT point = {view.rect.left + 30, view.rect.top + 20};
     WaitFor([&] { return GetAncestor(WindowFromPoint(point), GA_ROOT) == view.window; }, 3000);
-    Settle(150);
+    for (int i = 0; i < 2; ++i) {
+        SendMessageTimeoutA(view.window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        Settle(150);
+    }
     ClickAt(point.x, point.y);
 }
 
@@ -242,5 +247,18 @@ TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
     ASSERT_TRUE(app.WaitForTexts({order[2]})) << "next from the first board: round to the last";
     ClickNote(app.Notes()[0]);
     ASSERT_TRUE(app.WaitForTexts({order[0]})) << "prev from the last board: round to the first";
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(RunNote, ACommandThatStartsNothingIsTriedWholeLoggedAndReportsNothing) {
+    Install inst = FreshInstall().WithBoard(
+        "marnelo.txt", {CommandNote("無い", 200, 500, "no-such-program-here 引数")});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickNote(app.Notes()[0]);
+    EXPECT_TRUE(WaitFor([&] { return !TodaysRunLog(inst).empty(); }, 5000));
+    EXPECT_EQ(TodaysRunLog(inst), "no-such-program-here 引数\n")
+        << "the whole text, tried once more";
+    EXPECT_EQ(WaitForDialog(app.Id(), 1500), nullptr) << "no error box";
     ASSERT_EQ(app.End(), 0);
 }
