@@ -185,6 +185,8 @@ void ShowLineMenu(HWND window, const std::string& text, bool copyMode) {
     unsigned chosen = TrackAtPointer(menu, window);
     DestroyMenu(menu);
     if (chosen == 0 || chosen > lines.size()) return;
+    // A board switch handed over while the menu was open has taken the note away.
+    if (!IsWindow(window)) window = nullptr;
     if (copyMode)
         PutTextOnClipboard(lines[chosen - 1]);
     else

@@ -138,6 +138,6 @@ void ClickAt(int x, int y) {
     MovePointerTo(x, y);
     Sleep(100);
     PressLeftButton();
-    Sleep(40);  // a hand's click: the system's move loop starts while the button is down
+    Sleep(150);  // the system's move loop must start while the button is still down
     ReleaseLeftButton();
 }

@@ -25,5 +25,6 @@ void ReleaseRightButton();
 void PressKey(WORD virtualKey);
 void ReleaseKey(WORD virtualKey);
 void TypeKey(WORD virtualKey);  // down and up
-// A quick click, well inside any click time: pointer to (x, y), a moment's rest, press, release.
+// A click held 150 ms, so that a busy program still sees the button down when it takes the
+// press: quick only for a program whose click time is longer (the run tests set 1000 ms).
 void ClickAt(int x, int y);
