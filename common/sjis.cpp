@@ -63,3 +63,10 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (!IsCharBoundary(text, prefix.size())) return false;
     return FoldAsciiCase(text.substr(0, prefix.size())) == FoldAsciiCase(prefix);
 }
+
+std::string CutAtCharBoundary(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) return std::string(text);
+    std::size_t end = limit;
+    while (end > 0 && !IsCharBoundary(text, end)) --end;
+    return std::string(text.substr(0, end));
+}

@@ -24,3 +24,6 @@ std::string FoldAsciiCase(std::string_view text);
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+// At most `limit` bytes of `text`, never ending inside a double-byte character.
+std::string CutAtCharBoundary(std::string_view text, std::size_t limit);

@@ -8,5 +8,11 @@ add_library(utility_logic STATIC
   utility/frame/state_files.cpp
   utility/frame/layout.cpp
   utility/frame/recent_list.cpp
-  utility/commands/path_text.cpp)
+  utility/frame/input_keys.cpp
+  utility/frame/list_rows.cpp
+  utility/frame/date_filter.cpp
+  utility/frame/history_steps.cpp
+  utility/commands/path_text.cpp
+  utility/commands/key_sequence.cpp
+  utility/commands/row_action.cpp)
 target_link_libraries(utility_logic PUBLIC common_logic)

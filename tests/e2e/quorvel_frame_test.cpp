@@ -90,8 +90,10 @@ TEST(QuorvelStartUp, ThreeListColumnsAndFourDropTargets) {
     Quorvel app(inst);
     ASSERT_TRUE(app.WaitForControls());
     QuorvelControls c = app.Controls();
-    EXPECT_EQ(ColumnWidths(c.listView), (std::vector<int>{50, 50, 50}))
-        << "three columns of 50 pixels until the list display sizes them";
+    // The first view lists the drives, and every fill sizes the columns to what they hold.
+    std::vector<int> widths = ColumnWidths(c.listView);
+    ASSERT_EQ(widths.size(), 3u) << "three columns";
+    EXPECT_NE(widths, (std::vector<int>{50, 50, 50})) << "sized to their content";
     struct Target {
         HWND window;
         const char* what;

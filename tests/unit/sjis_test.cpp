@@ -32,3 +32,20 @@ TEST(TextLines, AnyLineEndAndEmptyLinesSkipped) {
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_TRUE(SplitLines("\r\n\n").empty());
 }
+
+TEST(CutAtCharBoundary, KeepsWholeCharactersWithinTheLimit) {
+    EXPECT_EQ(CutAtCharBoundary("abcdef", 4), "abcd");
+    EXPECT_EQ(CutAtCharBoundary("abc", 4), "abc");
+    EXPECT_EQ(CutAtCharBoundary("", 0), "");
+    // "表" is 0x95 0x5C: cut between its bytes, the whole character goes.
+    EXPECT_EQ(CutAtCharBoundary("ab\x95\x5C"
+                                "c",
+                                3),
+              "ab");
+    EXPECT_EQ(CutAtCharBoundary("ab\x95\x5C"
+                                "c",
+                                4),
+              "ab\x95\x5C");
+    std::string longText(300, 'x');
+    EXPECT_EQ(CutAtCharBoundary(longText, 255).size(), 255u);
+}

@@ -14,3 +14,14 @@ std::string TrimPatternTail(std::string_view path) {
     }
     return trimmed;
 }
+
+std::string QuoteIfSpaced(std::string_view text) {
+    if (text.find(' ') == std::string_view::npos) return std::string(text);
+    return "\"" + std::string(text) + "\"";
+}
+
+bool IsDriveOrEmpty(std::string_view path) {
+    std::string trimmed = TrimPatternTail(path);
+    if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
+    return trimmed.empty() || (trimmed.size() == 2 && trimmed[1] == ':');
+}

@@ -6,3 +6,9 @@
 // Drops a trailing "\*" (a folder pattern) or else a trailing "\"; only whole characters
 // count, so a trail byte 0x5C is never cut. C:\data\* and C:\data\ both give C:\data.
 std::string TrimPatternTail(std::string_view path);
+
+// Wrapped in double quotes when it holds an ASCII space, so the shell takes it as one argument.
+std::string QuoteIfSpaced(std::string_view text);
+
+// A drive root (C:, C:\ or C:\*) or nothing at all: no file operation may take it as a file.
+bool IsDriveOrEmpty(std::string_view path);

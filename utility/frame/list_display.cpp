@@ -1,8 +1,11 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include "utility/frame/list_display.h"
 
-#include "utility/frame/state_save.h"
+#include "common/sjis.h"
+
+#include "utility/frame/list_rows.h"
 #include "utility/frame/utility_app.h"
 #include "utility/listing/folder_walk_win.h"
 
@@ -21,6 +24,28 @@ class ShownListing : public SystemFolders {
     }
     void WalkEnded() override { SetWindowTextA(utility.inputLine, ""); }
 };
+
+void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
+    SendMessageA(listBox, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(listBox, LB_RESETCONTENT, 0, 0);
+    // By index, never sorted: the order is the one the list display decided.
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        SendMessageA(listBox, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i].c_str()));
+    SendMessageA(listBox, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listBox, nullptr, TRUE);
+}
+
+void EmptyListView(HWND listView) {
+    // The key handler answers this itself, so the rows go one by one, from the last one on
+    // so that no row has to move up.
+    SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
+    LRESULT count = SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0);
+    ShowWindow(listView, SW_HIDE);
+    // Hidden alone, the list view still updates its scroll bars at every row, which costs
+    // more than the rows themselves: it is drawn once, when shown again.
+    SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
+    for (LRESULT row = count - 1; row >= 0; --row) SendMessageA(listView, LVM_DELETEITEM, row, 0);
+}
 
 }  // namespace
 
@@ -44,57 +69,89 @@ int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
     return ListFolder(listing, host, folder ? *folder : WindowText(utility.inputLine), recurse);
 }
 
+// The filters work on the first 255 bytes of the line, cut between whole characters.
 void ReadInputText() {
-    utility.inputText = WindowText(utility.inputLine);
+    utility.inputText = CutAtCharBoundary(WindowText(utility.inputLine), kInputTextLimit);
 }
 
-// The three lists are filled by the list display, which the window does not have yet.
-void RefreshLists() {}
-void ShowNoteIndex() {}
-void FillBookmarkListBox() {}
-void RefreshAndFocusList() {
-    RefreshLists();
-    SetFocus(utility.listView);
+void RefreshLists() {
+    std::vector<std::string> sources;
+    if (utility.modeState == 10) {
+        for (const RecentPair& pair : utility.recent.pairs) sources.push_back(pair.folder);
+    } else {
+        sources = utility.notes.boards.names;
+    }
+    FillBoardListBox(sources);
+    FillBookmarkListBox();
+    ShowNoteIndex();
+}
+
+void ShowNoteIndex() {
+    HWND listView = utility.listView;
+    EmptyListView(listView);
+    ReadInputText();
+    ResultList& results = utility.listing.results;
+    std::vector<ListRow> rows = ListViewRows(results, utility.notes.index, utility.inputText,
+                                             utility.settings.search, utility.displayBuffer);
+    results.rowMap.assign(rows.size(), -1);
+    SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        InsertIndexRow(static_cast<int>(row), rows[row].name, rows[row].detail, rows[row].date);
+        results.rowMap[row] = rows[row].entry;
+    }
+    for (int column = 0; column < 3; ++column)
+        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+    SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
+    ShowWindow(listView, SW_RESTORE);
+}
+
+void InsertIndexRow(int row, const std::string& first, const std::string& second,
+                    const std::string& third) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = row;
+    item.pszText = const_cast<char*>(first.c_str());
+    int at = static_cast<int>(
+        SendMessageA(utility.listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (at < 0) return;
+    LVITEMA sub{};
+    sub.mask = LVIF_TEXT;
+    sub.iItem = at;
+    sub.iSubItem = 1;
+    sub.pszText = const_cast<char*>(second.c_str());
+    SendMessageA(utility.listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&sub));
+    if (third.empty()) return;
+    sub.iSubItem = 2;
+    sub.pszText = const_cast<char*>(third.c_str());
+    SendMessageA(utility.listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&sub));
+}
+
+void FillBoardListBox(const std::vector<std::string>& texts) {
+    ReadInputText();
+    utility.boardListNumbered = utility.parentLevel > 0;
+    InsertListBoxTexts(utility.boardListBox,
+                       BoardListTexts(texts, utility.inputText, utility.listing.nowDir,
+                                      utility.parentLevel, utility.settings.search));
+}
+
+// Filters by the text read last: during a bookmark walk the box keeps what it is walked over.
+void FillBookmarkListBox() {
+    InsertListBoxTexts(utility.bookmarkListBox, BookmarkTexts(utility.bookmarks, utility.inputText,
+                                                              utility.settings.search));
 }
 
 void ListDrives() {
     utility.listing.results.entries.clear();
     DWORD length = GetLogicalDriveStringsA(0, nullptr);
-    if (length == 0) return;
-    std::string roots(length + 1, '\0');
-    length = GetLogicalDriveStringsA(length, roots.data());
-    for (std::size_t at = 0; at < length && roots[at] != '\0';) {
-        std::string root = roots.c_str() + at;
-        AddResult(utility.listing.results, root, root + "*", "");
-        at += root.size() + 1;
+    if (length > 0) {
+        std::string roots(length + 1, '\0');
+        length = GetLogicalDriveStringsA(length, roots.data());
+        for (std::size_t at = 0; at < length && roots[at] != '\0';) {
+            std::string root = roots.c_str() + at;
+            AddResult(utility.listing.results, root, root + "*", "");
+            at += root.size() + 1;
+        }
     }
     ShowNoteIndex();
-}
-
-std::optional<std::string> ReadListBoxItem(HWND listBox) {
-    LRESULT index = SendMessageA(listBox, LB_GETCURSEL, 0, 0);
-    if (index < 0) return std::nullopt;
-    LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, index, 0);
-    if (length < 0) return std::nullopt;
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    LRESULT copied =
-        SendMessageA(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
-
-long long ShellOpen(const std::string& target, const std::string& parameters) {
-    if (target.empty()) return 0;
-    HINSTANCE result =
-        ShellExecuteA(nullptr, "open", target.c_str(),
-                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
-    LogCommand(parameters.empty() ? target : target + " " + parameters);
-    utility.parentLevel = 0;
-    auto code = reinterpret_cast<long long>(result);
-    if (code > 32) QuitUtility();
-    return code;
-}
-
-void RecordRecent() {
-    AddRecent(utility.recent, utility.listing.nowDir, WindowText(utility.inputLine));
 }

@@ -4,21 +4,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Lists `folder`, or the input line's text when there is none; titles, the note text box and
 // the input line follow the walk. Returns the entry count.
 int ListFolderShown(const std::optional<std::string>& folder, bool recurse);
 
 void ReadInputText();
+// The board list box, the bookmark list box and the list view, filtered by the input line.
 void RefreshLists();
+// The list view: the listed entries whose name matches, then the matching note strings.
 void ShowNoteIndex();
+void InsertIndexRow(int row, const std::string& first, const std::string& second,
+                    const std::string& third = "");
+void FillBoardListBox(const std::vector<std::string>& texts);
 void FillBookmarkListBox();
-void RefreshAndFocusList();
 // The drive roots as folder entries, for a start without a folder.
 void ListDrives();
-// The selected item of a list box, or nothing.
-std::optional<std::string> ReadListBoxItem(HWND listBox);
-// Starts `target` through the shell, logs it and, after a success, saves and ends Quorvel.
-long long ShellOpen(const std::string& target, const std::string& parameters = "");
-// (NowDir, the input line) into the day's history.
-void RecordRecent();

@@ -8,6 +8,9 @@
 #include "common/command_line.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
+#include "utility/commands/list_commands.h"
+#include "utility/frame/input_line.h"
+#include "utility/frame/key_actions.h"
 #include "utility/frame/layout.h"
 #include "utility/frame/list_display.h"
 #include "utility/frame/state_save.h"
@@ -24,26 +27,6 @@ constexpr UINT_PTR kControlId = 1;
 
 COLORREF ToColorRef(const Rgb& colour) {
     return RGB(colour.red, colour.green, colour.blue);
-}
-
-// Until the controls have key handlers of their own, every message goes to the control.
-LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-LRESULT CALLBACK InputLineProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return PassOn(utility.previousInputLine, w, m, wp, lp);
-}
-LRESULT CALLBACK ListBoxKeys(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return PassOn(utility.previousBoardList, w, m, wp, lp);
-}
-LRESULT CALLBACK ListViewKeys(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return PassOn(utility.previousListView, w, m, wp, lp);
-}
-LRESULT CALLBACK CommandBoxKeys(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return PassOn(utility.previousCommandBox, w, m, wp, lp);
-}
-LRESULT CALLBACK TextBoxKeys(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return PassOn(utility.previousTextBox, w, m, wp, lp);
 }
 
 WNDPROC Subclass(HWND control, WNDPROC procedure) {
@@ -133,12 +116,6 @@ void CloseInputMethod() {
     ImmReleaseContext(utility.inputLine, context);
 }
 
-// Empties the board and note lists and reads the day's history again.
-void ReloadLists() {
-    ClearNoteLists(utility.notes);
-    ReadTodayRecent();
-}
-
 void CreateControls(HWND window) {
     utility.mainWindow = window;
     InitCommonControls();
@@ -176,8 +153,8 @@ void CreateControls(HWND window) {
     utility.previousInputLine = Subclass(utility.inputLine, InputLineProc);
     utility.previousBoardList = Subclass(utility.boardListBox, ListBoxKeys);
     utility.previousListView = Subclass(listView, ListViewKeys);
-    utility.previousCommandBox = Subclass(utility.noteCommandBox, CommandBoxKeys);
-    utility.previousTextBox = Subclass(utility.noteTextBox, TextBoxKeys);
+    utility.previousCommandBox = Subclass(utility.noteCommandBox, NoteBoxKeys);
+    utility.previousTextBox = Subclass(utility.noteTextBox, NoteBoxKeys);
     SendMessageA(utility.inputLine, EM_LIMITTEXT, 0, 0);
     // The layout waits for the last control, so it only runs once every child is there.
     utility.listView = listView;
@@ -226,6 +203,17 @@ void OnCommand(WPARAM wParam) {
     }
 }
 
+// A double-click anywhere (the status bar reports one too) acts on the list view's focused row.
+LRESULT OnNotify(WPARAM wParam, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code != static_cast<UINT>(NM_DBLCLK))
+        return DefWindowProcA(utility.mainWindow, WM_NOTIFY, wParam, lParam);
+    int row = static_cast<int>(
+        SendMessageA(utility.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (row < SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0)) ActivateRow(row);
+    return 0;
+}
+
 HBRUSH ControlColour(HDC dc, HWND control, UINT message) {
     if (message == WM_CTLCOLOREDIT && control == utility.inputLine && utility.inputBrush) {
         SetBkColor(dc, utility.inputColour);
@@ -256,6 +244,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND:
             OnCommand(wParam);
             return 0;
+        case WM_NOTIFY:
+            return OnNotify(wParam, lParam);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
             if (HBRUSH brush = ControlColour(reinterpret_cast<HDC>(wParam),

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "utility/commands/key_sequence.h"
+#include "utility/frame/list_rows.h"
 #include "utility/frame/recent_list.h"
 #include "utility/frame/utility_settings.h"
 #include "utility/listing/folder_walk.h"
@@ -14,6 +16,15 @@
 inline constexpr UINT kHandOffMessage = 266;
 inline constexpr int kModeQuit = 99;
 inline constexpr int kPastCheckBoxId = 1005;
+
+// The filters read at most this many bytes of the input line.
+inline constexpr std::size_t kInputTextLimit = 255;
+
+// A copy or move between its two keys: 1 move, 2 copy, 99 a destination waiting for sources.
+struct PendingTransfer {
+    std::string pendingText;
+    int pendingKind = 0;
+};
 
 struct UtilityApp {
     HINSTANCE instance = nullptr;
@@ -37,8 +48,13 @@ struct UtilityApp {
     RecentList recent;
     std::vector<std::string> stamps;     // StampList
     std::vector<std::string> bookmarks;  // BookmarkList
-    std::string inputText;
+    std::string inputText;               // the input line's first kInputTextLimit bytes
     int parentLevel = 0;
+    DisplayBuffer displayBuffer;
+    bool boardListNumbered = false;  // the board list box shows "1." .. "0." before its items
+    KeySequence keySequence;
+    int bookmarkCursor = -1;  // -1: no bookmark walk under way
+    PendingTransfer pending;
 };
 
 extern UtilityApp utility;

@@ -21,8 +21,9 @@ void ParseNoteFile(const std::string& board, const std::string& path) {
     if (content) ParseNoteText(utility.notes, board, *content);
 }
 
+// The listed folder stays: the list view shows its entries above the notes, and emptying
+// them here would leave the title and NowDir naming a folder that is no longer shown.
 void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
-    utility.listing.results.entries.clear();
     for (const std::string& name : ListFileNames(folder)) {
         if (boardsOnly)
             AddBoard(utility.notes.boards, name, pastFlag, utility.settings.addmode);

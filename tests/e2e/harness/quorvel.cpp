@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "harness/ui.h"
 #include "harness/wait.h"
 
 namespace {
@@ -156,4 +157,133 @@ std::string QuorvelSetting(const Install& install, const char* section, const ch
     GetPrivateProfileStringA(section, key, fallback, value, sizeof value,
                              install.PathOf("Quorvel.ini").c_str());
     return value;
+}
+
+namespace {
+
+// A block in another process for the list view messages that take a pointer.
+class RemoteBlock {
+  public:
+    RemoteBlock(HWND window, std::size_t size) : size_(size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    bool Usable() const { return address_ != nullptr; }
+    char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+    void Write(std::size_t offset, const void* data, std::size_t size) const {
+        WriteProcessMemory(process_, At(offset), data, size, nullptr);
+    }
+    void Read(std::size_t offset, void* data, std::size_t size) const {
+        ReadProcessMemory(process_, At(offset), data, size, nullptr);
+    }
+
+  private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    std::size_t size_;
+};
+
+constexpr std::size_t kCellBytes = 2048;
+
+}  // namespace
+
+std::vector<std::vector<std::string>> ListViewRows(HWND listView, int columns) {
+    std::vector<std::vector<std::string>> rows;
+    RemoteBlock block(listView, sizeof(LVITEMA) + kCellBytes);
+    if (!block.Usable()) return rows;
+    DWORD_PTR count = 0;
+    SendMessageTimeoutA(listView, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 5000, &count);
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item{};
+            item.mask = LVIF_TEXT;
+            item.iSubItem = column;
+            item.pszText = block.At(sizeof(LVITEMA));
+            item.cchTextMax = kCellBytes;
+            block.Write(0, &item, sizeof item);
+            DWORD_PTR length = 0;
+            SendMessageTimeoutA(listView, LVM_GETITEMTEXTA, row,
+                                reinterpret_cast<LPARAM>(block.At(0)), SMTO_NORMAL, 5000, &length);
+            std::string text(kCellBytes, '\0');
+            block.Read(sizeof(LVITEMA), text.data(), kCellBytes);
+            text.resize(length < kCellBytes ? length : 0);
+            cells.push_back(text);
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+POINT ListViewRowPoint(HWND listView, int row) {
+    RemoteBlock block(listView, sizeof(RECT));
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    block.Write(0, &rect, sizeof rect);
+    DWORD_PTR ok = 0;
+    SendMessageTimeoutA(listView, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.At(0)),
+                        SMTO_NORMAL, 5000, &ok);
+    block.Read(0, &rect, sizeof rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(listView, &middle);
+    return middle;
+}
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    // Between processes the system hands list-box texts over in wide characters only.
+    std::vector<std::string> items;
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(listBox, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 5000, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(listBox, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, 5000, &length);
+        std::wstring wide(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
+                            SMTO_NORMAL, 5000, &copied);
+        wide.resize(copied <= length ? copied : 0);
+        std::string text(wide.size() * 2 + 1, '\0');
+        int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                                static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(bytes > 0 ? bytes : 0);
+        items.push_back(text);
+    }
+    return items;
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        SHORT scan = VkKeyScanA(c);
+        if (scan == -1) {
+            // The layout names no key for it (")" and "(" here): the character as a key event.
+            INPUT input[2] = {};
+            input[0].type = INPUT_KEYBOARD;
+            input[0].ki.wScan = static_cast<unsigned char>(c);
+            input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            input[1] = input[0];
+            input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+            SendInput(2, input, sizeof(INPUT));
+            continue;
+        }
+        WORD key = LOBYTE(scan);
+        bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift) PressKey(VK_SHIFT);
+        TypeKey(key);
+        if (shift) ReleaseKey(VK_SHIFT);
+    }
+}
+
+void TypeChord(std::initializer_list<WORD> modifiers, WORD key) {
+    for (WORD modifier : modifiers) PressKey(modifier);
+    TypeKey(key);
+    for (auto it = modifiers.end(); it != modifiers.begin();) ReleaseKey(*--it);
 }

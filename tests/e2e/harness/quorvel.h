@@ -60,3 +60,15 @@ std::string MakeFolderOfFiles(const Install& install, const std::string& relativ
 // A value of "Quorvel.ini" in the install folder, `fallback` when the key is missing.
 std::string QuorvelSetting(const Install& install, const char* section, const char* key,
                            const char* fallback = "<missing>");
+
+// The list view's rows as their column texts (read through the other process's memory).
+std::vector<std::vector<std::string>> ListViewRows(HWND listView, int columns = 3);
+// Where row `row` of the list view lies on the screen: the middle of its first column.
+POINT ListViewRowPoint(HWND listView, int row);
+// The items of a list box of another process.
+std::vector<std::string> ListBoxItems(HWND listBox);
+
+// Types `text` with the keys (and Shift) the keyboard layout gives for each character.
+void TypeText(const std::string& text);
+// `key` with the modifiers held: VK_CONTROL, VK_SHIFT, VK_MENU.
+void TypeChord(std::initializer_list<WORD> modifiers, WORD key);

@@ -1,0 +1,152 @@
+// What the list view, the board list box and the bookmark list box show for a typed text.
+#include <gtest/gtest.h>
+
+#include "utility/frame/list_rows.h"
+
+namespace {
+
+TEST(QuorvelCutToLevel, OneSeparatorPerLevelFromTheEnd) {
+    struct Case {
+        const char* path;
+        int level;
+        const char* expected;  // nullptr: nothing
+    };
+    // "表" is 0x95 0x5C: its trail byte is no separator.
+    const Case cases[] = {
+        {"C:\\data\\sub\\file.txt", 1, "C:\\data\\sub"},
+        {"C:\\data\\sub\\file.txt", 2, "C:\\data"},
+        {"C:\\data\\sub\\file.txt", 3, "C:"},
+        {"C:\\data\\sub\\file.txt", 4, "C"},
+        {"C:\\data\\sub\\file.txt", 5, nullptr},
+        {"C:\\表\\sub\\file.txt", 1, "C:\\表\\sub"},
+        {"C:\\表\\sub\\file.txt", 2, "C:\\表"},
+        {"C:\\表\\sub\\file.txt", 3, "C:"},
+        {"C:\\data\\表", 1, "C:\\data"},
+        {"\\\\server\\share", 2, "\\"},     // the second byte still has bytes before it
+        {"\\\\server\\share", 3, nullptr},  // the first byte is the separator: nothing before
+        {"a/b", 1, "a"},
+        {"plain", 1, nullptr},
+        {"", 1, nullptr},
+    };
+    for (const Case& c : cases) {
+        std::optional<std::string> cut = CutToLevel(c.path, c.level);
+        if (c.expected) {
+            ASSERT_TRUE(cut.has_value()) << c.path << " level " << c.level;
+            EXPECT_EQ(*cut, c.expected) << c.path << " level " << c.level;
+        } else {
+            EXPECT_FALSE(cut.has_value()) << c.path << " level " << c.level << ": " << *cut;
+        }
+    }
+}
+
+TEST(QuorvelBoardList, NewestFirstAndNarrowedByWordsAndFolder) {
+    const std::vector<std::string> boards = {"memo.txt", "C:\\data\\a.txt", "C:\\other\\b.txt",
+                                             "C:\\data\\sub\\old.txt", "work.txt"};
+    struct Case {
+        const char* input;
+        const char* nowDir;
+        int searchMode;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"",
+         "",
+         1,
+         {"work.txt", "C:\\data\\sub\\old.txt", "C:\\other\\b.txt", "C:\\data\\a.txt", "memo.txt"}},
+        {"", "C:\\data\\*", 1, {"C:\\data\\sub\\old.txt", "C:\\data\\a.txt"}},
+        {"^sub", "C:\\data\\*", 1, {"C:\\data\\a.txt"}},
+        {"TXT ^memo",
+         "",
+         1,
+         {"work.txt", "C:\\data\\sub\\old.txt", "C:\\other\\b.txt", "C:\\data\\a.txt"}},
+        {"c:\\d", "", 0, {"C:\\data\\sub\\old.txt", "C:\\data\\a.txt"}},  // prefix mode
+        {"", "C:\\data\\*", 0, {"C:\\data\\sub\\old.txt", "C:\\data\\a.txt"}},
+        {"a.txt", "D:\\*", 1, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BoardListTexts(boards, c.input, c.nowDir, 0, c.searchMode), c.shown)
+            << "'" << c.input << "' in '" << c.nowDir << "'";
+}
+
+TEST(QuorvelBoardList, ParentLevelsAreCutNumberedAndNotMerged) {
+    EXPECT_EQ(BoardListTexts({"C:\\a\\x.txt", "C:\\a\\y.txt", "nofolder"}, "", "", 1, 1),
+              (std::vector<std::string>{"1.C:\\a", "2.C:\\a"}))
+        << "list order, duplicates kept, an item without enough separators dropped";
+
+    std::vector<std::string> eleven;
+    for (int i = 0; i < 11; ++i) eleven.push_back("C:\\f" + std::to_string(i) + "\\x");
+    std::vector<std::string> shown = BoardListTexts(eleven, "", "", 1, 1);
+    ASSERT_EQ(shown.size(), 11u);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(shown[i], std::to_string(i + 1) + ".C:\\f" + std::to_string(i));
+    EXPECT_EQ(shown[9], "0.C:\\f9") << "the tenth item is chosen with the digit 0";
+    EXPECT_EQ(shown[10], "C:\\f10") << "the eleventh has no digit";
+
+    EXPECT_EQ(WithoutDigitPrefix(shown[0], 0, true), "C:\\f0");
+    EXPECT_EQ(WithoutDigitPrefix(shown[9], 9, true), "C:\\f9");
+    EXPECT_EQ(WithoutDigitPrefix(shown[10], 10, true), "C:\\f10");
+    EXPECT_EQ(WithoutDigitPrefix("1.txt", 0, false), "1.txt") << "unnumbered items stay whole";
+    EXPECT_EQ(WithoutDigitPrefix("x", 0, true), "x");
+}
+
+TEST(QuorvelBookmarkList, MatchingBookmarksInListOrder) {
+    EXPECT_EQ(BookmarkTexts({"C:\\a", "D:\\b", "C:\\c"}, "c:", 1),
+              (std::vector<std::string>{"C:\\a", "C:\\c"}));
+    EXPECT_EQ(BookmarkTexts({"C:\\a", "C:\\a"}, "", 1),
+              (std::vector<std::string>{"C:\\a", "C:\\a"}));
+}
+
+ResultList Entries(const std::vector<std::pair<std::string, std::string>>& namesAndPaths) {
+    ResultList results;
+    for (const auto& [name, path] : namesAndPaths) AddResult(results, name, path, "");
+    return results;
+}
+
+TEST(QuorvelListView, EntriesFirstThenNoteRowsWithTheirRowMap) {
+    ResultList results = Entries({{"sub", "C:\\d\\sub\\*"}, {"box.txt", "C:\\d\\box.txt"}});
+    results.entries[1].date = "2021/03/04 05:06:07";
+    NoteIndex index;
+    index.rows = {{"memo.txt", "buy milk"}, {"memo.txt", ""}, {"box.txt", "call"}};
+    DisplayBuffer buffer;
+
+    std::vector<ListRow> all = ListViewRows(results, index, "", 1, buffer);
+    ASSERT_EQ(all.size(), 4u) << "an empty note string never shows";
+    EXPECT_EQ(all[0].name, "sub");
+    EXPECT_EQ(all[0].detail, "C:\\d\\sub\\*");
+    EXPECT_EQ(all[0].entry, 0);
+    EXPECT_EQ(all[1].date, "2021/03/04 05:06:07");
+    EXPECT_EQ(all[1].entry, 1);
+    EXPECT_EQ(all[2].name, "memo.txt");
+    EXPECT_EQ(all[2].detail, "buy milk");
+    EXPECT_EQ(all[2].entry, -1);
+    EXPECT_EQ(all[3].detail, "call");
+
+    std::vector<ListRow> box = ListViewRows(results, index, "box", 1, buffer);
+    ASSERT_EQ(box.size(), 2u) << "entries by name, notes by board and string together";
+    EXPECT_EQ(box[0].entry, 1);
+    EXPECT_EQ(box[1].detail, "call");
+
+    std::vector<ListRow> noX = ListViewRows(results, index, "^x", 1, buffer);
+    ASSERT_EQ(noX.size(), 1u) << "every row but sub holds an x in its name or board";
+    EXPECT_EQ(noX[0].name, "sub");
+    EXPECT_EQ(ListViewRows(results, index, "^MILK", 1, buffer).size(), 3u);
+    EXPECT_TRUE(ListViewRows(results, index, "^", 1, buffer).empty());
+
+    std::vector<ListRow> milk = ListViewRows(results, index, "memo.txt buy", 1, buffer);
+    ASSERT_EQ(milk.size(), 1u) << "the board name and the note string are matched as one text";
+}
+
+TEST(QuorvelListView, DisplayBufferGrowsToExactlyTheLongestRow) {
+    DisplayBuffer buffer;
+    EXPECT_EQ(buffer.capacity(), 1024u);
+    EXPECT_EQ(buffer.Join("a", "b"), "a b");
+    EXPECT_EQ(buffer.capacity(), 1024u);
+    std::string longNote(1500, 'n');
+    EXPECT_EQ(buffer.Join("board.txt", longNote), "board.txt " + longNote);
+    EXPECT_EQ(buffer.capacity(), 9u + 1500u + 2u);
+    EXPECT_EQ(buffer.Join("a", "b"), "a b");
+    EXPECT_EQ(buffer.capacity(), 1511u) << "never shrinks";
+    EXPECT_EQ(buffer.Join("", ""), " ");
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#include "utility/commands/row_action.h"
+
+#include "utility/commands/path_text.h"
+
+int EntryOfRow(const ResultList& results, int row) {
+    if (row < 0 || row >= static_cast<int>(results.rowMap.size())) return -1;
+    int entry = results.rowMap[row];
+    return entry >= 0 && entry < results.count() ? entry : -1;
+}
+
+RowAction PlanRowAction(const ResultList& results, int row, bool ctrl, std::string_view nowDir) {
+    RowAction action;
+    int entry = EntryOfRow(results, row);
+    if (entry < 0) return action;
+    const ResultEntry& found = results.entries[entry];
+    if (IsFolderEntry(found)) {
+        action.inputLine = found.path;
+        // The entry keeps its "\*": it stays a folder entry whether or not the start works.
+        action.kind = ctrl ? RowActionKind::OpenInExplorer : RowActionKind::ListFolder;
+        action.target = ctrl ? QuoteIfSpaced(TrimPatternTail(found.path)) : found.path;
+        return action;
+    }
+    if (!ctrl) {
+        action.kind = RowActionKind::Open;
+        action.target = found.path;
+        return action;
+    }
+    if (nowDir.size() < 3) return action;
+    action.kind = RowActionKind::OpenListedFolder;
+    action.target = TrimPatternTail(nowDir);
+    return action;
+}

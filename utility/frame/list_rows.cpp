@@ -1,0 +1,101 @@
+#include "utility/frame/list_rows.h"
+
+#include <cstring>
+
+#include "common/sjis.h"
+#include "utility/listing/match_words.h"
+
+DisplayBuffer::DisplayBuffer(std::size_t capacity)
+    : data_(new char[capacity]), capacity_(capacity) {}
+
+std::string_view DisplayBuffer::Join(std::string_view board, std::string_view note) {
+    std::size_t needed = board.size() + note.size() + 2;
+    if (needed > capacity_) {
+        data_.reset(new char[needed]);
+        capacity_ = needed;
+    }
+    char* out = data_.get();
+    std::memcpy(out, board.data(), board.size());
+    out[board.size()] = ' ';
+    std::memcpy(out + board.size() + 1, note.data(), note.size());
+    out[needed - 1] = '\0';
+    return std::string_view(out, needed - 1);
+}
+
+std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& index,
+                                  std::string_view inputText, int searchMode,
+                                  DisplayBuffer& buffer) {
+    std::vector<ListRow> rows;
+    for (int i = 0; i < results.count(); ++i) {
+        const ResultEntry& entry = results.entries[i];
+        if (MatchText(inputText, entry.name, searchMode))
+            rows.push_back({entry.name, entry.path, entry.date, i});
+    }
+    for (const NoteIndexRow& row : index.rows) {
+        if (row.note.empty()) continue;
+        if (MatchText(inputText, buffer.Join(row.board, row.note), searchMode))
+            rows.push_back({row.board, row.note, "", -1});
+    }
+    return rows;
+}
+
+std::optional<std::string> CutToLevel(std::string_view path, int level) {
+    if (level <= 0) return std::string(path);
+    std::vector<std::size_t> separators;
+    for (std::size_t i = 0; i < path.size();) {
+        char c = path[i];
+        if (c == '\\' || c == ':' || c == '/') separators.push_back(i);
+        bool lead = IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < path.size();
+        i += lead ? 2 : 1;
+    }
+    if (separators.size() < static_cast<std::size_t>(level)) return std::nullopt;
+    std::size_t at = separators[separators.size() - static_cast<std::size_t>(level)];
+    if (at == 0) return std::nullopt;
+    return std::string(path.substr(0, at));
+}
+
+namespace {
+
+constexpr int kNumberedItems = 10;
+
+std::string DigitPrefix(int index) {
+    return std::string(1, static_cast<char>('0' + (index + 1) % 10)) + ".";
+}
+
+}  // namespace
+
+std::vector<std::string> BoardListTexts(const std::vector<std::string>& items,
+                                        std::string_view inputText, std::string_view nowDir,
+                                        int parentLevel, int searchMode) {
+    // C:\data\* narrows to what lies in C:\data\ .
+    std::string_view folder = nowDir.empty() ? nowDir : nowDir.substr(0, nowDir.size() - 1);
+    std::vector<std::string> kept;
+    for (const std::string& item : items) {
+        if (!MatchText(inputText, item, searchMode) || !MatchText(folder, item, searchMode))
+            continue;
+        if (parentLevel <= 0) {
+            kept.push_back(item);
+        } else if (std::optional<std::string> cut = CutToLevel(item, parentLevel)) {
+            kept.push_back(std::move(*cut));
+        }
+    }
+    if (parentLevel <= 0) return std::vector<std::string>(kept.rbegin(), kept.rend());
+    for (int i = 0; i < static_cast<int>(kept.size()) && i < kNumberedItems; ++i)
+        kept[i] = DigitPrefix(i) + kept[i];
+    return kept;
+}
+
+std::string WithoutDigitPrefix(std::string_view text, int index, bool numbered) {
+    if (!numbered || index < 0 || index >= kNumberedItems) return std::string(text);
+    std::string prefix = DigitPrefix(index);
+    if (text.substr(0, prefix.size()) != prefix) return std::string(text);
+    return std::string(text.substr(prefix.size()));
+}
+
+std::vector<std::string> BookmarkTexts(const std::vector<std::string>& bookmarks,
+                                       std::string_view inputText, int searchMode) {
+    std::vector<std::string> shown;
+    for (const std::string& bookmark : bookmarks)
+        if (MatchText(inputText, bookmark, searchMode)) shown.push_back(bookmark);
+    return shown;
+}
