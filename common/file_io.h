@@ -33,5 +33,8 @@ bool DeleteFileAt(const std::string& path);
 // temporary file of a replacement in progress, or of one cut off, is no board of its own.
 std::vector<std::string> ListFileNames(const std::string& folder);
 
+// The full path of the running executable; empty when the system cannot tell it.
+std::string ExecutablePath();
+
 // The folder of the running executable with its trailing backslash.
 std::string ExecutableFolder();

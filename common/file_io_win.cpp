@@ -138,16 +138,21 @@ std::vector<std::string> ListFileNames(const std::string& folder) {
     return names;
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string ExecutableFolder() {
+    std::string path = ExecutablePath();
     std::size_t cut = FindLastChar(path, '\\');
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }

@@ -30,6 +30,13 @@ std::string QuotedIfSpaced(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-std::string SelfCommand(std::string_view exePath, std::string_view board) {
-    return QuotedIfSpaced(exePath) + " " + QuotedIfSpaced(board);
+std::string HandOverArgument(std::string_view board, std::string_view dataFolder) {
+    for (const char* order : {"end", "exec", "clipb"})
+        if (board == order) return QuotedIfSpaced(std::string(dataFolder) + "\\" + order);
+    return QuotedIfSpaced(board);
+}
+
+std::string SelfCommand(std::string_view exePath, std::string_view board,
+                        std::string_view dataFolder) {
+    return QuotedIfSpaced(exePath) + " " + HandOverArgument(board, dataFolder);
 }

@@ -21,6 +21,12 @@ std::string WithoutQuotes(std::string_view program);
 // A text with a space in it, in double quotes (unless it already begins with one).
 std::string QuotedIfSpaced(std::string_view text);
 
-// The program's own path and a board name or path, each quoted when it holds a space, so a
-// second copy receives both whole.
-std::string SelfCommand(std::string_view exePath, std::string_view board);
+// The argument by which a second copy hands `board` (a name or a path) over, quoted when it
+// holds a space. A name the hand-over reads as an order ("end", "exec", "clipb") goes as its
+// path in the data folder, so the board is switched to and not obeyed.
+std::string HandOverArgument(std::string_view board, std::string_view dataFolder);
+
+// The program's own path and the hand-over argument of `board`, so a second copy receives
+// both whole.
+std::string SelfCommand(std::string_view exePath, std::string_view board,
+                        std::string_view dataFolder);

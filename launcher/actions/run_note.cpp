@@ -28,18 +28,6 @@ void AppendRunLog(const std::string& line) {
     AppendToFile(app.paths.logFolder + "\\" + DateStamp(LocalNow()) + ".log", line + "\n");
 }
 
-// No error box either: a start that fails is simply tried another way, or left.
-bool ShellStarted(const std::string& file, const std::string& parameters) {
-    SHELLEXECUTEINFOA start{};
-    start.cbSize = sizeof start;
-    start.fMask = SEE_MASK_FLAG_NO_UI;
-    start.lpVerb = "open";
-    start.lpFile = file.c_str();
-    start.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
-    start.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&start) && reinterpret_cast<INT_PTR>(start.hInstApp) >= 32;
-}
-
 // A program that does not start is tried once more as the whole text, a document or a
 // folder with spaces in its name perhaps; nothing is reported either way.
 void StartThroughShell(const std::string& command, const RunPlan& plan) {
@@ -73,6 +61,17 @@ void RepaintAllNotes() {
 
 }  // namespace
 
+bool ShellStarted(const std::string& file, const std::string& parameters) {
+    SHELLEXECUTEINFOA start{};
+    start.cbSize = sizeof start;
+    start.fMask = SEE_MASK_FLAG_NO_UI;
+    start.lpVerb = "open";
+    start.lpFile = file.c_str();
+    start.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&start) && reinterpret_cast<INT_PTR>(start.hInstApp) >= 32;
+}
+
 void LoadAliasFile(const std::string& path) {
     if (std::optional<std::string> text = ReadWholeFile(path)) LoadAliases(aliases, *text);
 }
@@ -81,23 +80,10 @@ void FreeAliases() {
     aliases.pairs.clear();
 }
 
-std::string OwnExecutablePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 void SwitchThroughSecondCopy(const std::string& board) {
-    std::string self = OwnExecutablePath();
+    std::string self = ExecutablePath();
     if (self.empty()) return;
-    RunCommand(nullptr, SelfCommand(self, board));
+    RunCommand(nullptr, SelfCommand(self, board, app.paths.dataFolder));
 }
 
 void RunNote(HWND window, const Note& note) {
@@ -150,14 +136,15 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
             LoadBoardAgain();
             break;
         case InternalCommand::Save:
-            SaveNoteFile(0);
-            SaveNoteFile(1);
+            SaveBoardAndCommonNotes();
             break;
     }
     return true;
 }
 
 void RunCommand(HWND owner, const std::string& command) {
+    // Nothing to start: the shell would open some folder of its own choosing.
+    if (command.find_first_not_of(" \t\r\n") == std::string::npos) return;
     RunPlan plan =
         PlanRun(command, owner != nullptr, board.folderBoards, board.outsideBoards, aliases);
     switch (plan.kind) {

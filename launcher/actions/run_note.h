@@ -28,5 +28,6 @@ void ShowLineMenu(HWND window, const std::string& text, bool copyMode);
 // Starts a second copy of the program with `board`, which hands it over to this copy.
 void SwitchThroughSecondCopy(const std::string& board);
 
-// The full path of the running executable, empty when it cannot be had.
-std::string OwnExecutablePath();
+// Starts `file` with `parameters` through the shell; false when it did not start. No error box
+// is ever shown: a start that fails is tried another way, or left.
+bool ShellStarted(const std::string& file, const std::string& parameters);

@@ -1,6 +1,6 @@
 #include "launcher/frame/clock_thread.h"
 
-#include <memory>
+#include <mutex>
 #include <string>
 
 #include "common/date_stamp.h"
@@ -12,6 +12,11 @@
 #include "launcher/windows/note_mouse.h"
 
 namespace {
+
+// The text the thread made last; the message that announces it carries no pointer, so a
+// message posted by anyone else can do no harm.
+std::mutex clockTextLock;
+std::string latestClockText;
 
 bool ScreenSaverRunning() {
     BOOL running = FALSE;
@@ -26,10 +31,11 @@ DWORD WINAPI ClockLoop(LPVOID parameter) {
         LocalTime now = LocalNow();
         // The minute counts as seen also while the screen saver runs: it is not caught up.
         bool refresh = minute.Advance(now.minute) && !ScreenSaverRunning();
-        auto* text = new std::string(ClockText(now));
-        if (!PostMessageA(mainWindow, MSG_CLOCK_TICK, refresh ? 1 : 0,
-                          reinterpret_cast<LPARAM>(text)))
-            delete text;
+        {
+            std::lock_guard<std::mutex> hold(clockTextLock);
+            latestClockText = ClockText(now);
+        }
+        PostMessageA(mainWindow, MSG_CLOCK_TICK, refresh ? 1 : 0, 0);
         Sleep(static_cast<DWORD>(SecondsToNextMinute(now.second)) * 1000);
     }
 }
@@ -67,8 +73,12 @@ void StartClockThread(HWND mainWindow) {
     if (thread) CloseHandle(thread);  // it runs until the process ends
 }
 
-void OnClockTick(WPARAM refreshDue, LPARAM clockText) {
-    std::unique_ptr<std::string> text(reinterpret_cast<std::string*>(clockText));
-    if (refreshDue && text) RefreshClockAndTopmostNotes(*text);
+void OnClockTick(WPARAM refreshDue) {
+    std::string text;
+    {
+        std::lock_guard<std::mutex> hold(clockTextLock);
+        text = latestClockText;
+    }
+    if (refreshDue && !text.empty()) RefreshClockAndTopmostNotes(text);
     CollapseForgottenNote();
 }

@@ -9,4 +9,4 @@
 void StartClockThread(HWND mainWindow);
 
 // The user-interface thread's side of one wake.
-void OnClockTick(WPARAM refreshDue, LPARAM clockText);
+void OnClockTick(WPARAM refreshDue);

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "common/file_io.h"
 #include "launcher/actions/command_split.h"
@@ -22,7 +23,7 @@ char newFileName[260] = "";
 
 void OpenHelpPage() {
     std::string page = app.paths.exeFolder + "MarneloHelp\\help.html";
-    ShellExecuteA(nullptr, "open", page.c_str(), "", nullptr, SW_SHOWNORMAL);
+    ShellStarted(page, "");
 }
 
 // A new, empty board chosen in a save dialog, then shown through a second copy.
@@ -43,13 +44,17 @@ void MakeNewNoteFile() {
     // The dialog asked only about the name as typed: a file that the added extension happens
     // to name is opened as it is, not emptied.
     if (path == chosen || !MayExist(path)) ReplaceWholeFile(path, "");
-    std::string self = OwnExecutablePath();
-    if (self.empty()) return;
-    ShellExecuteA(nullptr, "open", self.c_str(), QuotedIfSpaced(path).c_str(), nullptr,
-                  SW_SHOWNORMAL);
+    std::string self = ExecutablePath();
+    if (!self.empty()) ShellStarted(self, HandOverArgument(path, app.paths.dataFolder));
 }
 
-void CarryOut(unsigned command) {
+// The lists as the menu showed them: a hand-over while the menu is open may change the live
+// ones, and the number chosen belongs to what was shown.
+struct ShownBoards {
+    std::vector<std::string> folder, outside;
+};
+
+void CarryOut(unsigned command, const ShownBoards& shown) {
     switch (command) {
         case 0:
             return;
@@ -69,18 +74,18 @@ void CarryOut(unsigned command) {
             OpenMiniTool();
             return;
     }
-    if (std::optional<std::string> target =
-            MainMenuBoard(command, board.folderBoards, board.outsideBoards))
+    if (std::optional<std::string> target = MainMenuBoard(command, shown.folder, shown.outside))
         SwitchThroughSecondCopy(*target);
 }
 
 }  // namespace
 
 void OpenMainMenu(HWND window) {
+    ShownBoards shown{board.folderBoards, board.outsideBoards};
     HMENU menu = CreatePopupMenu();
-    for (const MenuEntry& entry : MainMenuItems(board.folderBoards, board.outsideBoards))
+    for (const MenuEntry& entry : MainMenuItems(shown.folder, shown.outside))
         InsertAtTop(menu, entry);
     unsigned command = TrackAtPointer(menu, window);
     DestroyMenu(menu);
-    CarryOut(command);
+    CarryOut(command, shown);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/windows/note_menu_items.h"
+#include "launcher/windows/menu_entries.h"
 
 enum MainMenuCommand {
     kMainEnd = 1,

@@ -80,11 +80,16 @@ void SaveNoteFile(int flag) {
     if (flag == 0) SaveLauncherSettings();
 }
 
+void SaveBoardAndCommonNotes() {
+    SaveNoteFile(0);
+    // The common file opened as a board was written whole by the board save; a second save
+    // of its (now absent) common notes would remove it.
+    if (!IsBoardFileTheCommonFile()) SaveNoteFile(1);
+}
+
 void SaveOnce() {
     if (board.savedOnce) return;
-    SaveNoteFile(0);
-    // The common file opened as a board was written whole by the board save.
-    if (!IsBoardFileTheCommonFile()) SaveNoteFile(1);
+    SaveBoardAndCommonNotes();
     board.savedOnce = true;
 }
 

@@ -10,6 +10,9 @@ void ScanFolderBoards();
 // save also writes the settings. A file that could not be read in this run is left alone.
 void SaveNoteFile(int flag);
 
+// The board and then the common file.
+void SaveBoardAndCommonNotes();
+
 // The board and then the common file, unless this was done already since the last switch.
 void SaveOnce();
 

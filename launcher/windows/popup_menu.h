@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "launcher/windows/note_menu_items.h"
+#include "launcher/windows/menu_entries.h"
 
 void InsertAtTop(HMENU menu, const MenuEntry& entry, HMENU submenu = nullptr);
 

@@ -152,7 +152,7 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             OnTray(wParam, lParam, window);
             break;
         case MSG_CLOCK_TICK:
-            OnClockTick(wParam, lParam);
+            if (window == app.mainWindow) OnClockTick(wParam);
             return 0;
     }
     if (message == app.taskbarCreated && message != 0 && window == app.mainWindow)

@@ -212,3 +212,32 @@ TEST(MainMenu, NewNoteFileWhoseAddedExtensionNamesABoardOpensItUntouched) {
     ASSERT_EQ(app.End(), 0);
     ASSERT_EQ(inst.Board("fdir\\memo.marnl").size(), 1u);
 }
+
+TEST(TrayIcon, ComesBackWhenTheTaskBarStartsAgain) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("一", 200, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND main = app.MainWindow();
+    ASSERT_TRUE(WaitFor([&] { return TrayIconShown(main); }, 3000));
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = main;
+    data.uID = kTrayIconId;
+    Shell_NotifyIconA(NIM_DELETE, &data);  // as a task bar that ended takes its icons along
+    ASSERT_FALSE(TrayIconShown(main));
+    PostMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return TrayIconShown(main); }, 3000));
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(MainMenu, ABoardNamedLikeAHandOverOrderIsSwitchedTo) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {BoardNote("最初", 200, 500)})
+                       .WithBoard("end", {BoardNote("終わりという板", 400, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    Choose(app, "end");
+    EXPECT_TRUE(app.WaitForTexts({"終わりという板"}));
+    EXPECT_TRUE(app.Running()) << "the board was obeyed as an order";
+    ASSERT_EQ(app.End(), 0);
+}

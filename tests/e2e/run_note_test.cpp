@@ -250,15 +250,44 @@ TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
     ASSERT_EQ(app.End(), 0);
 }
 
-TEST(RunNote, ACommandThatStartsNothingIsTriedWholeLoggedAndReportsNothing) {
-    Install inst = FreshInstall().WithBoard(
-        "marnelo.txt", {CommandNote("無い", 200, 500, "no-such-program-here 引数")});
+TEST(RunNote, ACommandThatDoesNotStartIsTriedWholeLoggedAndReportsNothing) {
+    Install inst = FreshInstall().WithCopyOf("recorder.exe", "my tools\\recorder.exe");
+    // Unquoted, the path splits at its space: "...\my" does not start, the whole text does.
+    std::string command = inst.PathOf("my tools\\recorder.exe");
+    inst.WithBoard("marnelo.txt", {CommandNote("空白", 200, 500, command),
+                                   CommandNote("無い", 400, 500, "no-such-program-here 引数")});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    ClickNote(NoteShowing(app, "空白"));
+    EXPECT_TRUE(WaitFor([&] { return inst.Exists("my tools\\recorder.txt"); }, 8000))
+        << "the whole text was not tried";
+    EXPECT_TRUE(WaitFor([&] { return TodaysRunLog(inst) == command + "\n"; }, 3000))
+        << TodaysRunLog(inst);
+    ClickNote(NoteShowing(app, "無い"));
+    EXPECT_TRUE(WaitFor([&] { return SplitLines(TodaysRunLog(inst)).size() == 2; }, 5000));
+    EXPECT_EQ(WaitForDialog(app.Id(), 1500), nullptr) << "no error box";
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(InternalCommands, SaveOnTheCommonFileOpenedAsABoardKeepsIt) {
+    Note save = CommandNote("保存", 200, 500, "save");
+    save.common = 1;
+    Install inst = FreshInstall().WithBoard("common.txt", {save, BoardNote("共通の板", 400, 500)});
+    Marnelo app(inst, "common.txt");
+    ASSERT_TRUE(app.WaitForNotes(2));
+    ClickNote(NoteShowing(app, "保存"));
+    Settle(1500);
+    EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 2u) << "the file must hold every note";
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 2u);
+}
+
+TEST(InternalCommands, LoadOfAnEmptiedBoardShowsTheDefaultNote) {
+    Install inst = FreshInstall().WithBoard("marnelo.txt", {CommandNote("読む", 200, 500, "load")});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
+    inst.WithFile("fdir\\marnelo.txt", "");
     ClickNote(app.Notes()[0]);
-    EXPECT_TRUE(WaitFor([&] { return !TodaysRunLog(inst).empty(); }, 5000));
-    EXPECT_EQ(TodaysRunLog(inst), "no-such-program-here 引数\n")
-        << "the whole text, tried once more";
-    EXPECT_EQ(WaitForDialog(app.Id(), 1500), nullptr) << "no error box";
+    EXPECT_TRUE(app.WaitForTexts({"付箋です。"}));
     ASSERT_EQ(app.End(), 0);
 }

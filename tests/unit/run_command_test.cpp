@@ -122,16 +122,25 @@ TEST(PlanRun, LinesInternalCommandsAndBoardsComeBeforeTheShell) {
     EXPECT_EQ(PlanRun("", true, {""}, {""}, aliases).kind, RunKind::Shell);
 }
 
-TEST(SelfCommand, QuotesWhatHoldsASpace) {
-    EXPECT_EQ(SelfCommand("C:\\m\\marnelo.exe", "a.txt"), "C:\\m\\marnelo.exe a.txt");
-    EXPECT_EQ(SelfCommand("C:\\my apps\\marnelo.exe", "a.txt"),
+constexpr const char* kData = "C:\\m\\fdir";
+
+TEST(SelfCommand, QuotesWhatHoldsASpaceAndSendsOrderNamesAsPaths) {
+    EXPECT_EQ(SelfCommand("C:\\m\\marnelo.exe", "a.txt", kData), "C:\\m\\marnelo.exe a.txt");
+    EXPECT_EQ(SelfCommand("C:\\my apps\\marnelo.exe", "a.txt", kData),
               "\"C:\\my apps\\marnelo.exe\" a.txt");
-    EXPECT_EQ(SelfCommand("C:\\m\\marnelo.exe", "D:\\my boards\\b.txt"),
+    EXPECT_EQ(SelfCommand("C:\\m\\marnelo.exe", "D:\\my boards\\b.txt", kData),
               "C:\\m\\marnelo.exe \"D:\\my boards\\b.txt\"");
     // The self command splits back into the program and the board argument.
-    CommandParts parts = SplitCommand(SelfCommand("C:\\my apps\\marnelo.exe", "my board.txt"));
+    CommandParts parts =
+        SplitCommand(SelfCommand("C:\\my apps\\marnelo.exe", "my board.txt", kData));
     EXPECT_EQ(WithoutQuotes(parts.program), "C:\\my apps\\marnelo.exe");
     EXPECT_EQ(parts.arguments, "\"my board.txt\"");
+    // A board named like an order of the hand-over goes as its path, or it would be obeyed.
+    EXPECT_EQ(HandOverArgument("end", kData), "C:\\m\\fdir\\end");
+    EXPECT_EQ(HandOverArgument("clipb", "C:\\my m\\fdir"), "\"C:\\my m\\fdir\\clipb\"");
+    EXPECT_EQ(HandOverArgument("exec", kData), "C:\\m\\fdir\\exec");
+    EXPECT_EQ(HandOverArgument("ends", kData), "ends");
+    EXPECT_EQ(HandOverArgument("D:\\x\\end", kData), "D:\\x\\end");
     EXPECT_EQ(WithoutQuotes("\"x\""), "x");
     EXPECT_EQ(WithoutQuotes("\"x"), "\"x");
     EXPECT_EQ(WithoutQuotes("\""), "\"");
