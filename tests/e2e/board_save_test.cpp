@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "common/date_stamp.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/menus.h"
@@ -20,14 +21,6 @@ Note CommonNoteAt(const std::string& text, int x, int y) {
     Note note = BoardNote(text, x, y);
     note.common = 1;
     return note;
-}
-
-std::string Today() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", now.wYear, now.wMonth, now.wDay);
-    return text;
 }
 
 int LinesOf(const std::string& text) {
@@ -138,7 +131,7 @@ TEST(BoardSave, SettingsFollowEveryBoardSaveAndTheBackupStartsOnceADay) {
                              "trans=100", "time=150", "DefaultX=40", "DefaultY=20", "[etc]",
                              "cmbstate2=0", "cmbstate3=0", "cmbstate3_6=0", "[img]", "kakucho2="})
         EXPECT_THAT(ini, HasSubstr(line));
-    EXPECT_THAT(ini, HasSubstr("backup=" + Today()));
+    EXPECT_THAT(ini, HasSubstr("backup=" + DateStamp(LocalNow())));
     ASSERT_TRUE(WaitFor([&] { return LinesOf(inst.Read("snapkeep.log")) == 1; }, 5000));
 
     DeleteFileA(inst.PathOf("Marnelo.ini").c_str());

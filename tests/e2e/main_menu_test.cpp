@@ -159,9 +159,7 @@ TEST(MainMenu, NewNoteFromTheClipboardAndEndSaves) {
     Settle(300);
     Choose(app, "終了");
     ASSERT_EQ(app.WaitForExit(), 0);
-    std::vector<std::string> saved;
-    for (const Note& note : inst.Board("fdir\\marnelo.txt")) saved.push_back(note.text);
-    EXPECT_THAT(saved, ElementsAre("最初", "メニューから"));
+    EXPECT_THAT(inst.BoardTexts("fdir\\marnelo.txt"), ElementsAre("最初", "メニューから"));
 }
 
 TEST(MainMenu, NewNoteFileNamedMemoBecomesMemoMarnlAndIsShown) {

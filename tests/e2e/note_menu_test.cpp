@@ -28,12 +28,6 @@ bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
     return WaitForShownMenu(app.Id());
 }
 
-std::vector<std::string> TextsOf(const std::vector<Note>& board) {
-    std::vector<std::string> texts;
-    for (const Note& n : board) texts.push_back(n.text);
-    return texts;
-}
-
 }  // namespace
 
 TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
@@ -82,7 +76,7 @@ TEST(NoteMenu, CopyPutsTheWholeTextOnTheClipboardAndNewNoteMakesANoteOfIt) {
     ASSERT_TRUE(app.WaitForNotes(2));
     ASSERT_EQ(app.End(), 0);
     // A new note shows the clipboard text: here the text just copied.
-    EXPECT_THAT(TextsOf(inst.Board("fdir\\marnelo.txt")), ElementsAre(longText, longText));
+    EXPECT_THAT(inst.BoardTexts("fdir\\marnelo.txt"), ElementsAre(longText, longText));
 }
 
 TEST(NoteMenu, DeleteKeepsTheNoteInTheOldFolderAndTheOthersWhole) {
@@ -121,10 +115,10 @@ TEST(NoteMenu, MoveToAnExistingBoardPutsTheNoteFirstThere) {
     ASSERT_TRUE(OpenNoteMenu(app, app.Notes()[1]));
     ChooseSubmenuPosition(kMoveTo, 0);  // the only other board
     ASSERT_TRUE(WaitFor([&] { return app.NoteWindows().size() == 1; }, 3000));
-    EXPECT_THAT(TextsOf(inst.Board("fdir\\work.txt")), ElementsAre("移る", "仕事"));
+    EXPECT_THAT(inst.BoardTexts("fdir\\work.txt"), ElementsAre("移る", "仕事"));
     EXPECT_THAT(inst.Read("fdir\\old\\marnelo.txt"), HasSubstr("移る"));
     ASSERT_EQ(app.End(), 0);
-    EXPECT_THAT(TextsOf(inst.Board("fdir\\marnelo.txt")), ElementsAre("残る"));
+    EXPECT_THAT(inst.BoardTexts("fdir\\marnelo.txt"), ElementsAre("残る"));
 }
 
 TEST(NoteMenu, MovingTheOnlyNoteToANewBoardEndsTheProgramWithEverythingSaved) {

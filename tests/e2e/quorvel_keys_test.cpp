@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/date_stamp.h"
 #include "harness/install.h"
 #include "harness/menus.h"
 #include "harness/quorvel.h"
@@ -15,14 +16,6 @@
 #include "harness/wait.h"
 
 namespace {
-
-std::string Today() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", now.wYear, now.wMonth, now.wDay);
-    return text;
-}
 
 std::vector<std::string> Column(const std::vector<std::vector<std::string>>& rows, int column) {
     std::vector<std::string> cells;
@@ -199,8 +192,8 @@ TEST(QuorvelPick, TabListsAFolderThenStartsAFileAndEnds) {
     EXPECT_EQ(app.WaitForExit(), 0) << "a started file ends Quorvel";
     EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder.txt") == "\r\n"; }))
         << "the file was started, without parameters";
-    EXPECT_EQ(inst.Read("Quorvellog\\" + Today() + ".log"), recorder + "\n");
-    EXPECT_EQ(inst.Read("recent\\" + Today() + ".txt"), folder + "\t\n")
+    EXPECT_EQ(inst.Read("Quorvellog\\" + DateStamp(LocalNow()) + ".log"), recorder + "\n");
+    EXPECT_EQ(inst.Read("recent\\" + DateStamp(LocalNow()) + ".txt"), folder + "\t\n")
         << "the pick recorded where it was made";
     EXPECT_NE(inst.Read("data.txt").find(recorder + "\n"), std::string::npos);
     EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), folder + "\\*");
@@ -214,7 +207,8 @@ TEST(QuorvelHistory, AltArrowsWalkTheDayAndCtrlLettersRunANote) {
         inst.WithFile(name + "\\f.txt", "");
         h[i] = inst.PathOf(name);
     }
-    inst.WithFile("recent\\" + Today() + ".txt", h[0] + "\tword\n" + h[1] + "\t\n" + h[2] + "\t\n");
+    inst.WithFile("recent\\" + DateStamp(LocalNow()) + ".txt",
+                  h[0] + "\tword\n" + h[1] + "\t\n" + h[2] + "\t\n");
     Note run, other;
     run.text = "abc";
     run.command = inst.PathOf("recorder.exe");
@@ -257,7 +251,7 @@ TEST(QuorvelHistory, AltArrowsWalkTheDayAndCtrlLettersRunANote) {
     ReleaseKey(VK_CONTROL);
     EXPECT_EQ(app.WaitForExit(), 0);
     EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder.txt") == "\r\n"; }));
-    EXPECT_EQ(inst.Read("Quorvellog\\" + Today() + ".log"), run.command + "\n");
+    EXPECT_EQ(inst.Read("Quorvellog\\" + DateStamp(LocalNow()) + ".log"), run.command + "\n");
 }
 
 }  // namespace

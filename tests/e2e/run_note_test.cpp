@@ -152,11 +152,7 @@ TEST(InternalCommands, NewSaveAndLoad) {
     EXPECT_EQ(NoteShowing(app, "クリップの文").text, "クリップの文");
 
     ClickNote(NoteShowing(app, "保存"));
-    auto savedTexts = [&] {
-        std::vector<std::string> texts;
-        for (const Note& note : inst.Board("fdir\\marnelo.txt")) texts.push_back(note.text);
-        return texts;
-    };
+    auto savedTexts = [&] { return inst.BoardTexts("fdir\\marnelo.txt"); };
     EXPECT_TRUE(WaitFor([&] { return savedTexts().size() == 4; }, 5000));
     EXPECT_THAT(savedTexts(), ElementsAre("作る", "保存", "読む", "クリップの文"));
 

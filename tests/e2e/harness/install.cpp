@@ -124,3 +124,9 @@ std::vector<std::string> Install::DataFolderOrder() const {
     FindClose(find);
     return names;
 }
+
+std::vector<std::string> Install::BoardTexts(const std::string& relative) const {
+    std::vector<std::string> texts;
+    for (const Note& note : Board(relative)) texts.push_back(note.text);
+    return texts;
+}

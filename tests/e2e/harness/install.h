@@ -26,6 +26,7 @@ class Install {
     std::string Read(const std::string& relative) const;  // empty when missing
     // The notes of a note file of the install folder, decoded as Marnelo reads them.
     std::vector<Note> Board(const std::string& relative) const;
+    std::vector<std::string> BoardTexts(const std::string& relative) const;  // their texts
     bool Exists(const std::string& relative) const;
     bool FolderExists(const std::string& relative) const;
     // The data folder's files in the order the system lists them: the order of the boards.

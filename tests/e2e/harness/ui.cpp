@@ -47,10 +47,8 @@ void SendKey(WORD key, DWORD flags) {
     SendOne(input);
 }
 
-}  // namespace
-
-HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutMs) {
-    BoxSearch search{processId, &caption, nullptr};
+HWND WaitForBox(DWORD processId, const std::string* caption, int timeoutMs) {
+    BoxSearch search{processId, caption, nullptr};
     WaitFor(
         [&] {
             EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
@@ -60,15 +58,14 @@ HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutM
     return search.found;
 }
 
+}  // namespace
+
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, int timeoutMs) {
+    return WaitForBox(processId, &caption, timeoutMs);
+}
+
 HWND WaitForDialog(DWORD processId, int timeoutMs) {
-    BoxSearch search{processId, nullptr, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    return WaitForBox(processId, nullptr, timeoutMs);
 }
 
 std::string MessageBoxText(HWND box) {
