@@ -67,17 +67,22 @@ TEST(NoteMouse, QuickClickRunsTheNoteAndALongPressDoesNot) {
     Note copying = BoardNote("写す", 300, 300);
     copying.command = "クリックで写る文字";
     copying.runType = 1;
-    Install inst = Install::Fresh().WithBoard("marnelo.txt", {copying});
+    // A click time well above the quick press: a busy test machine may be slow to start the
+    // system's move loop, which must begin while the button is still down.
+    Install inst = Install::Fresh()
+                       .WithSettings("[window]\r\ntime=600\r\n")
+                       .WithBoard("marnelo.txt", {copying});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     HWND note = app.NoteWindows()[0];
 
     SetClipboardText("前から");
-    PressAndRelease(340, 320, 300);
+    PressAndRelease(340, 320, 900);
     Settle();
-    EXPECT_EQ(ClipboardText(), "前から") << "a press held 300 ms is a long press";
+    EXPECT_EQ(ClipboardText(), "前から") << "a press held past the click time is a long press";
 
-    PressAndRelease(340, 320, 50);
+    SendMessageTimeoutA(note, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    PressAndRelease(340, 320, 150);
     EXPECT_TRUE(WaitFor([] { return ClipboardText() == "クリックで写る文字"; }, 3000));
     EXPECT_EQ(RectOf(note).left, 300) << "a click moves nothing";
     EXPECT_EQ(RectOf(note).top, 300);

@@ -225,4 +225,24 @@ TEST(QuorvelRecent, TrimmedQuotedMovedToTheEndWithTheCursorKept) {
     EXPECT_EQ(twice.cursor, 1);
 }
 
+TEST(QuorvelRecent, APastedLineBreakOrAnOverLongTextCannotSplitTheHistoryFile) {
+    RecentList recent;
+    AddRecent(recent, "C:\\a", "first\r\nC:\\evil\tline");
+    ASSERT_EQ(recent.pairs.size(), 1u);
+    EXPECT_EQ(recent.pairs[0].text, "first");
+    AddRecent(recent, "C:\\b\nC:\\c", "");
+    EXPECT_EQ(recent.pairs.back().folder, "C:\\b");
+
+    std::string longFolder = "C:\\" + std::string(251, 'x') + "表";  // 0x95 at byte 254
+    AddRecent(recent, longFolder, std::string(300, 't'));
+    EXPECT_EQ(recent.pairs.back().folder, longFolder.substr(0, 254)) << "no lone lead byte";
+    EXPECT_EQ(recent.pairs.back().text.size(), 255u);
+
+    RecentList reread;
+    std::string stored;
+    for (const RecentPair& pair : recent.pairs) stored += pair.folder + "\t" + pair.text + "\r\n";
+    ParseRecentText(reread, stored);
+    EXPECT_EQ(reread.pairs.size(), recent.pairs.size());
+}
+
 }  // namespace

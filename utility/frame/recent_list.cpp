@@ -2,10 +2,26 @@
 
 #include <algorithm>
 
+#include "common/sjis.h"
 #include "common/text_lines.h"
 #include "utility/commands/path_text.h"
 
-void AddRecent(RecentList& recent, std::string_view folder, std::string_view text) {
+namespace {
+
+constexpr std::size_t kRecentTextLimit = 255;
+
+// The history file holds one pair per line: a pasted line break would split a pair into two
+// on the next read, and a longer text would come back cut inside a character.
+std::string OneStoredLine(std::string_view text) {
+    return CutAtCharBoundary(text.substr(0, text.find_first_of("\r\n")), kRecentTextLimit);
+}
+
+}  // namespace
+
+void AddRecent(RecentList& recent, std::string_view givenFolder, std::string_view givenText) {
+    std::string folderLine = OneStoredLine(givenFolder);
+    std::string text = OneStoredLine(givenText);
+    std::string_view folder = folderLine;
     if (folder.empty()) return;
     std::string trimmedFolder = TrimPatternTail(folder);
     std::string trimmedText = TrimPatternTail(text);
@@ -22,7 +38,7 @@ void AddRecent(RecentList& recent, std::string_view folder, std::string_view tex
         return;
     }
     bool wasEmpty = recent.pairs.empty();
-    recent.pairs.push_back({trimmedFolder, std::string(text)});
+    recent.pairs.push_back({trimmedFolder, text});
     if (!wasEmpty) recent.cursor = static_cast<int>(recent.pairs.size()) - 1;
 }
 
