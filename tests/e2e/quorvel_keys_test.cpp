@@ -115,7 +115,7 @@ TEST(QuorvelInputLine, ShiftedDigitsEnterCtrlSpaceF12AndEscape) {
 TEST(QuorvelInputLine, EnterOnAPathListsItAndEveryReleaseFilters) {
     Install inst = Install::Fresh();
     inst.WithFile("w\\A.txt", "").WithFile("w\\b.txt", "").WithFile("w\\sub\\in.txt", "");
-    inst.WithFile("w\\Zeta\\z.txt", "");
+    inst.WithFile("w\\Zeta\\z.txt", "").WithFile("q\\my docs\\d.txt", "");
     Note memo;
     memo.text = "buy milk";
     memo.command = "notepad.exe";
@@ -160,8 +160,21 @@ TEST(QuorvelInputLine, EnterOnAPathListsItAndEveryReleaseFilters) {
     DoubleClick(ListViewRowPoint(c.listView, 1));
     EXPECT_TRUE(app.WaitForTitle(inst.PathOf("w\\Zeta\\"))) << "a double-click lists a folder";
     EXPECT_TRUE(WaitForNames(c.listView, {"z.txt", "memo.txt", "memo.txt"}));
+
+    // A quoted folder pattern, as a copied path with spaces comes.
+    RECT line{};
+    GetWindowRect(c.inputLine, &line);
+    ClickAt((line.left + line.right) / 2, (line.top + line.bottom) / 2);
+    if (!WindowTextOf(c.inputLine).empty()) TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForText(c.inputLine, ""));
+    SetClipboardText("\"" + inst.PathOf("q\\my docs") + "\\*\"");
+    TypeChord({VK_CONTROL}, 'V');
+    ASSERT_TRUE(WaitForText(c.inputLine, "\"" + inst.PathOf("q\\my docs") + "\\*\""));
+    TypeKey(VK_RETURN);
+    EXPECT_TRUE(app.WaitForTitle(inst.PathOf("q\\my docs\\")));
+    EXPECT_TRUE(WaitForNames(c.listView, {"d.txt", "memo.txt", "memo.txt"}));
     EXPECT_EQ(app.EndWithSave(), 0);
-    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), inst.PathOf("w\\Zeta\\*"));
+    EXPECT_EQ(QuorvelSetting(inst, "path", "NowDir"), inst.PathOf("q\\my docs\\*"));
 }
 
 TEST(QuorvelPick, TabListsAFolderThenStartsAFileAndEnds) {

@@ -68,6 +68,15 @@ TEST(QuorvelBoardList, NewestFirstAndNarrowedByWordsAndFolder) {
             << "'" << c.input << "' in '" << c.nowDir << "'";
 }
 
+TEST(QuorvelBoardList, ABareFolderNarrowsWholeNotByHalfACharacter) {
+    // 表 and 評 share their lead byte.
+    const std::vector<std::string> boards = {"C:\\表\\n.txt", "C:\\評\\m.txt"};
+    EXPECT_EQ(BoardListTexts(boards, "", "C:\\表", 0, 1),
+              std::vector<std::string>{"C:\\表\\n.txt"});
+    EXPECT_EQ(BoardListTexts(boards, "", "C:\\表\\*", 0, 1),
+              std::vector<std::string>{"C:\\表\\n.txt"});
+}
+
 TEST(QuorvelBoardList, ParentLevelsAreCutNumberedAndNotMerged) {
     EXPECT_EQ(BoardListTexts({"C:\\a\\x.txt", "C:\\a\\y.txt", "nofolder"}, "", "", 1, 1),
               (std::vector<std::string>{"1.C:\\a", "2.C:\\a"}))

@@ -67,8 +67,10 @@ std::string DigitPrefix(int index) {
 std::vector<std::string> BoardListTexts(const std::vector<std::string>& items,
                                         std::string_view inputText, std::string_view nowDir,
                                         int parentLevel, int searchMode) {
-    // C:\data\* narrows to what lies in C:\data\ .
-    std::string_view folder = nowDir.empty() ? nowDir : nowDir.substr(0, nowDir.size() - 1);
+    // C:\data\* narrows to what lies in C:\data\ . A bare folder, left by a step whose listing
+    // failed, narrows as it is: cutting its last byte could leave half a character.
+    std::string_view folder = nowDir;
+    if (!folder.empty() && folder.back() == '*') folder.remove_suffix(1);
     std::vector<std::string> kept;
     for (const std::string& item : items) {
         if (!MatchText(inputText, item, searchMode) || !MatchText(folder, item, searchMode))
