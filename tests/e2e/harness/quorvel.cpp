@@ -76,6 +76,11 @@ bool Quorvel::WaitForMainWindow(int timeoutMs) const {
     return WaitFor([&] { return MainWindow() != nullptr; }, timeoutMs);
 }
 
+const Install& Quorvel::Parked(const Install& install) {
+    ParkPointer();
+    return install;
+}
+
 bool Quorvel::WaitForControls(int timeoutMs) const {
     return WaitFor(
         [&] {

@@ -16,9 +16,13 @@ struct QuorvelControls {
 };
 
 class Quorvel : public Process {
+  private:
+    static const Install& Parked(const Install& install);
+
   public:
+    // The pointer is parked first: keys a test sends at once must reach the new window whole.
     explicit Quorvel(const Install& install, const std::string& argument = "")
-        : Process(install, "quorvel.exe", argument) {}
+        : Process(Parked(install), "quorvel.exe", argument) {}
 
     HWND MainWindow() const;  // class "Quorvel" of this process
     bool WaitForMainWindow(int timeoutMs = 10000) const;

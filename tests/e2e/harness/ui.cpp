@@ -108,6 +108,10 @@ void MovePointerTo(int x, int y) {
               (y * 65536 + height - 1) / height);
 }
 
+void ParkPointer() {
+    MovePointerTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 void PressLeftButton() {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
 }

@@ -18,6 +18,11 @@ std::string ClipboardText();
 
 // Real input: absolute pointer moves, button presses and keys.
 void MovePointerTo(int x, int y);
+// Moves the pointer to the screen's bottom right corner, where no program window lies. Under
+// Wine a window that appears under the pointer makes the X server send the state of its real
+// keyboard a moment later, and Wine then lets go of every key the tests hold down through
+// SendInput: keys sent to a program that has just started would lose their modifiers.
+void ParkPointer();
 void PressLeftButton();
 void ReleaseLeftButton();
 void PressRightButton();
