@@ -33,6 +33,9 @@ bool DeleteFileAt(const std::string& path);
 // temporary file of a replacement in progress, or of one cut off, is no board of its own.
 std::vector<std::string> ListFileNames(const std::string& folder);
 
+// `path` made absolute against the current folder; `path` itself when the system cannot.
+std::string FullPathOf(const std::string& path);
+
 // The full path of the running executable; empty when the system cannot tell it.
 std::string ExecutablePath();
 

@@ -51,8 +51,6 @@ void LoadBoardAgain() {
     if (!text) return;
     board.boardUnreadable = false;
     LoadNotes(*text, board.currentBoardPath);
-    // With no note left there would be nothing to click and no window for a second start.
-    if (notes.Count() == 0) CreateDefaultNote();
 }
 
 void RepaintAllNotes() {

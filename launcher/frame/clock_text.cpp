@@ -31,3 +31,7 @@ bool ClockMinute::Advance(int minute) {
     lastSeen = minute;
     return true;
 }
+
+bool IsClockCommand(std::string_view command) {
+    return command == "tokei";
+}

@@ -2,8 +2,12 @@
 // minute change.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "common/date_stamp.h"
+
+// A note whose command is exactly "tokei" shows the clock.
+bool IsClockCommand(std::string_view command);
 
 // 0 Sunday .. 6 Saturday for a Gregorian date; 7 for a date before the calendar began.
 int WeekdayNumber(int year, int month, int day);

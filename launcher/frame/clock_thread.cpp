@@ -1,6 +1,5 @@
 #include "launcher/frame/clock_thread.h"
 
-#include <mutex>
 #include <string>
 
 #include "common/date_stamp.h"
@@ -13,17 +12,15 @@
 
 namespace {
 
-// The text the thread made last; the message that announces it carries no pointer, so a
-// message posted by anyone else can do no harm.
-std::mutex clockTextLock;
-std::string latestClockText;
-
 bool ScreenSaverRunning() {
     BOOL running = FALSE;
     SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
     return running != FALSE;
 }
 
+// The thread shares no object with the rest of the program: it still runs while the program's
+// globals are destroyed at exit, so all it owns lives on its own stack and all it hands over
+// is a posted flag. The user-interface thread makes the clock text itself.
 DWORD WINAPI ClockLoop(LPVOID parameter) {
     HWND mainWindow = static_cast<HWND>(parameter);
     ClockMinute minute;
@@ -31,10 +28,6 @@ DWORD WINAPI ClockLoop(LPVOID parameter) {
         LocalTime now = LocalNow();
         // The minute counts as seen also while the screen saver runs: it is not caught up.
         bool refresh = minute.Advance(now.minute) && !ScreenSaverRunning();
-        {
-            std::lock_guard<std::mutex> hold(clockTextLock);
-            latestClockText = ClockText(now);
-        }
         PostMessageA(mainWindow, MSG_CLOCK_TICK, refresh ? 1 : 0, 0);
         Sleep(static_cast<DWORD>(SecondsToNextMinute(now.second)) * 1000);
     }
@@ -74,11 +67,6 @@ void StartClockThread(HWND mainWindow) {
 }
 
 void OnClockTick(WPARAM refreshDue) {
-    std::string text;
-    {
-        std::lock_guard<std::mutex> hold(clockTextLock);
-        text = latestClockText;
-    }
-    if (refreshDue && !text.empty()) RefreshClockAndTopmostNotes(text);
+    if (refreshDue) RefreshClockAndTopmostNotes(ClockText(LocalNow()));
     CollapseForgottenNote();
 }

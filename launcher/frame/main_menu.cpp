@@ -37,7 +37,9 @@ void MakeNewNoteFile() {
     dialog.lpstrFile = newFileName;
     dialog.nMaxFile = sizeof newFileName;
     dialog.lpstrInitialDir = app.paths.dataFolder.c_str();
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    // The working folder stays where the user started us: relative paths mean that folder.
+    dialog.Flags =
+        OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameA(&dialog)) return;
     std::string chosen = newFileName;
     std::string path = WithNoteFileExtension(chosen, static_cast<int>(dialog.nFilterIndex));

@@ -89,8 +89,8 @@ bool ReadOutsideListFile() {
 
 // The common notes are shown with every board, also in place of one that could not be read;
 // a later save then still finds them and does not drop the common file.
-void ShowCommonNotes() {
-    LoadNotes("", board.currentBoardPath);
+void ShowCommonNotes(bool withDefaultNote) {
+    LoadNotes("", board.currentBoardPath, withDefaultNote);
 }
 
 // True when the board holds content but could not be read; a board that cannot be read on
@@ -104,8 +104,7 @@ bool ReadBoardFile(bool lastTry) {
     }
     board.boardUnreadable = MayExist(path);
     if (HoldsContent(path) && !lastTry) return true;
-    ShowCommonNotes();
-    CreateDefaultNote();
+    ShowCommonNotes(true);
     return false;
 }
 
@@ -116,7 +115,7 @@ void ReadFilesAtStartUp() {
     int answer = MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
                              "メッセージ", MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES) {
-        if (boardFailed) ShowCommonNotes();
+        if (boardFailed) ShowCommonNotes(false);
         return;
     }
     if (listFailed) ReadOutsideListFile();
@@ -141,6 +140,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.paths = BuildLauncherPaths(ExecutableFolder());
     ScanFolderBoards();
     std::string argument = ArgumentOf(CommandTail(GetCommandLineA()));
+    if (IsRelativeBoardPath(argument)) argument = FullPathOf(argument);
     BoardChoice choice = ChooseBoard(app.paths, argument);
     board.currentBoardName = choice.name;
     board.currentBoardPath = choice.path;

@@ -9,8 +9,8 @@ inline constexpr unsigned MSG_ACTIVATE = 9997;  // take a board from a title, or
 inline constexpr unsigned MSG_TRAY = 9998;      // tray icon callback
 inline constexpr unsigned TRAY_ICON_ID = 9999;
 
-// Posted by the clock thread to the main window: wParam 1 when the minute's refresh is due;
-// the clock text waits in the thread's own slot.
+// Posted by the clock thread to the main window: wParam 1 when the minute's refresh is due.
+// It carries no pointer, so one posted by anyone else can do no harm.
 inline constexpr unsigned MSG_CLOCK_TICK = 0x8000 + 1;  // WM_APP + 1
 
 inline constexpr int kAppIconId = 103;

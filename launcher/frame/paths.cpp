@@ -51,3 +51,11 @@ BoardChoice ChooseBoard(const LauncherPaths& paths, std::string_view argument) {
     }
     return choice;
 }
+
+bool IsRelativeBoardPath(std::string_view argument) {
+    if (!ContainsChar(argument, '\\')) return false;
+    bool letter = !argument.empty() && ((argument[0] >= 'A' && argument[0] <= 'Z') ||
+                                        (argument[0] >= 'a' && argument[0] <= 'z'));
+    if (letter && argument.size() >= 3 && argument[1] == ':' && argument[2] == '\\') return false;
+    return argument.substr(0, 2) != "\\\\";
+}

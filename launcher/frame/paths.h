@@ -33,6 +33,11 @@ struct BoardChoice {
 // then ends at the next double quote. Blanks around an unquoted argument do not count.
 std::string ArgumentOf(std::string_view commandLine);
 
+// A board path relative to the folder the user started the program in ("notes\a.txt",
+// "..\a.txt", "\a.txt"): it must be made absolute before the running copy, whose folder may
+// be another, or "filelist.txt" sees it. A plain name is a board of the data folder instead.
+bool IsRelativeBoardPath(std::string_view argument);
+
 // An empty argument always means the default board (the folders are made then), whatever the
 // show state; a name is a board of the data folder, a text with a backslash a path.
 BoardChoice ChooseBoard(const LauncherPaths& paths, std::string_view argument);

@@ -19,3 +19,8 @@ FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag) {
     plan.change = anyMatched ? FileChange::Replace : FileChange::Remove;
     return plan;
 }
+
+bool HoldsForeignContent(std::string_view text, std::size_t recordCount) {
+    if (recordCount > 0) return false;
+    return text.find_first_not_of(" \t\r\n") != std::string_view::npos;
+}

@@ -1,7 +1,9 @@
 // board_save.h — what a save does to a note file: the board file holds the notes whose common
 // flag is 0, the common file those whose flag is 1, and a file left without notes goes away.
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One note of the table as a save sees it: its common flag and its record line.
@@ -27,3 +29,8 @@ bool BelongsToCommonFile(int commonFlag);
 
 // The change for the file of `flag` (0 the board, 1 the common file).
 FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag);
+
+// A file with content but no note record (a text file opened as a board by mistake, a board
+// of a layout this version does not know) is no board of ours: this run neither replaces nor
+// removes it. Blank lines alone are no content.
+bool HoldsForeignContent(std::string_view text, std::size_t recordCount);

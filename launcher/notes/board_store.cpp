@@ -10,6 +10,7 @@
 #include "launcher/notes/board_edits.h"
 #include "launcher/notes/board_list.h"
 #include "launcher/notes/board_save.h"
+#include "launcher/notes/note_file.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/note_window.h"
@@ -46,9 +47,13 @@ bool MayHoldNotes(const std::string& path) {
 }
 
 // Text of a board that is not on screen: empty when it does not exist, nothing when it exists
-// but cannot be read.
+// but cannot be read or holds something other than notes.
 std::optional<std::string> ReadOtherBoard(const std::string& path) {
-    if (std::optional<std::string> text = ReadWholeFile(path)) return text;
+    if (std::optional<std::string> text = ReadWholeFile(path)) {
+        if (HoldsForeignContent(*text, ParseNotes(*text, NoteDefaults{}).size()))
+            return std::nullopt;
+        return text;
+    }
     if (MayHoldNotes(path)) return std::nullopt;
     return std::string();
 }
@@ -138,8 +143,7 @@ void SwitchBoard(const std::string& path) {
         LoadNotes(*text, path);
         return;
     }
-    LoadNotes("", "");
-    CreateDefaultNote();
+    LoadNotes("", "", true);
 }
 
 void WriteKnownBoards() {

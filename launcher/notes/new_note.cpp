@@ -1,6 +1,7 @@
 #include "launcher/notes/new_note.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 TextExtent MeasureClipboardText(std::string_view text) {
@@ -27,6 +28,12 @@ TextExtent MeasureClipboardText(std::string_view text) {
 
 namespace {
 
+// Sizes and positions come from settings a user may have set to anything: computed wide and
+// held to the range of int instead of wrapping round.
+int ClampedToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 Note NoteWithSettings(const NewNoteSettings& settings) {
     Note note;
     note.fontSize = settings.fontSize;
@@ -43,12 +50,13 @@ Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNot
     TextExtent extent = MeasureClipboardText(text);
     Note note = NoteWithSettings(settings);
     note.text = std::string(text);
-    note.height = settings.lineHeight * extent.lines + 4;
-    note.width = settings.charWidth * extent.longest + 10;
+    note.height = ClampedToInt(static_cast<long long>(settings.lineHeight) * extent.lines + 4);
+    note.width = ClampedToInt(static_cast<long long>(settings.charWidth) * extent.longest + 10);
     note.x = runningX;
     note.y = 0;
-    runningX += kind == kTextNote ? note.width : settings.miniWidth;
-    if (runningX + 10 > screenWidth) runningX = 0;
+    long long next =
+        static_cast<long long>(runningX) + (kind == kTextNote ? note.width : settings.miniWidth);
+    runningX = next + 10 > screenWidth ? 0 : ClampedToInt(next);
 
     switch (kind) {
         case kTextNote:

@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "launcher/frame/app_state.h"
+#include "launcher/notes/board_save.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/clipboard.h"
@@ -30,22 +31,25 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-int LoadNotes(const std::string& text, const std::string& boardPath) {
+int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
     notes.expandedNote = -1;
     NoteDefaults defaults{app.settings.defaultX, app.settings.defaultY};
     std::vector<Note> loaded = ParseNotes(text, defaults);
+    if (HoldsForeignContent(text, loaded.size())) board.boardUnreadable = true;
     if (!IsCommonFile(boardPath, app.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
         std::optional<std::string> common = ReadWholeFile(app.paths.commonFile);
+        board.commonUnreadable = !common && MayExist(app.paths.commonFile);
         if (common) {
             std::vector<Note> commonNotes = ParseNotes(*common, defaults);
+            board.commonUnreadable = HoldsForeignContent(*common, commonNotes.size());
             loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
         }
-        board.commonUnreadable = !common && MayExist(app.paths.commonFile);
     }
     DestroyAllNoteWindows();
     for (const Note& note : loaded) CreateNoteWindow(note);
+    if (withDefaultNote || notes.Count() == 0) CreateDefaultNote();
     return notes.Count();
 }
 

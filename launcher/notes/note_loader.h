@@ -8,8 +8,11 @@
 #include "launcher/notes/new_note.h"
 
 // Replaces every note on screen with the notes of `text`, followed by the common notes unless
-// `boardPath` is the common file itself. Returns the new count.
-int LoadNotes(const std::string& text, const std::string& boardPath);
+// `boardPath` is the common file itself. A board or common text with content but no note keeps
+// its file from every save of the run. The plain note is added when `withDefaultNote` asks for
+// it and whenever no note would be left: a second start, a switch and "end" reach the program
+// through a note window. Returns the new count.
+int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote = false);
 
 // The plain note that stands in when a board has no file.
 HWND CreateDefaultNote();

@@ -18,6 +18,7 @@ HoverPlan PlanHover(int expanded, int hovered, bool hoveredIsMini, bool ctrlHeld
 
 bool PointerKeepsNoteExpanded(int pointerX, int pointerY, int left, int top, int boxWidth,
                               int boxHeight) {
-    return left < pointerX && pointerX < left + boxWidth && top < pointerY &&
-           pointerY < top + boxHeight;
+    // Wide sums: the box comes from the settings, which may hold any int.
+    return left < pointerX && pointerX < static_cast<long long>(left) + boxWidth &&
+           top < pointerY && pointerY < static_cast<long long>(top) + boxHeight;
 }

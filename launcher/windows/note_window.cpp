@@ -1,11 +1,19 @@
 #include "launcher/windows/note_window.h"
 
 #include "launcher/frame/app_state.h"
+#include "launcher/frame/clock_text.h"
 #include "launcher/frame/messages.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/colours.h"
 
 namespace {
+
+// With two clock notes the later one shows the time; when it goes, the other takes over.
+HWND LastClockLabel() {
+    for (auto slot = notes.slots.rbegin(); slot != notes.slots.rend(); ++slot)
+        if (IsClockCommand(slot->note.command)) return slot->textControl;
+    return nullptr;
+}
 
 constexpr int kTextControlId = 1;
 
@@ -68,7 +76,7 @@ HWND CreateNoteWindow(const Note& note) {
     slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
     notes.slots.push_back(std::move(slot));
     int index = notes.Count() - 1;
-    if (note.command == "tokei") app.clockLabel = text;
+    if (IsClockCommand(note.command)) app.clockLabel = text;
 
     ApplyFontAndOpacity(index);
     const Note& n = notes.slots[index].note;
@@ -137,7 +145,7 @@ void RemoveNoteWindow(int index) {
     // Out of the table before the window goes, so messages sent during destruction find no note.
     NoteSlot slot = std::move(notes.slots[index]);
     notes.slots.erase(notes.slots.begin() + index);
-    if (app.clockLabel == slot.textControl) app.clockLabel = nullptr;
+    if (app.clockLabel == slot.textControl) app.clockLabel = LastClockLabel();
     DestroyWindow(slot.window);
     ReleaseSlotObjects(slot);
 }

@@ -89,3 +89,16 @@ TEST(BoardSwitch, BoardThatCannotBeReadShowsADefaultNoteAndIsLeftAlone) {
     EXPECT_TRUE(inst.Read("fdir\\held.txt") == held);
     EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 1u);
 }
+
+TEST(BoardSwitch, RelativeBoardPathIsRememberedInFull) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {BoardNote("最初", 100, 100)})
+                       .WithFile("notes\\a.txt", RecordOf(BoardNote("相対", 100, 100)));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    // The second copy starts in the install folder, where the relative path means something.
+    ASSERT_EQ(RunSecondCopy(inst, "notes\\a.txt"), 0);
+    ASSERT_TRUE(app.WaitForTexts({"相対"}));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Read("filelist.txt"), inst.PathOf("notes\\a.txt") + "\n");
+}

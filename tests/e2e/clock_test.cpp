@@ -5,9 +5,11 @@
 #include "common/date_stamp.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
+#include "harness/menus.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
 #include "launcher/frame/clock_text.h"
+#include "launcher/frame/messages.h"
 
 namespace {
 
@@ -96,5 +98,23 @@ TEST(ClockNote, AtTheMinuteChangeTopmostNotesRiseAndAForgottenMiniNoteFolds) {
     EXPECT_TRUE(PumpingWaitFor([&] { return HasSize(folded, 150, 80); }, 3000))
         << "the mini note stayed open";
     DestroyWindow(cover);
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(ClockNote, WhenTheLaterOfTwoClockNotesGoesTheOtherKeepsTheTime) {
+    Install inst =
+        Install::Fresh().WithBoard("marnelo.txt", {ClockNote(200, 400), ClockNote(500, 400)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    std::vector<NoteView> views = app.Notes();
+    HWND earlier = views[0].window, later = views[1].window;
+    ASSERT_TRUE(WaitFor([&] { return TextOf(later) != "時計"; }, 3000) || LocalNow().minute == 0);
+    ASSERT_TRUE(OpenNoteMenu(app, views[1]));
+    ChooseMenuPosition(kNoteMenuDelete);
+    ASSERT_TRUE(WaitFor([&] { return app.NoteWindows().size() == 1; }));
+    // The minute's message as the clock thread posts it, without waiting for the minute.
+    PostMessageA(app.MainWindow(), MSG_CLOCK_TICK, 1, 0);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(earlier) == ClockText(LocalNow()); }, 3000))
+        << "shows " << TextOf(earlier);
     ASSERT_EQ(app.End(), 0);
 }

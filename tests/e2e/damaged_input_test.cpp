@@ -58,3 +58,37 @@ TEST(DamagedInput, MissingDataFolderWithANamedBoard) {
     ASSERT_TRUE(app.WaitForNotes(1));
     EXPECT_FALSE(inst.FolderExists("fdir"));
 }
+
+TEST(DamagedInput, FilesWithContentButNoNoteRecordSurviveTheSave) {
+    const std::string plain = "買い物\r\n牛乳\r\n", unknown = "a\tb\tc\r\n";
+    Install inst =
+        Install::Fresh().WithFile("fdir\\marnelo.txt", plain).WithFile("fdir\\common.txt", unknown);
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1)) << "the default note stands in";
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Read("fdir\\marnelo.txt"), plain);
+    EXPECT_EQ(inst.Read("fdir\\common.txt"), unknown);
+}
+
+TEST(DamagedInput, ABoardWithoutNotesStillShowsANoteToReach) {
+    Install inst = Install::Fresh().WithFile("fdir\\marnelo.txt", "");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    EXPECT_EQ(app.Notes()[0].text, "付箋です。");
+    EXPECT_EQ(app.End(), 0) << "a second start finds the program through its note";
+}
+
+TEST(DamagedInput, ExtremeSettingsKeepNewNotesWorking) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {BoardNote("元", 100, 300)})
+                       .WithSettings(
+                           "[window]\r\nDefaultX=2147483647\r\nDefaultY=2147483647\r\n"
+                           "[window2]\r\nheight=2147483647\r\nwidth=2147483647\r\n");
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    SetClipboardText("一行目\r\n二行目");
+    for (const char* order : {"clipb", "exec"}) ASSERT_EQ(RunSecondCopy(inst, order), 0);
+    ASSERT_TRUE(app.WaitForNotes(3));
+    EXPECT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 3u);
+}

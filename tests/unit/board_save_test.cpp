@@ -45,3 +45,11 @@ TEST(IndexAfterRemoval, TheRemovedNoteGoesAndLaterOnesMoveDown) {
     EXPECT_EQ(IndexAfterRemoval(2, 1), 1);
     EXPECT_EQ(IndexAfterRemoval(7, 0), 6);
 }
+
+TEST(HoldsForeignContent, BytesWithoutANoteRecordAreNoBoardOfOurs) {
+    EXPECT_TRUE(HoldsForeignContent("a plain text file\r\n", 0));
+    EXPECT_TRUE(HoldsForeignContent("a\tb\tc\r\n", 0)) << "an unknown layout";
+    EXPECT_FALSE(HoldsForeignContent("a\tb\tc\r\n", 1));
+    EXPECT_FALSE(HoldsForeignContent("", 0));
+    EXPECT_FALSE(HoldsForeignContent(" \r\n\r\n\t", 0)) << "blank lines hold nothing to lose";
+}

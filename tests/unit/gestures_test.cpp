@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 TEST(ClassifyRelease, ClickTimeDividesClicksFromLongPressesAndDrags) {
     struct Case {
         unsigned elapsed;
@@ -59,4 +61,9 @@ TEST(PointerKeepsNoteExpanded, StrictlyInsideTheSettingsBoxAtTheCorner) {
     // Still over the expanded part of the note, but outside the box: it collapses.
     EXPECT_FALSE(PointerKeepsNoteExpanded(180, 250, 100, 200, 40, 20));
     EXPECT_FALSE(PointerKeepsNoteExpanded(101, 201, 100, 200, 0, 0));
+}
+
+TEST(PointerKeepsNoteExpanded, ExtremeBoxFromTheSettingsDoesNotWrap) {
+    EXPECT_TRUE(PointerKeepsNoteExpanded(2000, 2000, 100, 200, INT_MAX, INT_MAX));
+    EXPECT_FALSE(PointerKeepsNoteExpanded(2000, 2000, 100, 200, INT_MIN, INT_MIN));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <tuple>
 
 namespace {
@@ -121,4 +123,22 @@ TEST(MakePlainNote, WhiteDefaultNote) {
     EXPECT_EQ(std::tie(n.backColor, n.textColor), std::make_tuple(11, 0));
     EXPECT_EQ(std::tie(n.topmost, n.runType, n.align, n.mini), std::make_tuple(0, 0, 0, 0));
     ExpectCommonNewNoteFields(n, s);
+}
+
+TEST(MakeClipboardTextNote, ExtremeSettingsHoldSizesAndPositionInRange) {
+    NewNoteSettings s;
+    s.lineHeight = s.charWidth = s.miniWidth = INT_MAX;
+    for (NewNoteKind kind : {kTextNote, kClipboardNote}) {
+        int runningX = INT_MAX - 5;
+        Note n = MakeClipboardTextNote(kind, "ab\r\ncde", s, runningX, INT_MAX);
+        EXPECT_EQ(n.height, INT_MAX);
+        EXPECT_EQ(n.width, INT_MAX);
+        EXPECT_EQ(n.x, INT_MAX - 5);
+        EXPECT_EQ(runningX, 0) << "past the screen's edge the row starts again";
+    }
+    s.lineHeight = s.charWidth = INT_MIN;
+    int runningX = 0;
+    Note n = MakeClipboardTextNote(kTextNote, "ab\r\ncde", s, runningX, 1024);
+    EXPECT_EQ(n.height, INT_MIN);
+    EXPECT_EQ(n.width, INT_MIN);
 }

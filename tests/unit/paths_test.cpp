@@ -79,3 +79,19 @@ TEST(ChooseBoard, QuotedPathFromTheCommandLine) {
               std::make_tuple("D:\\notes\\今日.txt", "D:\\notes\\今日.txt"));
     EXPECT_EQ(b.deletedPath, "C:\\app\\fdir\\old\\outside.txt");
 }
+
+TEST(IsRelativeBoardPath, OnlyPathsThatDependOnTheStartingFolder) {
+    const std::pair<const char*, bool> cases[] = {
+        {"notes\\a.txt", true},
+        {"..\\a.txt", true},
+        {"\\a.txt", true},
+        {"C:a\\b.txt", true},
+        {"C:\\memo\\a.txt", false},
+        {"d:\\a.txt", false},
+        {"\\\\server\\share\\a.txt", false},
+        {"work.txt", false},
+        {"表.txt", false},  // 0x5C trail byte: a name of the data folder
+        {"", false}};
+    for (const auto& [argument, relative] : cases)
+        EXPECT_EQ(IsRelativeBoardPath(argument), relative) << argument;
+}

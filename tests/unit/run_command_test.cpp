@@ -176,7 +176,12 @@ TEST(SteppedBoard, RingOverFolderAndOutsideBoards) {
         {"b.txt", three, {}, -1, "a.txt"},                 // a bare name in the list
         {"zzz.txt", three, {}, -1, nullptr},               // no backslash, not listed
         {data + "zzz.txt", three, {}, -1, nullptr},
-        {data + "c.txt", three, {"", "D:\\o\\y.txt"}, +1, nullptr},  // an emptied entry
+        // Entries emptied because their file has gone are passed over.
+        {data + "c.txt", three, {"", "D:\\o\\y.txt"}, +1, "D:\\o\\y.txt"},
+        {"D:\\o\\y.txt", three, {"", "D:\\o\\y.txt"}, -1, "c.txt"},
+        {data + "a.txt", three, {"D:\\o\\x.txt", ""}, -1, "D:\\o\\x.txt"},
+        {data + "c.txt", three, {"", ""}, +1, "a.txt"},
+        {"D:\\o\\y.txt", {}, {"", "D:\\o\\y.txt"}, -1, nullptr},
     };
     for (const Case& c : cases) {
         std::optional<std::string> target =

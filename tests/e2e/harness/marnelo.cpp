@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "harness/menus.h"
+#include "harness/ui.h"
 #include "harness/wait.h"
 
 namespace {
@@ -287,4 +289,12 @@ void KillProcessesNamed(const char* exeName) {
 
 void KillStrayCopies() {
     KillProcessesNamed("marnelo.exe");
+}
+
+bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
+    MovePointerTo(view.rect.left + 30, view.rect.top + 20);
+    Settle(100);
+    PressRightButton();
+    ReleaseRightButton();
+    return WaitForShownMenu(app.Id());
 }

@@ -79,3 +79,10 @@ int RunSecondCopy(const Install& install, const std::string& argument, int timeo
 // Ends every process of that executable name still running, whoever started it.
 void KillProcessesNamed(const char* exeName);
 void KillStrayCopies();  // marnelo.exe
+
+// Positions in the note menu, counted from the top.
+inline constexpr int kNoteMenuDelete = 2;
+
+// Opens the menu of the note `view` with a real right click; false when none appeared. Notes
+// stand low enough for the menu to open above the pointer, so no item is under it.
+bool OpenNoteMenu(const Marnelo& app, const NoteView& view);
