@@ -3,30 +3,22 @@
 #include <algorithm>
 #include <climits>
 
+#include "common/note_records.h"
+
 namespace {
 
-enum class ScanState { Text, Command, Fields };
-
-// Field counts after the command that make a record, and whether a TAB may end the last one.
-int LayoutEndedBy(int fieldIndex, char terminator) {
-    if (terminator == '\r' && (fieldIndex == 9 || fieldIndex == 14 || fieldIndex == 18))
-        return fieldIndex + 1;
-    if (fieldIndex == 25) return 26;
-    return 0;
-}
-
-Note DecodeRecord(const std::string& text, const std::string& command,
-                  const std::vector<std::string>& fields, int layout,
-                  const NoteDefaults& defaults) {
+Note DecodeRecord(const NoteRecord& record, const NoteDefaults& defaults) {
+    const std::vector<std::string_view>& fields = record.fields;
+    const int layout = record.layout;
     auto number = [&](int position) { return ParseIntField(fields[position - 1]); };
     Note note;
-    note.text = text;
-    note.command = command;
+    note.text = record.text;
+    note.command = record.command;
     note.x = number(1);
     note.y = number(2);
     note.height = number(3);
     note.width = number(4);
-    note.mediaPath = fields[4];
+    note.mediaPath = std::string(fields[4]);
     note.fontSize = number(6);
     note.transparency = number(7);
     note.topmost = number(8);
@@ -50,7 +42,7 @@ Note DecodeRecord(const std::string& text, const std::string& command,
         note.spare = number(19);
     }
     if (layout == 26) {
-        note.fontFace = fields[19];
+        note.fontFace = std::string(fields[19]);
         note.textRed = number(21);
         note.textGreen = number(22);
         note.textBlue = number(23);
@@ -90,52 +82,9 @@ int ParseIntField(std::string_view field) {
 
 std::vector<Note> ParseNotes(std::string_view input, const NoteDefaults& defaults) {
     std::vector<Note> notes;
-    ScanState state = ScanState::Text;
-    std::string text, command, field;
-    std::vector<std::string> fields;
-    bool restOfLineIgnored = false;  // a record longer than 26 fields ends at its 26th
-    auto endField = [&](char terminator) {
-        fields.push_back(std::move(field));
-        field.clear();
-        int layout = LayoutEndedBy(static_cast<int>(fields.size()) - 1, terminator);
-        if (layout == 0) return;
-        notes.push_back(DecodeRecord(text, command, fields, layout, defaults));
-        if (layout == 26) restOfLineIgnored = true;
-    };
-
-    for (char byte : input) {
-        switch (state) {
-            case ScanState::Text:
-                if (byte == '\t')
-                    state = ScanState::Command;
-                else
-                    text += byte;
-                break;
-            case ScanState::Command:
-                if (byte == '\t')
-                    state = ScanState::Fields;
-                else
-                    command += byte;
-                break;
-            case ScanState::Fields:
-                if (byte == '\n') {
-                    state = ScanState::Text;
-                    text.clear();
-                    command.clear();
-                    field.clear();
-                    fields.clear();
-                    restOfLineIgnored = false;
-                } else if (restOfLineIgnored) {
-                } else if (byte == '\r' || byte == '\t') {
-                    endField(byte);
-                } else {
-                    field += byte;
-                }
-                break;
-        }
-    }
-    // A file cut before its final CR LF still ends its last record: that note is not lost.
-    if (state == ScanState::Fields && !restOfLineIgnored && input.back() != '\r') endField('\r');
+    NoteRecordScanner scanner(input);
+    NoteRecord record;
+    while (scanner.Next(record)) notes.push_back(DecodeRecord(record, defaults));
     return notes;
 }
 

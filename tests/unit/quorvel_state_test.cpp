@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <vector>
 
 #include "utility/commands/path_text.h"
 #include "utility/frame/layout.h"
+#include "utility/frame/recent_list.h"
 #include "utility/frame/state_files.h"
 #include "utility/frame/utility_settings.h"
 
@@ -199,8 +201,59 @@ TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {
     ASSERT_EQ(read.pairs.size(), 3u);
     EXPECT_EQ(read.pairs[0].folder, "C:\\b");
     EXPECT_EQ(read.pairs[1].folder, "C:\\a");
-    EXPECT_EQ(read.pairs[2].folder, "\tlead tab") << "a tab at the start splits nothing";
-    EXPECT_EQ(FormatRecent(read), "C:\\b\t\nC:\\a\tx\n\tlead tab\t\n");
+    EXPECT_EQ(read.pairs[2].folder, "lead tab") << "a tab at the start splits nothing";
+    EXPECT_EQ(FormatRecent(read), "C:\\b\t\nC:\\a\tx\nlead tab\t\n");
+}
+
+TEST(QuorvelRecent, FoldersAreTidiedBeforeTheyAreTested) {
+    struct Case {
+        const char* given;
+        const char* kept;  // nullptr: not recorded
+    };
+    const Case cases[] = {
+        {"\"\"", nullptr},            // empty once its quotes are gone
+        {"\"C:\\b\\\"", "C:\\b"},     // quotes first, then the separator
+        {"C:\\a\\\\", "C:\\a"},       // a doubled separator
+        {" \"C:\\a\\*\" ", "C:\\a"},  // blanks, quotes, pattern tail
+        {"\tC:\\a", "C:\\a"},         // a line that starts with its TAB
+        {"C:\\ab*", nullptr},         // a name pattern, not a folder
+        {"C:\\表*", nullptr},         // 0x5C of 表 is no separator
+        {"*", nullptr},               // nothing left of it
+        {"C:\\a\tb", nullptr},        // the file could not split it back
+    };
+    for (const Case& c : cases) {
+        RecentList recent;
+        AddRecent(recent, c.given, "t");
+        if (c.kept == nullptr) {
+            EXPECT_TRUE(recent.pairs.empty()) << c.given;
+        } else {
+            ASSERT_EQ(recent.pairs.size(), 1u) << c.given;
+            EXPECT_EQ(recent.pairs[0].folder, c.kept) << c.given;
+        }
+    }
+}
+
+// Whatever was typed, the day's file must give back the pairs it was written from.
+TEST(QuorvelRecent, WhatIsWrittenReadsBackAsThePairsThatWereKept) {
+    static const char kBytes[] = {'"', '\\', '*', ' ', '\t', '\r', '\n', 'a', '\x95'};
+    std::mt19937 random(20261209);
+    auto randomText = [&] {
+        std::string text;
+        for (int n = random() % 9; n > 0; --n) text += kBytes[random() % sizeof kBytes];
+        return text;
+    };
+    for (int round = 0; round < 300; ++round) {
+        RecentList written;
+        for (int n = random() % 10; n > 0; --n) AddRecent(written, randomText(), randomText());
+        RecentList read;
+        ParseRecentText(read, FormatRecent(written));
+        ASSERT_EQ(read.pairs.size(), written.pairs.size()) << FormatRecent(written);
+        for (std::size_t i = 0; i < read.pairs.size(); ++i) {
+            EXPECT_EQ(read.pairs[i].folder, written.pairs[i].folder) << i;
+            EXPECT_EQ(read.pairs[i].text, written.pairs[i].text) << i;
+            EXPECT_EQ(TidyRecent(written.pairs[i].folder), written.pairs[i].folder);
+        }
+    }
 }
 
 TEST(QuorvelLayout, FiguresForAClientSize) {

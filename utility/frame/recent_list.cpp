@@ -16,21 +16,45 @@ std::string OneStoredLine(std::string_view text) {
     return CutAtCharBoundary(text.substr(0, text.find_first_of("\r\n")), kRecentTextLimit);
 }
 
+std::string TrimBlanks(std::string_view text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::string();
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+// "C:\ab*" is a name pattern, not a folder: only a whole "\*" may be cut as a folder's tail.
+bool EndsWithNamePattern(std::string_view text) {
+    if (text.empty() || text.back() != '*') return false;
+    if (text.size() < 2) return true;
+    std::size_t separator = text.size() - 2;
+    return text[separator] != '\\' || !IsCharBoundary(text, separator);
+}
+
 }  // namespace
 
+std::string TidyRecent(std::string_view given) {
+    std::string text = OneStoredLine(given);
+    // Until nothing changes, so that a tidy text stays as it is: a pair read back from the
+    // day's file must be the pair that was written, whatever quotes and separators it had.
+    for (;;) {
+        std::string before = text;
+        text = TrimBlanks(text);
+        if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+            text = text.substr(1, text.size() - 2);
+        if (!EndsWithNamePattern(text)) text = TrimPatternTail(text);
+        if (text == before) return text;
+    }
+}
+
 void AddRecent(RecentList& recent, std::string_view givenFolder, std::string_view givenText) {
-    std::string folderLine = OneStoredLine(givenFolder);
+    std::string folder = TidyRecent(givenFolder);
+    // The file separates folder and text at the first TAB, and no folder name holds one.
+    if (folder.empty() || folder.back() == '*' || folder.find('\t') != std::string::npos) return;
     std::string text = OneStoredLine(givenText);
-    std::string_view folder = folderLine;
-    if (folder.empty()) return;
-    std::string trimmedFolder = TrimPatternTail(folder);
-    std::string trimmedText = TrimPatternTail(text);
-    if (!trimmedFolder.empty() && trimmedFolder.back() == '*') return;
-    if (trimmedFolder.size() >= 2 && trimmedFolder.front() == '"' && trimmedFolder.back() == '"')
-        trimmedFolder = trimmedFolder.substr(1, trimmedFolder.size() - 2);
-    // The text is kept as given, so it is compared trimmed on both sides.
+    std::string key = TidyRecent(text);
+    // The text is kept as given, so it is compared tidied on both sides.
     auto same = [&](const RecentPair& pair) {
-        return pair.folder == trimmedFolder && TrimPatternTail(pair.text) == trimmedText;
+        return pair.folder == folder && TidyRecent(pair.text) == key;
     };
     auto found = std::find_if(recent.pairs.begin(), recent.pairs.end(), same);
     if (found != recent.pairs.end()) {
@@ -38,7 +62,7 @@ void AddRecent(RecentList& recent, std::string_view givenFolder, std::string_vie
         return;
     }
     bool wasEmpty = recent.pairs.empty();
-    recent.pairs.push_back({trimmedFolder, text});
+    recent.pairs.push_back({folder, text});
     if (!wasEmpty) recent.cursor = static_cast<int>(recent.pairs.size()) - 1;
 }
 

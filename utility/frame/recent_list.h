@@ -15,8 +15,13 @@ struct RecentList {
     int cursor = -1;  // recentCursor
 };
 
-// A pair already held moves to the end; a new one is appended. The folder loses its "\*" or
-// "\" and surrounding quotes; a folder still ending in "*" is not recorded.
+// The form a folder is kept in and a text compared in: its first line of at most 255 bytes
+// without blanks, quotes or "\*" / "\" around it. Tidying a tidy text changes nothing.
+std::string TidyRecent(std::string_view text);
+
+// A pair already held moves to the end; a new one is appended with its folder tidied and its
+// text as given (first line only). A folder that is empty, a name pattern ending in "*" or
+// holds a TAB is not recorded: the day's file could not give it back.
 void AddRecent(RecentList& recent, std::string_view folder, std::string_view text);
 
 // "folder TAB text"; a line without a tab after its first byte is all folder.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/note_records.h"
 #include "common/sjis.h"
 
 namespace {
@@ -21,38 +22,15 @@ void AddNoteRecord(NoteLists& lists, const std::string& board, const std::string
 }
 
 int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view content) {
-    // The field counter counts from field 3: 9, 14 and 18 end the 12-, 17- and 21-field
-    // layouts at their line end, 25 is field 28 of the full record.
-    int state = 0;
-    int counter = 0;
     int taken = 0;
-    std::size_t recordStart = 0, commandStart = 0;
-    std::string text, command;
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        char byte = content[i];
-        if (state == 0) {
-            if (byte != '\t') continue;
-            text.assign(content.substr(recordStart, i - recordStart));
-            commandStart = i + 1;
-            state = 1;
-        } else if (state == 1) {
-            if (byte != '\t') continue;
-            command.assign(content.substr(commandStart, i - commandStart));
-            state = 2;
-            counter = 0;
-        } else if (byte == '\t' || byte == '\r') {
-            bool lineEnd = byte == '\r';
-            if ((lineEnd && (counter == 9 || counter == 14 || counter == 18)) || counter == 25) {
-                AddNoteRecord(lists, board, text, command);
-                ++taken;
-                counter = 0;
-            }
-            ++counter;
-        } else if (byte == '\n') {
-            state = 0;
-            counter = 0;
-            recordStart = i + 1;
-        }
+    NoteRecordScanner scanner(content);
+    NoteRecord record;
+    std::string text, command;  // one buffer each for all records: a load reads every board
+    while (scanner.Next(record)) {
+        text.assign(record.text);
+        command.assign(record.command);
+        AddNoteRecord(lists, board, text, command);
+        ++taken;
     }
     return taken;
 }

@@ -39,8 +39,8 @@ struct NoteLists {
 void AddNoteRecord(NoteLists& lists, const std::string& board, const std::string& text,
                    const std::string& command);
 
-// Takes the text and command of every record whose line has 12, 17 or 21 fields, or that
-// reaches its 28th field; text and command may span lines. Returns the records taken.
+// Takes the text and command of every record the launcher itself reads from `content`, and
+// no other. Returns the records taken.
 int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view content);
 
 // Quotes around the whole name are dropped. A known name is not added again; with addmode

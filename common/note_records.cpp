@@ -1,0 +1,53 @@
+#include "common/note_records.h"
+
+namespace {
+
+// The layout that a field ends, by its 0-based place after the command, or 0.
+int LayoutEndedBy(std::size_t fieldIndex, char terminator) {
+    if (terminator == '\r' && (fieldIndex == 9 || fieldIndex == 14 || fieldIndex == 18))
+        return static_cast<int>(fieldIndex) + 1;
+    if (fieldIndex == 25) return 26;
+    return 0;
+}
+
+}  // namespace
+
+bool NoteRecordScanner::Next(NoteRecord& record) {
+    const std::size_t size = bytes_.size();
+    while (pos_ < size) {
+        std::size_t textEnd = bytes_.find('\t', pos_);
+        std::size_t commandEnd =
+            textEnd == std::string_view::npos ? textEnd : bytes_.find('\t', textEnd + 1);
+        if (commandEnd == std::string_view::npos) break;
+        record.text = bytes_.substr(pos_, textEnd - pos_);
+        record.command = bytes_.substr(textEnd + 1, commandEnd - textEnd - 1);
+        record.fields.clear();
+        std::size_t fieldStart = commandEnd + 1;
+        std::size_t i = fieldStart;
+        for (; i < size && bytes_[i] != '\n'; ++i) {
+            char byte = bytes_[i];
+            if (byte != '\r' && byte != '\t') continue;
+            record.fields.push_back(bytes_.substr(fieldStart, i - fieldStart));
+            fieldStart = i + 1;
+            record.layout = LayoutEndedBy(record.fields.size() - 1, byte);
+            if (record.layout == 0) continue;
+            // Whatever follows on the line, even another run of fields ended by CR, belongs
+            // to this note: reading it as a second one would add a note on every save.
+            std::size_t lineEnd = bytes_.find('\n', i + 1);
+            pos_ = lineEnd == std::string_view::npos ? size : lineEnd + 1;
+            return true;
+        }
+        if (i < size) {
+            pos_ = i + 1;  // a line of no known layout; the next record starts after it
+            continue;
+        }
+        pos_ = size;
+        // A file cut before its final CR LF still ends its last record: that note is not lost.
+        if (bytes_.back() == '\r') break;
+        record.fields.push_back(bytes_.substr(fieldStart));
+        record.layout = LayoutEndedBy(record.fields.size() - 1, '\r');
+        return record.layout != 0;
+    }
+    pos_ = size;
+    return false;
+}
