@@ -88,3 +88,16 @@ Note MakePlainNote(const NewNoteSettings& settings) {
     note.width = 90;
     return note;
 }
+
+std::string ClipboardImageName(const LocalTime& now) {
+    return "clipImg" + DateTimeStamp(now) + ".jpg";
+}
+
+Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int width,
+                   int height) {
+    Note note = MakePlainNote(settings);
+    note.mediaPath = path;
+    note.width = width;
+    note.height = height;
+    return note;
+}

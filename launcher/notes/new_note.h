@@ -2,6 +2,7 @@
 #pragma once
 #include <string_view>
 
+#include "common/date_stamp.h"
 #include "launcher/notes/note.h"
 
 // The settings a new note takes its look and size rules from.
@@ -29,6 +30,12 @@ TextExtent MeasureClipboardText(std::string_view text);
 // wraps to 0 near the screen's right edge.
 Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNoteSettings& settings,
                            int& runningX, int screenWidth);
+
+// The name of a picture pasted from the clipboard: "clipImg" and the local time, ".jpg".
+std::string ClipboardImageName(const LocalTime& now);
+
+// A white note at the top left of the screen showing the picture at `path` at its own size.
+Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int width, int height);
 
 // The white 90 by 50 note with the default text that stands in when there is nothing else.
 Note MakePlainNote(const NewNoteSettings& settings);

@@ -1,11 +1,13 @@
 #include "launcher/notes/note_loader.h"
 
+#include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/notes/board_save.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/clipboard.h"
+#include "launcher/windows/image_library.h"
 #include "launcher/windows/note_window.h"
 
 namespace {
@@ -20,13 +22,6 @@ NewNoteSettings NewNoteSettingsNow() {
     n.lineHeight = s.lineHeight;
     n.charWidth = s.charWidth;
     return n;
-}
-
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    text.resize(length > 0 ? length : 0);
-    return text;
 }
 
 }  // namespace
@@ -62,6 +57,12 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
     if (text && !text->empty())
         return CreateNoteWindow(MakeClipboardTextNote(kind, *text, NewNoteSettingsNow(),
                                                       notes.runningX, app.screenWidth));
+    CreateFolder(app.paths.imageFolder);
+    std::string path = app.paths.imageFolder + "\\" + ClipboardImageName(LocalNow());
+    ClipboardPicture picture = SaveClipboardBitmapAsJpeg(path);
+    if (picture.result >= 0)
+        return CreateNoteWindow(
+            MakeImageNote(NewNoteSettingsNow(), path, picture.width, picture.height));
     return CreateDefaultNote();
 }
 
@@ -69,7 +70,7 @@ std::string SerializeNote(int index) {
     NoteSlot& slot = notes.slots[index];
     RaiseMiniSize(slot.note);
     Note record = slot.note;
-    record.text = WindowText(slot.textControl);
+    record.text = WindowTextOf(slot.textControl);
     RECT rect{};
     GetWindowRect(slot.window, &rect);
     record.x = rect.left;

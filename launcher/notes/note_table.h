@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "launcher/notes/note.h"
+#include "launcher/windows/media_note.h"
 
 struct NoteSlot {
     Note note;  // `text` is the text at creation; the text control holds the current one
@@ -14,6 +15,7 @@ struct NoteSlot {
     HWND textControl = nullptr;
     HFONT font = nullptr;
     HBRUSH backBrush = nullptr;
+    FolderListingCache folderListing;  // the files of a folder note, listed at most once a second
 };
 
 struct NoteTable {

@@ -1,6 +1,7 @@
 // note_window.h — turning a note record into its captionless, rounded, translucent window.
 #pragma once
 #include <windows.h>
+#include <string>
 
 #include "launcher/notes/note.h"
 #include "launcher/windows/colours.h"
@@ -35,3 +36,6 @@ void DestroyAllNoteWindows();
 void ReleaseNoteObjects();
 
 COLORREF ToColorRef(const Rgb& rgb);
+
+// The whole window text of a note's control, however long.
+std::string WindowTextOf(HWND window);

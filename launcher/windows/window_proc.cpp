@@ -12,6 +12,7 @@
 #include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
+#include "launcher/windows/media_paint.h"
 #include "launcher/windows/note_menu.h"
 #include "launcher/windows/note_mouse.h"
 #include "launcher/windows/note_window.h"
@@ -102,6 +103,7 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_PAINT: {
             PAINTSTRUCT paint;
             BeginPaint(window, &paint);
+            PaintNoteMedia(paint.hdc, window);
             EndPaint(window, &paint);
             return 0;
         }

@@ -142,3 +142,14 @@ TEST(MakeClipboardTextNote, ExtremeSettingsHoldSizesAndPositionInRange) {
     EXPECT_EQ(n.height, INT_MIN);
     EXPECT_EQ(n.width, INT_MIN);
 }
+
+TEST(MakeImageNote, APastedPictureAtItsOwnSizeNamedByTheTime) {
+    EXPECT_EQ(ClipboardImageName({2011, 8, 20, 12, 11, 37}), "clipImg20110820121137.jpg");
+    Note n = MakeImageNote(Settings(), "C:\\m\\img\\clipImg1.jpg", 400, 200);
+    EXPECT_EQ(n.mediaPath, "C:\\m\\img\\clipImg1.jpg");
+    EXPECT_EQ(n.width, 400);
+    EXPECT_EQ(n.height, 200);
+    EXPECT_EQ(n.x, 0);
+    EXPECT_EQ(n.backColor, 11);
+    EXPECT_EQ(n.text, "付箋です。");
+}

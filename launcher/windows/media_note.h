@@ -1,0 +1,55 @@
+// media_note.h — what a note with a media path shows: a picture, a text file, or a file picked
+// at random from a folder, and where the picture and the note's text go in the note.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The listing pattern of a media path: kept when it ends in "*", else "\*" or "*" is added.
+std::string MediaListingPattern(std::string_view mediaPath);
+
+// The file name's part from its last "." on, lowered, occurs anywhere in `extensions`
+// (".bmp.png..."): "photo.JPG" and even "x.jp" are accepted, a name without "." is not.
+bool ExtensionAccepted(std::string_view fileName, std::string_view extensions);
+
+struct MediaListingEntry {
+    std::string name;
+    bool folder = false;
+};
+
+// The files a folder note picks from, as full paths in listing order; empty when the pattern
+// names no folder (only a folder lists a folder, ".." at least, after its first entry). The
+// folder of a pattern like "C:\pics\a*" is C:\pics.
+std::vector<std::string> FolderNoteFiles(std::string_view pattern,
+                                         const std::vector<MediaListingEntry>& entries,
+                                         std::string_view extensions);
+
+// The file to show: one of `files` by `random`, or the media path itself when there are none.
+std::string ChooseMediaFile(std::string_view mediaPath, const std::vector<std::string>& files,
+                            unsigned random);
+
+// A chosen path ending in "t" or "T" is a text file whose content becomes the note's text.
+bool IsTextMedia(std::string_view path);
+
+struct MediaLayout {
+    int imageWidth = 0, imageHeight = 0;  // the picture as drawn at the top left
+    int textTop = 0, textHeight = 0;      // the note's text below it, over the full width
+};
+
+// The picture scaled by the smaller ratio to fit `clientWidth` by `clientHeight`. A picture of
+// no size (none could be loaded) draws nothing and leaves the text the whole client area.
+MediaLayout PlaceMedia(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
+
+// A folder is listed again at most once in this many milliseconds per note: a folder of
+// thousands of files must not hold up every repaint.
+inline constexpr unsigned kFolderListingLifetimeMs = 1000;
+
+// The listing kept for one note between paints.
+struct FolderListingCache {
+    std::string pattern;
+    unsigned takenAt = 0;
+    bool taken = false;
+    std::vector<std::string> files;
+    // True when the kept listing of `pattern` is younger than the lifetime at `now`.
+    bool Fresh(std::string_view wanted, unsigned now) const;
+};

@@ -1,0 +1,62 @@
+#include "launcher/windows/media_note.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kExtensions = ".bmp.png.gif.jpg.jpeg.tiff.txt";
+}
+
+TEST(MediaNote, PatternsAndExtensions) {
+    EXPECT_EQ(MediaListingPattern("C:\\pics"), "C:\\pics\\*");
+    EXPECT_EQ(MediaListingPattern("C:\\pics\\"), "C:\\pics\\*");
+    EXPECT_EQ(MediaListingPattern("C:\\pics\\a*"), "C:\\pics\\a*");
+    EXPECT_EQ(MediaListingPattern("C:\\表"), "C:\\表\\*") << "0x5C trail byte is no separator";
+
+    const std::pair<const char*, bool> names[] = {
+        {"photo.JPG", true}, {"x.jp", true},   {"a.doc", false},    {"noext", false},
+        {"memo.TXT", true},  {"表.PNG", true}, {"a.png.doc", false}};
+    for (const auto& [name, accepted] : names)
+        EXPECT_EQ(ExtensionAccepted(name, kExtensions), accepted) << name;
+}
+
+TEST(MediaNote, AFolderOffersItsPicturesOnly) {
+    const std::vector<MediaListingEntry> folder = {{".", true},      {"..", true},
+                                                   {"a.jpg", false}, {"sub", true},
+                                                   {"c.doc", false}, {"b.png", false}};
+    std::vector<std::string> files = FolderNoteFiles("C:\\pics\\*", folder, kExtensions);
+    EXPECT_EQ(files, (std::vector<std::string>{"C:\\pics\\a.jpg", "C:\\pics\\b.png"}));
+    for (unsigned r = 0; r < 6; ++r) EXPECT_EQ(ChooseMediaFile("C:\\pics", files, r), files[r % 2]);
+
+    EXPECT_EQ(FolderNoteFiles("C:\\pics\\a*", folder, kExtensions)[0], "C:\\pics\\a.jpg");
+
+    // A file lists only itself: no folder after the first entry.
+    EXPECT_TRUE(FolderNoteFiles("C:\\a.jpg\\*", {{"a.jpg", false}}, kExtensions).empty());
+    EXPECT_EQ(ChooseMediaFile("C:\\a.jpg", {}, 7), "C:\\a.jpg");
+    EXPECT_TRUE(IsTextMedia("memo.txt") && IsTextMedia("MEMO.TXT") && !IsTextMedia("a.png"));
+}
+
+TEST(MediaNote, PictureScaledByTheSmallerRatioWithTheTextBelow) {
+    MediaLayout wide = PlaceMedia(100, 100, 400, 200);
+    EXPECT_EQ(wide.imageWidth, 100);
+    EXPECT_EQ(wide.imageHeight, 50);
+    EXPECT_EQ(wide.textTop, 50);
+    EXPECT_EQ(wide.textHeight, 50);
+    MediaLayout small = PlaceMedia(90, 60, 30, 10);  // scaled up to fit
+    EXPECT_EQ(small.imageWidth, 90);
+    EXPECT_EQ(small.imageHeight, 30);
+    MediaLayout none = PlaceMedia(100, 80, 0, 0);  // nothing could be loaded
+    EXPECT_EQ(none.imageWidth, 0);
+    EXPECT_EQ(none.textTop, 0);
+    EXPECT_EQ(none.textHeight, 80) << "the text keeps the whole note";
+}
+
+TEST(MediaNote, AFolderListingIsKeptForASecond) {
+    FolderListingCache cache;
+    EXPECT_FALSE(cache.Fresh("C:\\p\\*", 5000));
+    cache.pattern = "C:\\p\\*";
+    cache.takenAt = 0xFFFFFF00u;  // the tick count wraps round
+    cache.taken = true;
+    EXPECT_TRUE(cache.Fresh("C:\\p\\*", 0xFFFFFF00u + 999));
+    EXPECT_FALSE(cache.Fresh("C:\\p\\*", 0xFFFFFF00u + 1000));
+    EXPECT_FALSE(cache.Fresh("C:\\q\\*", 0xFFFFFF00u + 10));
+}
