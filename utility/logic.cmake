@@ -14,5 +14,6 @@ add_library(utility_logic STATIC
   utility/frame/history_steps.cpp
   utility/commands/path_text.cpp
   utility/commands/key_sequence.cpp
-  utility/commands/row_action.cpp)
+  utility/commands/row_action.cpp
+  utility/commands/pending_transfer.cpp)
 target_link_libraries(utility_logic PUBLIC common_logic)
