@@ -26,6 +26,60 @@ TEST(QuorvelListKeys, DigitsPickTheFirstTenBoardItems) {
         EXPECT_EQ(ListBoxItemIndex(c.key, c.boardList, c.selection, c.count), c.index) << c.key;
 }
 
+TEST(QuorvelListKeys, WhatEachKeyOfTheListsDecides) {
+    using K = ListKey;
+    using P = ListKeyPass;
+    struct Case {
+        ListKeyDecision decision;
+        K action;
+        P pass;
+        bool focusInput;
+        const char* what;
+    };
+    const Case cases[] = {
+        {BoardListKeyDown(0x0D, false, false), K::OpenBoard, P::ControlKeys, false, "Enter"},
+        {BoardListKeyDown(0x28, false, false), K::ArrowDown, P::StandardOnly, false, "Down"},
+        {BoardListKeyDown(0x26, true, false), K::ArrowUp, P::StandardOnly, false, "Ctrl+Up"},
+        {BoardListKeyDown(0x1B, false, false), K::FocusInput, P::ControlKeys, true, "Esc"},
+        {BoardListKeyDown(0x2E, false, false), K::DeleteBoard, P::ControlKeys, false, "Del"},
+        {BoardListKeyDown(0x79, false, false), K::CycleMode, P::ControlKeys, false, "F10"},
+        {BoardListKeyDown(0x7A, false, false), K::ListItem, P::ControlKeys, false, "F11"},
+        {BoardListKeyDown(0x70, false, false), K::None, P::InputLineControlKeys, false, "F1"},
+        {BoardListKeyDown(0x11, false, false), K::None, P::ControlKeys, false, "Ctrl"},
+        {BoardListKeyDown('3', false, false), K::TakeItem, P::ControlKeys, true, "3"},
+        {BoardListKeyDown('3', false, true), K::FocusInput, P::ControlKeys, true, "Shift+3"},
+        {BoardListChar(3, true), K::Transfer, P::Consumed, false, "Ctrl+C"},
+        {BoardListChar(24, true), K::Transfer, P::Consumed, false, "Ctrl+X"},
+        {BoardListChar(22, true), K::Paste, P::Consumed, false, "Ctrl+V"},
+        {BoardListChar(22, false), K::SendToInputLine, P::Consumed, false, "22 alone"},
+        {BoardListChar(3, false), K::SendToInputLine, P::Consumed, false, "3 alone"},
+        {BoardListChar('\r', false), K::None, P::ControlKeys, false, "Enter char"},
+        {BoardListChar('a', false), K::SendToInputLine, P::Consumed, false, "a"},
+        {ListViewKeyDown(0x0D, false), K::OpenRowBoard, P::ControlKeys, false, "Enter"},
+        {ListViewKeyDown(0x28, false), K::ArrowDown, P::ControlKeys, false, "Down"},
+        {ListViewKeyDown(0x2E, false), K::DeleteRows, P::ControlKeys, false, "Del"},
+        {ListViewKeyDown(0x20, true), K::SelectFocusedRow, P::ControlKeys, false, "Ctrl+Space"},
+        {ListViewKeyDown(0x20, false), K::FocusInput, P::ControlKeys, true, "Space"},
+        {ListViewKeyDown(0x7A, false), K::AddBookmark, P::ControlKeys, false, "F11"},
+        {ListViewKeyDown(0x08, false), K::ParentOfInput, P::ControlKeys, true, "Backspace"},
+        {ListViewKeyDown(0xFF, false), K::None, P::ControlKeys, false, "255"},
+        {ListViewChar(3, true), K::CopyNoteString, P::Consumed, false, "Ctrl+C"},
+        {ListViewChar(24, true), K::CopyNoteString, P::Consumed, false, "Ctrl+X: no file moves"},
+        {ListViewChar(16, true), K::CopyEntryPath, P::Consumed, false, "Ctrl+P"},
+        {ListViewChar('\b', false), K::None, P::ControlKeys, false, "Backspace char"},
+        {ListViewChar('x', false), K::SendToInputLine, P::Consumed, false, "x"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.decision.action, c.action) << c.what;
+        EXPECT_EQ(c.decision.pass, c.pass) << c.what;
+        EXPECT_EQ(c.decision.focusInput, c.focusInput) << c.what;
+    }
+    for (unsigned key = 0x75; key <= 0x78; ++key) {
+        EXPECT_EQ(BoardListKeyDown(key, false, false).command, static_cast<int>(key - 0x75));
+        EXPECT_EQ(ListViewKeyDown(key, false).action, ListKey::RunCommand);
+    }
+}
+
 TEST(QuorvelListKeys, DownAndUpWrapAround) {
     struct Case {
         int count, current;

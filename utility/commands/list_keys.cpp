@@ -3,6 +3,102 @@
 #include "common/sjis.h"
 #include "utility/commands/path_text.h"
 
+namespace {
+
+// Virtual-key codes as the system numbers them; the core has no <windows.h>.
+namespace Key {
+constexpr unsigned Back = 0x08, Enter = 0x0D, Shift = 0x10, Control = 0x11, Escape = 0x1B,
+                   Space = 0x20, Up = 0x26, Down = 0x28, Delete = 0x2E, F1 = 0x70, F6 = 0x75,
+                   F9 = 0x78, F10 = 0x79, F11 = 0x7A;
+}
+
+constexpr unsigned kCtrlC = 3, kCtrlP = 16, kCtrlV = 22, kCtrlX = 24;
+
+ListKeyDecision Do(ListKey action, ListKeyPass pass = ListKeyPass::ControlKeys) {
+    return {action, pass, -1, false};
+}
+
+ListKeyDecision Focus(ListKey action = ListKey::FocusInput) {
+    return {action, ListKeyPass::ControlKeys, -1, true};
+}
+
+// Keys both lists answer alike.
+std::optional<ListKeyDecision> SharedKeyDown(unsigned key) {
+    if (key >= Key::F6 && key <= Key::F9)
+        return ListKeyDecision{ListKey::RunCommand, ListKeyPass::ControlKeys,
+                               static_cast<int>(key - Key::F6), false};
+    switch (key) {
+        case Key::Escape:
+            return Focus();
+        case Key::F10:
+            return Do(ListKey::CycleMode);
+        case Key::Shift:
+        case Key::Control:
+        case 255:
+            return Do(ListKey::None);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ListKeyDecision BoardListKeyDown(unsigned key, bool ctrl, bool shift) {
+    if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
+    switch (key) {
+        case Key::Enter:
+            return Do(ListKey::OpenBoard);
+        case Key::Down:
+            return Do(ListKey::ArrowDown, ListKeyPass::StandardOnly);
+        case Key::Up:
+            return Do(ListKey::ArrowUp, ListKeyPass::StandardOnly);
+        case Key::Delete:
+            return Do(ListKey::DeleteBoard);
+        case Key::F11:
+            return Do(ListKey::ListItem);
+        case Key::F1:
+            return Do(ListKey::None, ListKeyPass::InputLineControlKeys);
+        case kCtrlV:
+            return Do(ListKey::None);
+    }
+    // So the digit keys 1 to 9 and 0 choose one of the first ten items.
+    return Focus(ctrl || shift ? ListKey::FocusInput : ListKey::TakeItem);
+}
+
+ListKeyDecision BoardListChar(unsigned character, bool ctrl) {
+    if (ctrl && (character == kCtrlC || character == kCtrlX))
+        return Do(ListKey::Transfer, ListKeyPass::Consumed);
+    if (character == kCtrlV)
+        return Do(ctrl ? ListKey::Paste : ListKey::SendToInputLine, ListKeyPass::Consumed);
+    if (character == '\r') return Do(ListKey::None);
+    return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
+}
+
+ListKeyDecision ListViewKeyDown(unsigned key, bool ctrl) {
+    if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
+    switch (key) {
+        case Key::Enter:
+            return Do(ListKey::OpenRowBoard);
+        case Key::Down:
+            return Do(ListKey::ArrowDown);
+        case Key::Up:
+            return Do(ListKey::ArrowUp);
+        case Key::Delete:
+            return Do(ListKey::DeleteRows);
+        case Key::F11:
+            return Do(ListKey::AddBookmark);
+    }
+    if (key == Key::Space && ctrl) return Do(ListKey::SelectFocusedRow);
+    return Focus(key == Key::Back ? ListKey::ParentOfInput : ListKey::FocusInput);
+}
+
+ListKeyDecision ListViewChar(unsigned character, bool ctrl) {
+    if (ctrl && (character == kCtrlC || character == kCtrlX))
+        return Do(ListKey::CopyNoteString, ListKeyPass::Consumed);
+    if (ctrl && character == kCtrlP) return Do(ListKey::CopyEntryPath, ListKeyPass::Consumed);
+    if (character == '\b' || character == '\r') return Do(ListKey::None);
+    return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
+}
+
 int DigitToRow(unsigned key) {
     int row = static_cast<int>(key) - '1';
     return row < 0 ? 9 : row;

@@ -8,6 +8,51 @@
 
 #include "utility/listing/note_index.h"
 
+enum class ListKey {
+    None,
+    // the board list box's
+    OpenBoard,        // Enter: the item in Marnelo, or "過去データです。" for a past board
+    ArrowDown,        // StepWithWrap; consumed when it wraps
+    ArrowUp,          //
+    FocusInput,       // Esc, and every other key after taking the item
+    DeleteBoard,      // Delete: asked with the item as caption
+    RunCommand,       // F6 to F9: `command` 0 to 3
+    CycleMode,        // F10
+    ListItem,         // F11: the item listed as a folder
+    TakeItem,         // any other key without Ctrl or Shift: the item into the input line
+    Transfer,         // Ctrl+C / Ctrl+X: StartTransfer with the character
+    Paste,            // Ctrl+V: Paste, then the character to the input line
+    SendToInputLine,  // a typed character goes to the input line
+    // the list view's
+    OpenRowBoard,      // Enter: the row's board in Marnelo
+    DeleteRows,        // Delete: the selected rows to the recycle bin
+    SelectFocusedRow,  // Ctrl+Space
+    AddBookmark,       // F11
+    ParentOfInput,     // Backspace, after the focus went to the input line
+    CopyNoteString,    // Ctrl+C / Ctrl+X: the row's note string, never a file
+    CopyEntryPath,     // Ctrl+P: the row's entry path; its last component with Shift
+};
+
+enum class ListKeyPass {
+    ControlKeys,           // on to the shared keys with the control's own procedure
+    InputLineControlKeys,  // F1: on to the shared keys with the input line's procedure
+    StandardOnly,          // Down and Up: the control's own behaviour unless it wrapped
+    Consumed,
+};
+
+struct ListKeyDecision {
+    ListKey action = ListKey::None;
+    ListKeyPass pass = ListKeyPass::ControlKeys;
+    int command = -1;         // 0 to 3 for F6 to F9
+    bool focusInput = false;  // the focus goes to the input line after the action
+};
+
+// Key downs (virtual-key codes) and characters of the board list box and the list view.
+ListKeyDecision BoardListKeyDown(unsigned key, bool ctrl, bool shift);
+ListKeyDecision BoardListChar(unsigned character, bool ctrl);
+ListKeyDecision ListViewKeyDown(unsigned key, bool ctrl);
+ListKeyDecision ListViewChar(unsigned character, bool ctrl);
+
 // The digit keys 1 to 9 give 0 to 8, the digit 0 (and 47, below it) gives 9.
 int DigitToRow(unsigned key);
 
