@@ -1,5 +1,6 @@
 #include "common/date_stamp.h"
 
+#include <cctype>
 #include <cstdio>
 #include <ctime>
 
@@ -33,4 +34,32 @@ std::string DeletedNoteHeader(const LocalTime& t) {
     std::snprintf(text, sizeof text, "--- %04d/%02d/%02d %02d:%02d:%02d ---\r\n", t.year, t.month,
                   t.day, t.hour, t.minute, t.second);
     return text;
+}
+
+namespace {
+
+// The number of `count` digits at `at`, or -1.
+int DigitsAt(std::string_view text, std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::size_t DeletedNoteHeaderLength(std::string_view text) {
+    LocalTime t{DigitsAt(text, 4, 4),  DigitsAt(text, 9, 2),  DigitsAt(text, 12, 2),
+                DigitsAt(text, 15, 2), DigitsAt(text, 18, 2), DigitsAt(text, 21, 2)};
+    for (int part : {t.year, t.month, t.day, t.hour, t.minute, t.second})
+        if (part < 0) return 0;
+    // Rebuilt by the writer's own format, so the reader cannot drift from it.
+    std::string header = DeletedNoteHeader(t);
+    std::size_t line = header.size() - 2;  // without its CR LF
+    if (text.substr(0, line) != std::string_view(header).substr(0, line)) return 0;
+    if (text.substr(line, 2) == "\r\n") return line + 2;
+    if (line < text.size() && (text[line] == '\r' || text[line] == '\n')) return line + 1;
+    return 0;
 }

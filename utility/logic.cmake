@@ -12,7 +12,11 @@ add_library(utility_logic STATIC
   utility/frame/list_rows.cpp
   utility/frame/date_filter.cpp
   utility/frame/history_steps.cpp
+  utility/frame/mode_cycle.cpp
   utility/commands/path_text.cpp
   utility/commands/key_sequence.cpp
-  utility/commands/row_action.cpp)
+  utility/commands/row_action.cpp
+  utility/commands/list_keys.cpp
+  utility/commands/pending_transfer.cpp
+  utility/commands/stamp_list.cpp)
 target_link_libraries(utility_logic PUBLIC common_logic)

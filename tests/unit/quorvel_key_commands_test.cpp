@@ -187,6 +187,15 @@ TEST(QuorvelRowAction, FoldersListOrOpenFilesStartOrOpenTheirFolder) {
     EXPECT_EQ(results.entries[0].path, "C:\\d\\my sub\\*") << "the entry stays a folder entry";
 }
 
+TEST(QuorvelRowAction, RowCommandsTakeEntryRowsOnly) {
+    ResultList results = Listed();
+    EXPECT_EQ(EntryPathOfRow(results, 0), "C:\\d\\a.txt");
+    for (int row : {2, 4, 5, -1}) EXPECT_EQ(EntryPathOfRow(results, row), std::nullopt) << row;
+    // Note rows, rows of no entry, the drive and a row chosen twice delete nothing more.
+    EXPECT_EQ(PathsToDelete(results, {0, 1, 2, 3, 4, 0}),
+              (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\my sub\\*"}));
+}
+
 TEST(QuorvelPathText, QuotingAndDriveRoots) {
     EXPECT_EQ(QuoteIfSpaced("C:\\my files\\a.txt"), "\"C:\\my files\\a.txt\"");
     EXPECT_EQ(QuoteIfSpaced("C:\\files\\a.txt"), "C:\\files\\a.txt");

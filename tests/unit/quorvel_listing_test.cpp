@@ -109,6 +109,22 @@ TEST(QuorvelListing, SameListingWithOrWithoutTheBackslash) {
     EXPECT_EQ(state.results.entries[0].date, "");  // dates only with the date filter on
 }
 
+TEST(QuorvelListing, ANamePatternListsItsFolder) {
+    FakeDisk disk;
+    disk.AddFolder("C:\\data\\ab*", {{"abd.txt", false}, {"abc", true}}, false);
+    disk.AddFolder("C:\\表*", {{"表x.txt", false}});
+    ListingState state;
+    EXPECT_EQ(ListFolder(state, disk, "C:\\data\\ab*", false), 2);
+    EXPECT_EQ(state.results.entries[0].path, "C:\\data\\abc\\*");
+    EXPECT_EQ(state.results.entries[1].path, "C:\\data\\abd.txt");
+    EXPECT_EQ(state.nowDir, "C:\\data\\ab*");
+    ListFolder(state, disk, "C:\\表*", false);
+    ASSERT_EQ(state.results.count(), 1);
+    EXPECT_EQ(state.results.entries[0].path, "C:\\表x.txt") << "表's 0x5C ends no folder";
+    EXPECT_EQ(PatternFolder("C:*"), "C:");
+    EXPECT_EQ(PatternFolder("*"), "");
+}
+
 TEST(QuorvelListing, ResultOrder) {
     auto entry = [](const char* name, const char* path) { return ResultEntry{name, path, ""}; };
     ResultList list;

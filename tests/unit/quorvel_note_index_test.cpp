@@ -1,6 +1,8 @@
 // Reading Marnelo's boards into the board list, the note index and the note pairs.
 #include <gtest/gtest.h>
 
+#include "common/date_stamp.h"
+#include "launcher/notes/note_file.h"
 #include "utility/listing/note_index.h"
 
 namespace {
@@ -24,6 +26,30 @@ TEST(QuorvelNoteIndex, FieldCountsThatMakeARecord) {
             << c.fields << " fields";
         EXPECT_EQ(lists.pairs.size(), static_cast<std::size_t>(c.taken));
     }
+}
+
+TEST(QuorvelNoteIndex, DeletionHeadersAreNoPartOfANote) {
+    Note note;
+    note.text = "買い物";
+    note.command = "notepad";
+    // A deleted-notes file as Marnelo writes it: its header before every record.
+    std::string old = DeletedNoteHeader({2026, 12, 9, 8, 5, 7}) + FormatNote(note) +
+                      DeletedNoteHeader(LocalNow()) + FormatNote(note);
+    NoteLists lists;
+    EXPECT_EQ(ParseNoteText(lists, "marnelo.txt", old), 2);
+    ASSERT_EQ(lists.pairs.size(), 2u);
+    EXPECT_EQ(lists.pairs[1].text, "買い物");
+    ASSERT_EQ(lists.index.rows.size(), 2u);
+    EXPECT_EQ(lists.index.rows[0].note, "買い物");
+    // Only a line of exactly that form, with its line end, at the start of a record's text.
+    for (const char* text :
+         {"--- 2026/12/09 08:05:07 ---\r\n買い物", "--- 2026/12/09 08:05:07 ---\n買い物"})
+        EXPECT_EQ(DeletedNoteHeaderLength(text), std::string(text).size() - 6) << text;
+    for (const char* text :
+         {"--- 2026/12/09 08:05:07 ---", "--- 2026/12/9 08:05:07 ---\r\n",
+          "--- 2026/12/09 08:05:07 --- x\r\n", "x--- 2026/12/09 08:05:07 ---\r\n",
+          "--- 2026-12-09 08:05:07 ---\r\n", "--- 2026/1a/09 08:05:07 ---\r\n"})
+        EXPECT_EQ(DeletedNoteHeaderLength(text), 0u) << text;
 }
 
 TEST(QuorvelNoteIndex, FullRecordsGiveTwoRowsAndOnePair) {

@@ -279,8 +279,12 @@ TEST(QuorvelPathText, TrimPatternTail) {
     EXPECT_EQ(TrimPatternTail("C:\\data\\"), "C:\\data");
     EXPECT_EQ(TrimPatternTail("C:\\data"), "C:\\data");
     EXPECT_EQ(TrimPatternTail(""), "");
-    EXPECT_EQ(TrimPatternTail("*"), "");
+    EXPECT_EQ(TrimPatternTail("*"), "*") << "only a whole \\* is a folder's tail";
+    EXPECT_EQ(TrimPatternTail("\\*"), "");
     EXPECT_EQ(TrimPatternTail("C:\\表"), "C:\\表") << "a trail byte 0x5C is no separator";
+    EXPECT_EQ(TrimPatternTail("C:\\表*"), "C:\\表*");
+    EXPECT_EQ(TrimPatternTail("C:\\data\\ab*"), "C:\\data\\ab*") << "a name pattern";
+    EXPECT_EQ(TrimPatternTail("C:\\data\\*\\"), "C:\\data\\*") << "one tail only";
 }
 
 }  // namespace

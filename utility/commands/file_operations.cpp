@@ -27,19 +27,13 @@ std::vector<int> CollectRows(bool all) {
 }  // namespace
 
 void DeleteRows(bool all, bool selected) {
-    std::vector<int> rows = CollectRows(all || !selected);
+    // The rows' files are fixed before the question, so the answer deletes what was shown.
+    std::vector<std::string> paths =
+        PathsToDelete(utility.listing.results, CollectRows(all || !selected));
     const char* question = all ? "すべて削除しますか？" : "選択ファイルを削除しますか？";
     if (MessageBoxA(nullptr, question, "ファイル削除", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         RefreshAndFocusList();
         return;
-    }
-    std::vector<std::string> paths;
-    for (int row : rows) {
-        int entry = EntryOfRow(utility.listing.results, row);
-        if (entry < 0) continue;
-        const std::string& path = utility.listing.results.entries[entry].path;
-        // A drive entry trims to "C:", the drive's current folder: never a file to delete.
-        if (!IsDriveOrEmpty(path)) paths.push_back(path);
     }
     for (const std::string& path : paths) RecycleFile(path);
     if (utility.listing.nowDir.empty())
@@ -50,6 +44,5 @@ void DeleteRows(bool all, bool selected) {
 }
 
 void ForgetPendingTransfer() {
-    utility.pending.pendingText.clear();
-    utility.pending.pendingKind = 0;
+    utility.pending.Forget();
 }

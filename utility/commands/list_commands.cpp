@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "utility/commands/list_keys.h"
 #include "utility/frame/input_line.h"
 #include "utility/frame/list_display.h"
 #include "utility/frame/list_rows.h"
@@ -23,19 +24,13 @@ LRESULT CALLBACK NoteBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return HandleControlKey(window, message, wParam, lParam, previous);
 }
 
-int DigitToRow(unsigned key) {
-    int row = static_cast<int>(key) - '1';
-    return row < 0 ? 9 : row;
-}
-
 std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key) {
     bool boardList = listBox == utility.boardListBox;
-    LRESULT index = SendMessageA(listBox, LB_GETCURSEL, 0, 0);
-    if (boardList && key >= 47 && key <= 57) {
-        index = DigitToRow(key);
-        if (index >= SendMessageA(listBox, LB_GETCOUNT, 0, 0)) return std::nullopt;
-    }
-    if (index < 0) return std::nullopt;
+    std::optional<int> found = ListBoxItemIndex(
+        key, boardList, static_cast<int>(SendMessageA(listBox, LB_GETCURSEL, 0, 0)),
+        static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0)));
+    if (!found) return std::nullopt;
+    WPARAM index = static_cast<WPARAM>(*found);
     LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, index, 0);
     if (length < 0) return std::nullopt;
     std::string text(static_cast<std::size_t>(length) + 1, '\0');

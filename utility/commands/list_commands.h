@@ -10,9 +10,6 @@ LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
 LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK NoteBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The digit keys 1 to 9 give 0 to 8, the digit 0 gives 9.
-int DigitToRow(unsigned key);
-
 // The selected item of a list box, or nothing. In the board list box a digit key picks one of
 // the first ten items instead; a numbered item is read without its "d.".
 std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key = 0);

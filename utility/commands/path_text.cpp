@@ -4,12 +4,13 @@
 
 std::string TrimPatternTail(std::string_view path) {
     std::string trimmed(path);
-    if (trimmed.empty()) return trimmed;
-    std::size_t last = trimmed.size() - 1;
-    if (!IsCharBoundary(trimmed, last)) return trimmed;
-    if (trimmed[last] == '*') {
-        trimmed.resize(trimmed.size() >= 2 ? trimmed.size() - 2 : 0);
-    } else if (trimmed[last] == '\\') {
+    std::size_t size = trimmed.size();
+    // Only a whole "\*" is a folder's pattern tail: in C:\data\ab* the "*" belongs to a name,
+    // and before a lone "*" may stand the lead byte of a character.
+    if (size >= 2 && trimmed[size - 1] == '*' && trimmed[size - 2] == '\\' &&
+        IsCharBoundary(trimmed, size - 2)) {
+        trimmed.resize(size - 2);
+    } else if (size >= 1 && trimmed[size - 1] == '\\' && IsCharBoundary(trimmed, size - 1)) {
         trimmed.pop_back();
     }
     return trimmed;

@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Drops a trailing "\*" (a folder pattern) or else a trailing "\"; only whole characters
-// count, so a trail byte 0x5C is never cut. C:\data\* and C:\data\ both give C:\data.
+// Drops a trailing "\*" (a folder pattern) or else a trailing "\", and nothing else; only
+// whole characters count, so a trail byte 0x5C is never cut. C:\data\* and C:\data\ both give
+// C:\data; a name pattern such as C:\data\ab* stays whole.
 std::string TrimPatternTail(std::string_view path);
 
 // Wrapped in double quotes when it holds an ASCII space, so the shell takes it as one argument.

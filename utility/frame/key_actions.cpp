@@ -33,6 +33,8 @@ std::optional<std::string> TypedFolder(const std::string& text) {
     if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"')
         folder = folder.substr(1, folder.size() - 2);
     std::string bare = TrimPatternTail(folder);
+    // A name pattern (C:\data\ab*) is listed when the folder it looks into exists.
+    if (!bare.empty() && bare.back() == '*') bare = TrimPatternTail(PatternFolder(bare));
     if (bare.empty()) return std::nullopt;
     // A drive root keeps its "\": "C:" alone names the drive's current folder.
     if (bare.size() == 2 && bare[1] == ':') bare += "\\";

@@ -22,14 +22,6 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
-// "C:\ab*" is a name pattern, not a folder: only a whole "\*" may be cut as a folder's tail.
-bool EndsWithNamePattern(std::string_view text) {
-    if (text.empty() || text.back() != '*') return false;
-    if (text.size() < 2) return true;
-    std::size_t separator = text.size() - 2;
-    return text[separator] != '\\' || !IsCharBoundary(text, separator);
-}
-
 }  // namespace
 
 std::string TidyRecent(std::string_view given) {
@@ -41,7 +33,7 @@ std::string TidyRecent(std::string_view given) {
         text = TrimBlanks(text);
         if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
             text = text.substr(1, text.size() - 2);
-        if (!EndsWithNamePattern(text)) text = TrimPatternTail(text);
+        text = TrimPatternTail(text);  // a name pattern keeps its "*"
         if (text == before) return text;
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "utility/commands/key_sequence.h"
+#include "utility/commands/pending_transfer.h"
 #include "utility/frame/list_rows.h"
 #include "utility/frame/recent_list.h"
 #include "utility/frame/utility_settings.h"
@@ -19,12 +20,6 @@ inline constexpr int kPastCheckBoxId = 1005;
 
 // The filters read at most this many bytes of the input line.
 inline constexpr std::size_t kInputTextLimit = 255;
-
-// A copy or move between its two keys: 1 move, 2 copy, 99 a destination waiting for sources.
-struct PendingTransfer {
-    std::string pendingText;
-    int pendingKind = 0;
-};
 
 struct UtilityApp {
     HINSTANCE instance = nullptr;

@@ -11,6 +11,12 @@ std::optional<std::string> BuildPattern(const std::string& folder) {
     return folder + (endsInSeparator ? "*" : "\\*");
 }
 
+std::string PatternFolder(const std::string& pattern) {
+    std::size_t separator = FindLastChar(pattern, '\\');
+    if (separator == std::string::npos) separator = FindLastChar(pattern, ':');
+    return separator == std::string::npos ? std::string() : pattern.substr(0, separator + 1);
+}
+
 int ProbeFolder(ListingHost& host, const std::string& pattern) {
     std::unique_ptr<Enumeration> enumeration = host.Enumerate(pattern);
     if (!enumeration) return -1;
@@ -37,7 +43,7 @@ void WalkFolder(ListingState& state, ListingHost& host, const std::string& folde
     if (!pattern || ProbeFolder(host, *pattern) < 0) return;
     if (top) state.nowDir = *pattern;
     std::unique_ptr<Enumeration> enumeration = host.Enumerate(*pattern);
-    std::string listed = pattern->substr(0, pattern->size() - 1);
+    std::string listed = PatternFolder(*pattern);
     host.WalkStarted(listed, top);
     FoundEntry entry;
     while (enumeration && enumeration->Next(entry)) {

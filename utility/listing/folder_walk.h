@@ -52,6 +52,10 @@ inline constexpr int kStopCollecting = 999;
 // missing) and "*" are added. An empty text names no folder and gives nothing.
 std::optional<std::string> BuildPattern(const std::string& folder);
 
+// The folder whose entries a pattern enumerates: up to and including its last "\" (or, for a
+// drive-relative pattern, ":") that starts a character. C:\data\ab* lists C:\data\ .
+std::string PatternFolder(const std::string& pattern);
+
 // 1 when the first folder after the first entry is "..", 0 for another folder, -1 when the
 // pattern cannot be enumerated or holds no such folder.
 int ProbeFolder(ListingHost& host, const std::string& pattern);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/date_stamp.h"
 #include "common/note_records.h"
 #include "common/sjis.h"
 
@@ -27,7 +28,10 @@ int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view c
     NoteRecord record;
     std::string text, command;  // one buffer each for all records: a load reads every board
     while (scanner.Next(record)) {
-        text.assign(record.text);
+        // Marnelo writes a deleted note after a header line: the header is no part of its text.
+        std::string_view noteText = record.text;
+        noteText.remove_prefix(DeletedNoteHeaderLength(noteText));
+        text.assign(noteText);
         command.assign(record.command);
         AddNoteRecord(lists, board, text, command);
         ++taken;

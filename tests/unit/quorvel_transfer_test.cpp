@@ -1,0 +1,184 @@
+// Copy and move between their two keys: every transition, its questions and what the shell is
+// handed, and the name a copy beside its original gets.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "utility/commands/pending_transfer.h"
+
+namespace {
+
+// Answers from a made-up disk and records every call as one line.
+class FakeHost : public TransferHost {
+  public:
+    std::map<std::string, int> kinds{{"C:\\a", 1},        {"C:\\b", 1},        {"C:\\a\\f.txt", 2},
+                                     {"C:\\a\\g.txt", 2}, {"C:\\b\\x.txt", 2}, {"C:\\a\\sub", 1}};
+    bool answer = true;
+    std::vector<std::string> calls;
+
+    int PathKind(const std::string& path) override {
+        auto found = kinds.find(path);
+        return found == kinds.end() ? 0 : found->second;
+    }
+    bool Ask(const char* text, const char* caption) override {
+        calls.push_back(std::string("ask ") + text + " " + caption);
+        return answer;
+    }
+    void RunShellOperation(int kind, const std::string& source,
+                           const std::string& destination) override {
+        calls.push_back((kind == 1 ? "move " : "copy ") + source + " > " + destination);
+    }
+    void SetClipboardText(const std::string& text) override { calls.push_back("clip " + text); }
+    void ShowStatusText(const std::string& text) override { calls.push_back("status " + text); }
+    void SetInputAndNowDir(const std::string& f) override { calls.push_back("nowdir " + f); }
+    void ListInputFolder(const std::string& f) override { calls.push_back("list " + f); }
+    void RecordRecentLine(const std::string& line) override { calls.push_back("recent " + line); }
+    void RelistAndFocus() override { calls.push_back("relist"); }
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(QuorvelTransfer, CutThenPasteMovesWithoutAQuestionAndEnds) {
+    PendingTransfer p;
+    FakeHost host;
+    StartTransfer(p, host, 24, "C:\\a\\f.txt");
+    EXPECT_EQ(host.Take(), (Calls{"clip C:\\a\\f.txt", "status cut:C:\\a\\f.txt"}));
+    EXPECT_EQ(p.pendingKind, kPendingMove);
+    Paste(p, host, "C:\\b");
+    EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "move C:\\a\\f.txt > C:\\b", "status ", "relist",
+                                  "recent C:\\b"}));
+    EXPECT_EQ(p.pendingKind, kPendingNothing);
+    EXPECT_EQ(p.pendingText, "");
+}
+
+TEST(QuorvelTransfer, CopyStaysPendingForAnotherPaste) {
+    PendingTransfer p;
+    FakeHost host;
+    StartTransfer(p, host, 3, "C:\\a\\f.txt");
+    EXPECT_EQ(host.Take().back(), "status copy:C:\\a\\f.txt");
+    Paste(p, host, "C:\\b");
+    Paste(p, host, "C:\\a\\sub");
+    Calls calls = host.Take();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "copy C:\\a\\f.txt > C:\\b"), 1);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "copy C:\\a\\f.txt > C:\\a\\sub"), 1);
+    EXPECT_EQ(p.pendingKind, kPendingCopy);
+}
+
+TEST(QuorvelTransfer, DestinationFirstAsksForEveryItemAndStays) {
+    PendingTransfer p;
+    FakeHost host;
+    Paste(p, host, "C:\\b");
+    EXPECT_EQ(host.Take(), (Calls{"status paste:C:\\b"}));
+    EXPECT_EQ(p.pendingKind, kPendingDestination);
+    StartTransfer(p, host, 3, "C:\\a\\f.txt");
+    EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask コピーしますか？ ファイルコピー",
+                                  "copy C:\\a\\f.txt > C:\\b", "relist"}));
+    StartTransfer(p, host, 24, "C:\\a\\g.txt");
+    EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask 切り取りますか？ ファイル切り取り",
+                                  "move C:\\a\\g.txt > C:\\b", "relist"}));
+    EXPECT_EQ(p.pendingKind, kPendingDestination) << "a move into a waiting destination keeps it";
+    EXPECT_EQ(p.pendingText, "C:\\b");
+    host.answer = false;
+    StartTransfer(p, host, 3, "C:\\a\\f.txt");
+    EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask コピーしますか？ ファイルコピー"}))
+        << "No does nothing at all";
+}
+
+TEST(QuorvelTransfer, PasteTwiceOnADestination) {
+    PendingTransfer p;
+    FakeHost host;
+    Paste(p, host, "C:\\b");
+    host.Take();
+    Paste(p, host, "C:\\a");
+    EXPECT_EQ(host.Take(), (Calls{"ask コピー先に移動しますか？ 移動", "list C:\\b"}));
+    EXPECT_EQ(p.pendingText, "C:\\b");
+    host.answer = false;
+    Paste(p, host, "C:\\a");
+    EXPECT_EQ(host.Take(), (Calls{"ask コピー先に移動しますか？ 移動", "status paste:C:\\a"}));
+    EXPECT_EQ(p.pendingText, "C:\\a") << "No takes the new destination";
+}
+
+TEST(QuorvelTransfer, MissingOrUnusableItemsChangeNothing) {
+    struct Case {
+        const char* source;  // Ctrl+C on it while a cut of f.txt is pending
+        const char* paste;   // then Ctrl+V on it
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"", "", {}},
+        {"C:\\gone.txt", "C:\\gone", {"clip C:\\gone.txt"}},
+        // A file is no destination: pasting onto it would replace it.
+        {"C:\\gone.txt", "C:\\b\\x.txt", {"clip C:\\gone.txt"}},
+    };
+    for (const Case& c : cases) {
+        PendingTransfer p{"C:\\a\\f.txt", kPendingMove};
+        FakeHost host;
+        StartTransfer(p, host, 3, c.source);
+        Paste(p, host, c.paste);
+        EXPECT_EQ(host.Take(), c.calls) << c.source << " " << c.paste;
+        EXPECT_EQ(p.pendingText, "C:\\a\\f.txt") << "the status bar still names the source";
+        EXPECT_EQ(p.pendingKind, kPendingMove);
+    }
+    // Nothing waits after a save: the next paste asks nothing about the old destination.
+    PendingTransfer p{"C:\\b", kPendingDestination};
+    p.Forget();
+    FakeHost host;
+    Paste(p, host, "C:\\a");
+    EXPECT_EQ(host.Take(), (Calls{"status paste:C:\\a"}));
+}
+
+TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
+    struct Case {
+        const char* source;
+        int kind;
+        const char* destination;
+        const char* shell;  // what the shell is handed, empty for nothing
+    };
+    const Case cases[] = {
+        {"C:\\a\\f.txt", 2, "C:\\a\\*", "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
+        {"C:\\a\\f.txt", 2, "c:\\A\\", "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
+        {"C:\\a\\sub", 2, "C:\\a", "copy C:\\a\\sub > C:\\a\\sub - コピー"},
+        {"C:\\a\\f.txt", 1, "C:\\a", ""},  // already there
+        // "C:\a" only begins "C:\ab\": a folder of its own, handed on as it is.
+        {"C:\\ab\\f.txt", 2, "C:\\a", "copy C:\\ab\\f.txt > C:\\a"},
+        {"C:\\", 2, "C:\\a", ""},  // never a whole drive
+    };
+    for (const Case& c : cases) {
+        PendingTransfer p{c.source, c.kind};  // as Ctrl+V finds it
+        FakeHost host;
+        TransferFiles(p, host, c.source, c.destination, c.kind);
+        Calls expected;
+        if (*c.shell) expected.push_back(c.shell);
+        if (std::string(c.source) != "C:\\") {
+            if (c.kind == kPendingMove) expected.push_back("status ");
+            expected.push_back("relist");
+        }
+        EXPECT_EQ(host.Take(), expected) << c.source << " > " << c.destination;
+    }
+}
+
+TEST(QuorvelTransfer, CopyNameBesideSkipsTakenNames) {
+    std::set<std::string> disk{"C:\\a\\f - コピー.txt", "C:\\a\\f - コピー (2).txt"};
+    auto taken = [&](const std::string& path) { return disk.count(path) > 0; };
+    EXPECT_EQ(CopyNameBeside("C:\\a\\f.txt", false, taken), "C:\\a\\f - コピー (3).txt");
+    EXPECT_EQ(CopyNameBeside("C:\\a\\v1.2.txt", false, taken), "C:\\a\\v1.2 - コピー.txt");
+    EXPECT_EQ(CopyNameBeside("C:\\a\\.profile", false, taken), "C:\\a\\.profile - コピー");
+    EXPECT_EQ(CopyNameBeside("C:\\a\\d.old", true, taken), "C:\\a\\d.old - コピー");
+    // 表 ends in 0x5C: the name is not cut there.
+    EXPECT_EQ(CopyNameBeside("C:\\表.txt", false, taken), "C:\\表 - コピー.txt");
+    EXPECT_EQ(CopyNameBeside("C:\\a\\f.txt", false, [](const std::string&) { return true; }),
+              std::nullopt);
+    EXPECT_EQ(CopyNameBeside("C:\\" + std::string(250, 'n') + ".txt", false, taken), std::nullopt)
+        << "longer than a path may be";
+}
+
+TEST(QuorvelTransfer, StatusTextStopsAtACharacter) {
+    EXPECT_EQ(StatusText("cut:", "C:\\a"), "cut:C:\\a");
+    std::string cut = StatusText("paste:", std::string(504, 'a') + "表表");
+    EXPECT_EQ(cut.size(), 510u) << "511 would split the first 表";
+}
+
+}  // namespace

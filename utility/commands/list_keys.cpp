@@ -1,0 +1,191 @@
+#include "utility/commands/list_keys.h"
+
+#include "common/sjis.h"
+#include "utility/commands/path_text.h"
+
+namespace {
+
+// Virtual-key codes as the system numbers them; the core has no <windows.h>.
+namespace Key {
+constexpr unsigned Back = 0x08, Enter = 0x0D, Shift = 0x10, Control = 0x11, Escape = 0x1B,
+                   Space = 0x20, Up = 0x26, Down = 0x28, Delete = 0x2E, F1 = 0x70, F6 = 0x75,
+                   F9 = 0x78, F10 = 0x79, F11 = 0x7A;
+}
+
+constexpr unsigned kCtrlC = 3, kCtrlP = 16, kCtrlV = 22, kCtrlX = 24;
+
+ListKeyDecision Do(ListKey action, ListKeyPass pass = ListKeyPass::ControlKeys) {
+    return {action, pass, -1, false};
+}
+
+ListKeyDecision Focus(ListKey action = ListKey::FocusInput) {
+    return {action, ListKeyPass::ControlKeys, -1, true};
+}
+
+// Keys both lists answer alike.
+std::optional<ListKeyDecision> SharedKeyDown(unsigned key) {
+    if (key >= Key::F6 && key <= Key::F9)
+        return ListKeyDecision{ListKey::RunCommand, ListKeyPass::ControlKeys,
+                               static_cast<int>(key - Key::F6), false};
+    switch (key) {
+        case Key::Escape:
+            return Focus();
+        case Key::F10:
+            return Do(ListKey::CycleMode);
+        case Key::Shift:
+        case Key::Control:
+        case 255:
+            return Do(ListKey::None);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ListKeyDecision BoardListKeyDown(unsigned key, bool ctrl, bool shift) {
+    if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
+    switch (key) {
+        case Key::Enter:
+            return Do(ListKey::OpenBoard);
+        case Key::Down:
+            return Do(ListKey::ArrowDown, ListKeyPass::StandardOnly);
+        case Key::Up:
+            return Do(ListKey::ArrowUp, ListKeyPass::StandardOnly);
+        case Key::Delete:
+            return Do(ListKey::DeleteBoard);
+        case Key::F11:
+            return Do(ListKey::ListItem);
+        case Key::F1:
+            return Do(ListKey::None, ListKeyPass::InputLineControlKeys);
+        case kCtrlV:
+            return Do(ListKey::None);
+    }
+    // So the digit keys 1 to 9 and 0 choose one of the first ten items.
+    return Focus(ctrl || shift ? ListKey::FocusInput : ListKey::TakeItem);
+}
+
+ListKeyDecision BoardListChar(unsigned character, bool ctrl) {
+    if (ctrl && (character == kCtrlC || character == kCtrlX))
+        return Do(ListKey::Transfer, ListKeyPass::Consumed);
+    if (character == kCtrlV)
+        return Do(ctrl ? ListKey::Paste : ListKey::SendToInputLine, ListKeyPass::Consumed);
+    if (character == '\r') return Do(ListKey::None);
+    return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
+}
+
+ListKeyDecision ListViewKeyDown(unsigned key, bool ctrl) {
+    if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
+    switch (key) {
+        case Key::Enter:
+            return Do(ListKey::OpenRowBoard);
+        case Key::Down:
+            return Do(ListKey::ArrowDown);
+        case Key::Up:
+            return Do(ListKey::ArrowUp);
+        case Key::Delete:
+            return Do(ListKey::DeleteRows);
+        case Key::F11:
+            return Do(ListKey::AddBookmark);
+    }
+    if (key == Key::Space && ctrl) return Do(ListKey::SelectFocusedRow);
+    return Focus(key == Key::Back ? ListKey::ParentOfInput : ListKey::FocusInput);
+}
+
+ListKeyDecision ListViewChar(unsigned character, bool ctrl) {
+    if (ctrl && (character == kCtrlC || character == kCtrlX))
+        return Do(ListKey::CopyNoteString, ListKeyPass::Consumed);
+    if (ctrl && character == kCtrlP) return Do(ListKey::CopyEntryPath, ListKeyPass::Consumed);
+    if (character == '\b' || character == '\r') return Do(ListKey::None);
+    return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
+}
+
+int DigitToRow(unsigned key) {
+    int row = static_cast<int>(key) - '1';
+    return row < 0 ? 9 : row;
+}
+
+std::optional<int> ListBoxItemIndex(unsigned key, bool boardList, int selection, int count) {
+    int index = boardList && key >= 47 && key <= 57 ? DigitToRow(key) : selection;
+    if (index < 0 || index >= count) return std::nullopt;
+    return index;
+}
+
+WrapStep StepWithWrap(int count, int current, bool down) {
+    if (count <= 0) return {};
+    if (down) {
+        if (current >= count - 1) return {WrapKind::Wrap, 0};
+        return {WrapKind::Standard, current + 1};
+    }
+    if (current <= 0) return {WrapKind::Wrap, count - 1};
+    return {WrapKind::Standard, current - 1};
+}
+
+namespace {
+
+bool IsSeparator(std::string_view text, std::size_t at) {
+    return (text[at] == '\\' || text[at] == ':') && IsCharBoundary(text, at);
+}
+
+int CountSeparators(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) count += IsSeparator(text, i) ? 1 : 0;
+    return count;
+}
+
+ParentStep Drives() {
+    return {ParentKind::ListDrives, ""};
+}
+
+}  // namespace
+
+ParentStep ParentOfInput(std::string_view text, int selectionEnd, std::string_view nowDir) {
+    if (selectionEnd != 0) {
+        if (text.empty()) return {ParentKind::SetInput, std::string(nowDir)};
+        return {};
+    }
+    if (!text.empty() && CountSeparators(text) < 2) return Drives();
+    if (text.size() <= 1) return {ParentKind::SetInput, std::string(nowDir)};
+    std::string_view folder = text;
+    // "*" is never a trail byte; the "\" before it is cut next, if it is a whole character.
+    if (folder.back() == '*') folder.remove_suffix(1);
+    if (!folder.empty() && IsSeparator(folder, folder.size() - 1)) folder.remove_suffix(1);
+    // C:\* goes up to the bare drive, and the drive up to the drive list.
+    if (CountSeparators(folder) < 2) return Drives();
+    for (std::size_t at = folder.size() - 1; at >= 1; --at)
+        if (IsSeparator(folder, at))
+            return {ParentKind::SetInput, std::string(folder.substr(0, at))};
+    return {};
+}
+
+namespace {
+
+CommandPlan Run(const std::string& path) {
+    return {CommandKind::Run, QuoteIfSpaced(TrimPatternTail(path))};
+}
+
+}  // namespace
+
+CommandPlan PlanCommandWithText(std::string_view command, const std::optional<std::string>& text) {
+    if (!text) return {};
+    if (command.empty()) return {CommandKind::NotRegistered, ""};
+    return Run(*text);
+}
+
+CommandPlan PlanCommandOnRow(std::string_view command, const std::optional<std::string>& path) {
+    if (command.empty()) return {CommandKind::NotRegistered, ""};
+    if (!path) return {};
+    return Run(*path);
+}
+
+std::string ClipboardPath(std::string_view path, bool lastComponent) {
+    std::string trimmed = TrimPatternTail(path);
+    if (!lastComponent) return trimmed;
+    std::size_t separator = FindLastChar(trimmed, '\\');
+    return separator == std::string::npos ? trimmed : trimmed.substr(separator + 1);
+}
+
+bool IsPastBoard(const BoardList& boards, std::string_view name) {
+    for (int i = 0; i < boards.count(); ++i)
+        if (boards.names[i] == name) return boards.pastFlag[i] == 1;
+    return false;
+}

@@ -1,0 +1,120 @@
+#include "utility/commands/pending_transfer.h"
+
+#include "common/sjis.h"
+#include "utility/commands/path_text.h"
+#include "utility/listing/folder_walk.h"
+
+namespace {
+
+constexpr std::size_t kStatusTextLimit = 511;
+constexpr std::size_t kPathLimit = 259;
+constexpr int kMostCopyNumbers = 1000;
+
+bool Exists(TransferHost& host, const std::string& path) {
+    return !path.empty() && host.PathKind(path) != 0;
+}
+
+// A source the shell may be handed: no pattern tail, and never a whole drive.
+std::string SourcePath(const std::string& source) {
+    std::string path = TrimPatternTail(source);
+    return IsDriveOrEmpty(path) ? std::string() : path;
+}
+
+// Paths name the same folder whatever their letter case.
+bool InFolder(const std::string& path, const std::string& folder) {
+    return EqualsIgnoringCase(TrimPatternTail(PatternFolder(path)), folder);
+}
+
+}  // namespace
+
+std::string StatusText(std::string_view prefix, std::string_view text) {
+    return CutAtCharBoundary(std::string(prefix) + std::string(text), kStatusTextLimit);
+}
+
+std::optional<std::string> CopyNameBeside(const std::string& source, bool folder,
+                                          const std::function<bool(const std::string&)>& taken) {
+    std::string parent = PatternFolder(source);
+    std::string name = source.substr(parent.size());
+    std::size_t dot = folder ? std::string::npos : FindLastChar(name, '.');
+    // ".profile" is a name, not an extension.
+    if (dot == 0) dot = std::string::npos;
+    std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    for (int number = 1; number <= kMostCopyNumbers; ++number) {
+        std::string suffix = " - コピー";
+        if (number > 1) suffix += " (" + std::to_string(number) + ")";
+        std::string candidate = parent + stem + suffix + extension;
+        if (candidate.size() > kPathLimit) return std::nullopt;
+        if (!taken(candidate)) return candidate;
+    }
+    return std::nullopt;
+}
+
+void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
+                   const std::string& destination, int kind) {
+    if (pending.pendingKind == kPendingDestination) {
+        bool yes = kind == kPendingMove ? host.Ask("切り取りますか？", "ファイル切り取り")
+                                        : host.Ask("コピーしますか？", "ファイルコピー");
+        if (!yes) return;
+    }
+    std::string from = SourcePath(source);
+    std::string to = TrimPatternTail(destination);
+    // An empty destination would be the process's current folder, never what the user chose.
+    if (from.empty() || to.empty()) return;
+    if (!InFolder(from, to)) {
+        host.RunShellOperation(kind, from, to);
+    } else if (kind == kPendingCopy) {
+        // Wine's shell ignores the rename-on-collision flag and would copy the item onto
+        // itself, so the copy's free name is chosen here, as the shell would name it.
+        bool folder = host.PathKind(from) == 1;
+        auto taken = [&host](const std::string& path) { return host.PathKind(path) != 0; };
+        if (std::optional<std::string> name = CopyNameBeside(from, folder, taken))
+            host.RunShellOperation(kind, from, *name);
+    }  // a move into the folder the item lies in has nothing to do
+    if (kind == kPendingMove && pending.pendingKind != kPendingDestination) {
+        pending.Forget();
+        host.ShowStatusText("");
+    }
+    host.RelistAndFocus();
+}
+
+void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
+                   const std::string& source) {
+    bool copy = character == 3;
+    int kind = copy ? kPendingCopy : kPendingMove;
+    if (pending.pendingKind == kPendingDestination && !pending.pendingText.empty()) {
+        // The destination stays pending: more items may follow it.
+        std::string destination = pending.pendingText;
+        host.SetInputAndNowDir(destination);
+        if (Exists(host, source)) TransferFiles(pending, host, source, destination, kind);
+        return;
+    }
+    if (source.empty()) return;
+    host.SetClipboardText(source);
+    // A missing item replaces nothing: the status bar must keep naming what a paste would take.
+    if (!Exists(host, source)) return;
+    pending.pendingText = source;
+    pending.pendingKind = kind;
+    host.ShowStatusText(StatusText(copy ? "copy:" : "cut:", source));
+}
+
+void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text) {
+    // Only a folder takes items: pasting onto a file would replace it.
+    if (text.empty() || host.PathKind(text) != 1) return;
+    if (pending.pendingKind == kPendingMove || pending.pendingKind == kPendingCopy) {
+        if (pending.pendingText.empty()) return;
+        host.SetInputAndNowDir(text);
+        std::string source = pending.pendingText;
+        TransferFiles(pending, host, source, text, pending.pendingKind);
+        host.RecordRecentLine(text);
+        return;
+    }
+    if (pending.pendingKind == kPendingDestination && !pending.pendingText.empty() &&
+        host.Ask("コピー先に移動しますか？", "移動")) {
+        host.ListInputFolder(pending.pendingText);
+        return;
+    }
+    pending.pendingText = text;
+    pending.pendingKind = kPendingDestination;
+    host.ShowStatusText(StatusText("paste:", text));
+}

@@ -1,0 +1,70 @@
+// pending_transfer.h — a copy or move between its two keys: Ctrl+C or Ctrl+X marks the
+// source, Ctrl+V the destination, in either order. The decisions live here; the host carries
+// out the questions, the shell operation and what is shown.
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr int kPendingNothing = 0;
+inline constexpr int kPendingMove = 1;  // also the shell's move operation
+inline constexpr int kPendingCopy = 2;  // also the shell's copy operation
+inline constexpr int kPendingDestination = 99;
+
+struct PendingTransfer {
+    std::string pendingText;  // the source (kind 1 or 2) or the destination folder (kind 99)
+    int pendingKind = kPendingNothing;
+    // Shift+Esc and every save: nothing waits any more.
+    void Forget() {
+        pendingText.clear();
+        pendingKind = kPendingNothing;
+    }
+};
+
+class TransferHost {
+  public:
+    virtual ~TransferHost() = default;
+    // 0 missing, 1 folder, 2 file.
+    virtual int PathKind(const std::string& path) = 0;
+    // Yes/No with the question icon; true for Yes.
+    virtual bool Ask(const char* text, const char* caption) = 0;
+    // The shell's move (1) or copy (2) of one item into a folder, or to the full new name
+    // that `destination` gives when the item is copied beside itself.
+    virtual void RunShellOperation(int kind, const std::string& source,
+                                   const std::string& destination) = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+    // The status bar's second part; an empty text clears it.
+    virtual void ShowStatusText(const std::string& text) = 0;
+    // The input line's text and NowDir become `folder`.
+    virtual void SetInputAndNowDir(const std::string& folder) = 0;
+    // The input line's text becomes `folder`, which is then listed.
+    virtual void ListInputFolder(const std::string& folder) = 0;
+    // A paste destination into the day's history.
+    virtual void RecordRecentLine(const std::string& line) = 0;
+    // NowDir listed again and the list view focused on its first row.
+    virtual void RelistAndFocus() = 0;
+};
+
+// Ctrl+C (character 3) or Ctrl+X (any other) on the board list box's item `source` (empty when
+// none). With a destination waiting the item goes there; otherwise it becomes the source.
+void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
+                   const std::string& source);
+
+// Ctrl+V on the board list box's item `text`: the waiting source goes there, or the folder
+// becomes the destination that waits for sources.
+void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text);
+
+// One move or copy: asked first while a destination waits; a move by Ctrl+X then Ctrl+V ends
+// the pending transfer. A copy keeps it, so the source can be pasted again elsewhere.
+void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
+                   const std::string& destination, int kind);
+
+// "cut:", "copy:" or "paste:" and the path, at most 511 bytes, never ending inside a character.
+std::string StatusText(std::string_view prefix, std::string_view text);
+
+// The name the shell gives a copy made beside its original: "a - コピー.txt", then
+// "a - コピー (2).txt", (3) and so on; a folder's name has no extension. The first name that
+// `taken` does not report; nothing when every tried name is taken or too long for a path.
+std::optional<std::string> CopyNameBeside(const std::string& source, bool folder,
+                                          const std::function<bool(const std::string&)>& taken);
