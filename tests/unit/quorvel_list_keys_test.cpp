@@ -55,6 +55,7 @@ TEST(QuorvelListKeys, WhatEachKeyOfTheListsDecides) {
         {BoardListChar(3, false), K::SendToInputLine, P::Consumed, false, "3 alone"},
         {BoardListChar('\r', false), K::None, P::ControlKeys, false, "Enter char"},
         {BoardListChar('a', false), K::SendToInputLine, P::Consumed, false, "a"},
+        {BoardListChar('3', false), K::None, P::Consumed, false, "a digit chose an item"},
         {ListViewKeyDown(0x0D, false), K::OpenRowBoard, P::ControlKeys, false, "Enter"},
         {ListViewKeyDown(0x28, false), K::ArrowDown, P::ControlKeys, false, "Down"},
         {ListViewKeyDown(0x2E, false), K::DeleteRows, P::ControlKeys, false, "Del"},
@@ -66,6 +67,7 @@ TEST(QuorvelListKeys, WhatEachKeyOfTheListsDecides) {
         {ListViewChar(3, true), K::CopyNoteString, P::Consumed, false, "Ctrl+C"},
         {ListViewChar(24, true), K::CopyNoteString, P::Consumed, false, "Ctrl+X: no file moves"},
         {ListViewChar(16, true), K::CopyEntryPath, P::Consumed, false, "Ctrl+P"},
+        {ListViewChar(' ', true), K::None, P::Consumed, false, "Ctrl+Space only selects"},
         {ListViewChar('\b', false), K::None, P::ControlKeys, false, "Backspace char"},
         {ListViewChar('x', false), K::SendToInputLine, P::Consumed, false, "x"},
     };
@@ -234,3 +236,20 @@ TEST(QuorvelBookmarks, DuplicatesKeptAndTheWalkReset) {
 }
 
 }  // namespace
+
+TEST(LinesToOpen, TheSelectionsLinesOrTheLineOfTheCaret) {
+    const std::string text = "C:\\a.txt\r\nnotepad\r\n\r\nD:\\b";
+    struct Case {
+        int start, end;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {0, 19, {"C:\\a.txt", "notepad"}},  // a final line break is left out
+        {0, 26, {"C:\\a.txt", "notepad", "D:\\b"}},
+        {12, 12, {"notepad"}},  // no selection: the caret's line
+        {0, 0, {"C:\\a.txt"}},
+        {26, 26, {"D:\\b"}},
+        {20, 20, {}},  // an empty line starts nothing
+    };
+    for (const Case& c : cases) EXPECT_EQ(LinesToOpen(text, c.start, c.end), c.lines) << c.start;
+}

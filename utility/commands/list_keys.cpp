@@ -1,5 +1,7 @@
 #include "utility/commands/list_keys.h"
 
+#include <algorithm>
+
 #include "common/sjis.h"
 #include "utility/commands/path_text.h"
 
@@ -70,6 +72,8 @@ ListKeyDecision BoardListChar(unsigned character, bool ctrl) {
     if (character == kCtrlV)
         return Do(ctrl ? ListKey::Paste : ListKey::SendToInputLine, ListKeyPass::Consumed);
     if (character == '\r') return Do(ListKey::None);
+    // The digit chose one of the first ten items: it is not typed into the line as well.
+    if (character >= '0' && character <= '9') return Do(ListKey::None, ListKeyPass::Consumed);
     return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
 }
 
@@ -95,6 +99,9 @@ ListKeyDecision ListViewChar(unsigned character, bool ctrl) {
     if (ctrl && (character == kCtrlC || character == kCtrlX))
         return Do(ListKey::CopyNoteString, ListKeyPass::Consumed);
     if (ctrl && character == kCtrlP) return Do(ListKey::CopyEntryPath, ListKeyPass::Consumed);
+    // Ctrl+Space selected the focused row; its space must not reach the input line, where
+    // Ctrl+Space offers to recycle every row.
+    if (ctrl && character == ' ') return Do(ListKey::None, ListKeyPass::Consumed);
     if (character == '\b' || character == '\r') return Do(ListKey::None);
     return Do(ListKey::SendToInputLine, ListKeyPass::Consumed);
 }
@@ -188,4 +195,31 @@ bool IsPastBoard(const BoardList& boards, std::string_view name) {
     for (int i = 0; i < boards.count(); ++i)
         if (boards.names[i] == name) return boards.pastFlag[i] == 1;
     return false;
+}
+
+std::vector<std::string> LinesToOpen(std::string_view text, int selectionStart, int selectionEnd) {
+    auto clamp = [&](int at) {
+        return std::min(static_cast<std::size_t>(std::max(at, 0)), text.size());
+    };
+    std::size_t start = clamp(std::min(selectionStart, selectionEnd));
+    std::size_t end = clamp(std::max(selectionStart, selectionEnd));
+    std::string_view chosen = text.substr(start, end - start);
+    if (!chosen.empty() && chosen.back() == '\n') chosen.remove_suffix(1);
+    if (!chosen.empty() && chosen.back() == '\r') chosen.remove_suffix(1);
+    if (chosen.empty()) {
+        std::size_t from =
+            text.find_last_of("\r\n", start == 0 ? std::string_view::npos : start - 1);
+        from = start == 0 || from == std::string_view::npos ? 0 : from + 1;
+        std::size_t to = text.find_first_of("\r\n", start);
+        chosen = text.substr(from, (to == std::string_view::npos ? text.size() : to) - from);
+    }
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at <= chosen.size()) {
+        std::size_t next = chosen.find_first_of("\r\n", at);
+        if (next == std::string_view::npos) next = chosen.size();
+        if (next > at) lines.emplace_back(chosen.substr(at, next - at));
+        at = next + 1;
+    }
+    return lines;
 }

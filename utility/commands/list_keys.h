@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "utility/listing/note_index.h"
 
@@ -22,7 +23,7 @@ enum class ListKey {
     TakeItem,         // any other key without Ctrl or Shift: the item into the input line
     Transfer,         // Ctrl+C / Ctrl+X: StartTransfer with the character
     Paste,            // Ctrl+V: Paste, then the character to the input line
-    SendToInputLine,  // a typed character goes to the input line
+    SendToInputLine,  // a typed character goes to the input line (a digit chose an item instead)
     // the list view's
     OpenRowBoard,      // Enter: the row's board in Marnelo
     DeleteRows,        // Delete: the selected rows to the recycle bin
@@ -105,3 +106,7 @@ std::string ClipboardPath(std::string_view path, bool lastComponent);
 
 // Enter on a board list box item: a board of the old-boards folder is only shown, not opened.
 bool IsPastBoard(const BoardList& boards, std::string_view name);
+
+// A key pressed in a note box starts lines: those of the selection (a final line break left
+// out), or with nothing selected the line the caret stands in. Empty lines start nothing.
+std::vector<std::string> LinesToOpen(std::string_view text, int selectionStart, int selectionEnd);

@@ -88,6 +88,9 @@ void RefreshLists() {
 
 void ShowNoteIndex() {
     HWND listView = utility.listView;
+    // Hiding the list view while it is rebuilt takes the focus from it; a key pressed there
+    // (F10 cycling the modes) must leave it there.
+    bool focused = GetFocus() == listView;
     EmptyListView(listView);
     ReadInputText();
     ResultList& results = utility.listing.results;
@@ -103,6 +106,7 @@ void ShowNoteIndex() {
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
     SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
     ShowWindow(listView, SW_RESTORE);
+    if (focused) SetFocus(listView);
 }
 
 void InsertIndexRow(int row, const std::string& first, const std::string& second,

@@ -1,6 +1,7 @@
 #include "utility/frame/state_save.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "common/date_stamp.h"
 #include "common/file_io.h"
@@ -41,6 +42,9 @@ void ReadStampsAndBookmarks() {
 }
 
 void SaveState() {
+    // A copy or move waiting for its second key is not carried over a save.
+    utility.pending.Forget();
+    SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
     UtilitySettings& settings = utility.settings;
     settings.nowTxt = WindowText(utility.inputLine);
     settings.nowDir = utility.listing.nowDir;

@@ -200,6 +200,17 @@ constexpr std::size_t kCellBytes = 2048;
 
 }  // namespace
 
+std::string StatusBarText(HWND statusBar, int part) {
+    RemoteBlock block(statusBar, kCellBytes);
+    if (!block.Usable()) return {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(part),
+                        reinterpret_cast<LPARAM>(block.At(0)), SMTO_NORMAL, 5000, &result);
+    std::string text(kCellBytes, '\0');
+    block.Read(0, text.data(), kCellBytes);
+    return text.substr(0, std::min<std::size_t>(LOWORD(result), kCellBytes));
+}
+
 std::vector<std::vector<std::string>> ListViewRows(HWND listView, int columns) {
     std::vector<std::vector<std::string>> rows;
     RemoteBlock block(listView, sizeof(LVITEMA) + kCellBytes);

@@ -67,6 +67,8 @@ std::string QuorvelSetting(const Install& install, const char* section, const ch
 
 // The list view's rows as their column texts (read through the other process's memory).
 std::vector<std::vector<std::string>> ListViewRows(HWND listView, int columns = 3);
+// The text of one part of a status bar of another process.
+std::string StatusBarText(HWND statusBar, int part);
 // Where row `row` of the list view lies on the screen: the middle of its first column.
 POINT ListViewRowPoint(HWND listView, int row);
 // The items of a list box of another process.

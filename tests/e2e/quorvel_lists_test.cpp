@@ -1,0 +1,202 @@
+// The keys of Quorvel's board list box and list view: digits, opening boards in Marnelo, copy
+// and move between two keys, recycling rows, the mode cycle, bookmarks and the parent folder.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "harness/install.h"
+#include "harness/quorvel.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+
+namespace {
+
+HWND FocusOf(const Quorvel& app) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(app.MainWindow(), nullptr);
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+bool WaitForFocus(const Quorvel& app, HWND control) {
+    return WaitFor([&] { return FocusOf(app) == control; });
+}
+
+bool InFront(const Quorvel& app) {
+    return WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); });
+}
+
+// The board list box item with this text selected, as arrow keys would leave it.
+bool Select(HWND listBox, const std::string& text) {
+    std::vector<std::string> items = ListBoxItems(listBox);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text) return SendMessageA(listBox, LB_SETCURSEL, i, 0) == LRESULT(i);
+    return false;
+}
+
+std::string StatusPart(const QuorvelControls& c) {
+    return StatusBarText(c.statusBar, 1);
+}
+
+// A key with Ctrl takes the focus to the input line; Down there brings it back to the list.
+void BackToTheBoardList(const Quorvel& app, const QuorvelControls& c) {
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    // Ctrl+V was also typed into the line: whatever it pasted would narrow the list.
+    SetWindowTextA(c.inputLine, "");
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+}
+
+bool Answer(const Quorvel& app, const char* caption, const char* text, int button) {
+    HWND box = WaitForMessageBox(app.Id(), caption);
+    if (!box || MessageBoxText(box) != text) return false;
+    PressButton(box, button);
+    return WaitFor([&] { return !IsWindow(box); });
+}
+
+}  // namespace
+
+TEST(QuorvelBoardList, DigitsPickItemsAPastBoardIsRefusedAndEnterOpensTheBoard) {
+    Install inst = Install::Fresh().WithCopyOf("recorder.exe", "marnelo.exe");
+    for (int i = 1; i <= 11; ++i)
+        inst.WithBoard("b" + std::to_string(100 + i) + ".txt", {BoardNote("n", 10, 10)});
+    inst.WithFile("fdir\\old\\past.txt", RecordOf(BoardNote("old", 10, 10)));
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 11; }));
+    std::vector<std::string> items = ListBoxItems(c.boardListBox);
+
+    for (auto [digit, index] : {std::pair<WORD, int>{'3', 2}, {'0', 9}}) {
+        TypeKey(VK_ESCAPE);  // the line taken by the last digit would narrow the list
+        ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 11; }));
+        TypeKey(VK_DOWN);
+        ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+        TypeKey(digit);
+        EXPECT_TRUE(WaitForText(c.inputLine, items[index])) << "digit " << char(digit);
+        EXPECT_TRUE(WaitForFocus(app, c.inputLine));
+    }
+    TypeKey(VK_ESCAPE);  // an empty line lists every board again
+    ASSERT_TRUE(WaitForText(c.inputLine, ""));
+
+    PressButton(app.MainWindow(), 1005);  // "過去": the old boards join the list, newest first
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 12; }));
+    ASSERT_EQ(ListBoxItems(c.boardListBox)[0], "past.txt");
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    TypeKey(VK_RETURN);
+    EXPECT_TRUE(Answer(app, "メッセージ", "過去データです。", IDOK));
+    EXPECT_FALSE(inst.Exists("recorder.txt"));
+
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    TypeKey(VK_DOWN);  // the newest board of the data folder
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.boardListBox, LB_GETCURSEL, 0, 0) == 1; }));
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(app.WaitForExit(), 0) << "a start ends Quorvel";
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder.txt") == items[0] + "\r\n\r\n"; }))
+        << "the board, then the notes brought forward: " << inst.Read("recorder.txt");
+}
+
+TEST(QuorvelTransfer, CtrlXThenCtrlVMovesWithoutAQuestion) {
+    Install inst = Install::Fresh().WithFile("work\\a.txt", "A").WithFile("dest\\keep.txt", "");
+    std::string a = inst.PathOf("work\\a.txt"), dest = inst.PathOf("dest");
+    inst.WithFile("filelist.txt", a + "\n" + dest + "\n");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+
+    ASSERT_TRUE(Select(c.boardListBox, a));
+    TypeChord({VK_CONTROL}, 'X');
+    EXPECT_TRUE(WaitFor([&] { return StatusPart(c) == "cut:" + a; }));
+    BackToTheBoardList(app, c);
+    ASSERT_TRUE(Select(c.boardListBox, dest));
+    TypeChord({VK_CONTROL}, 'V');
+    EXPECT_TRUE(WaitFor([&] { return inst.Exists("dest\\a.txt") && !inst.Exists("work\\a.txt"); }));
+    EXPECT_TRUE(app.WaitForTitle(dest + "\\")) << "the destination is listed";
+    EXPECT_TRUE(WaitFor([&] { return StatusPart(c).empty(); }));
+    EXPECT_EQ(inst.Read("dest\\a.txt"), "A");
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+TEST(QuorvelTransfer, ADestinationFirstAsksAndACopyBesideItsOriginalGetsANewName) {
+    Install inst = Install::Fresh().WithFile("work\\b.txt", "B");
+    std::string b = inst.PathOf("work\\b.txt"), work = inst.PathOf("work");
+    inst.WithFile("filelist.txt", b + "\n" + work + "\n");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+
+    ASSERT_TRUE(Select(c.boardListBox, work));
+    TypeChord({VK_CONTROL}, 'V');
+    EXPECT_TRUE(WaitFor([&] { return StatusPart(c) == "paste:" + work; }));
+    BackToTheBoardList(app, c);
+    ASSERT_TRUE(Select(c.boardListBox, b));
+    TypeChord({VK_CONTROL}, 'C');
+    EXPECT_TRUE(Answer(app, "ファイルコピー", "コピーしますか？", IDYES));
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("work\\b - コピー.txt") == "B"; }))
+        << "the shell's name for a copy beside its original";
+    EXPECT_EQ(inst.Read("work\\b.txt"), "B");
+    EXPECT_EQ(StatusPart(c), "paste:" + work) << "the destination still waits";
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+TEST(QuorvelListView, DeleteRecyclesTheSelectedRowsF11BookmarksF10CyclesBackspaceGoesUp) {
+    Install inst = Install::Fresh()
+                       .WithFile("work\\src\\x.txt", "")
+                       .WithFile("work\\src\\y.txt", "")
+                       .WithFile("work\\src\\z.txt", "");
+    std::string src = inst.PathOf("work\\src");
+    Quorvel app(inst, src);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 3; }));
+    std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+
+    // A listed folder leaves the focus in the list view; Esc there goes to the input line.
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(app) == c.listView || FocusOf(app) == c.inputLine; }));
+    if (FocusOf(app) == c.listView) TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    TypeKey(VK_UP);  // the first row, focused and selected
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMSTATE, 0, 3) == 3; }));
+    TypeKey(VK_F11);
+    TypeKey(VK_F11);
+    TypeChord({VK_CONTROL}, VK_DOWN);  // the focus moves on, the selection stays
+    TypeChord({VK_CONTROL}, VK_SPACE);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMSTATE, 1, 3) == 3; }));
+    TypeKey(VK_DELETE);
+    EXPECT_TRUE(Answer(app, "ファイル削除", "選択ファイルを削除しますか？", IDYES));
+
+    EXPECT_TRUE(WaitFor([&] {
+        return !inst.Exists("work\\src\\" + rows[0][0]) && !inst.Exists("work\\src\\" + rows[1][0]);
+    }));
+    EXPECT_TRUE(inst.Exists("work\\src\\" + rows[2][0])) << "the third row was not selected";
+
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    for (const char* title :
+         {"履歴モード", "数字入力モード", "フォルダサイズ表示モード", "Quorvel"}) {
+        TypeKey(VK_F10);
+        EXPECT_TRUE(app.WaitForTitle(title));
+    }
+
+    SetWindowTextA(c.inputLine, (src + "\\*").c_str());
+    TypeKey(VK_UP);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    TypeKey(VK_BACK);
+    EXPECT_TRUE(WaitForText(c.inputLine, inst.PathOf("work")));
+    EXPECT_EQ(app.EndWithSave(), 0);
+    std::string bookmark = src + "\\" + rows[0][0];
+    EXPECT_EQ(inst.Read("bookmark.txt"), bookmark + "\n" + bookmark + "\n\n");
+}

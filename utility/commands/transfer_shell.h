@@ -1,0 +1,23 @@
+// transfer_shell.h — the shell's side of a copy or move: its questions, the file operation,
+// the clipboard and the status bar, for the decisions of the pending transfer.
+#pragma once
+#include <string>
+
+#include "utility/commands/pending_transfer.h"
+
+class ShellTransferHost : public TransferHost {
+  public:
+    int PathKind(const std::string& path) override;
+    bool Ask(const char* text, const char* caption) override;
+    void RunShellOperation(int kind, const std::string& source,
+                           const std::string& destination) override;
+    void SetClipboardText(const std::string& text) override;
+    void ShowStatusText(const std::string& text) override;
+    void SetInputAndNowDir(const std::string& folder) override;
+    void ListInputFolder(const std::string& folder) override;
+    void RecordRecentLine(const std::string& line) override;
+    void RelistAndFocus() override;
+};
+
+// The text on the clipboard; opened for the main window, as an empty owner would refuse data.
+void PutOnClipboard(const std::string& text);
