@@ -4,6 +4,10 @@
 #include <climits>
 #include <vector>
 
+int ClampedToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 TextExtent MeasureClipboardText(std::string_view text) {
     std::vector<std::size_t> feeds;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -27,12 +31,6 @@ TextExtent MeasureClipboardText(std::string_view text) {
 }
 
 namespace {
-
-// Sizes and positions come from settings a user may have set to anything: computed wide and
-// held to the range of int instead of wrapping round.
-int ClampedToInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 Note NoteWithSettings(const NewNoteSettings& settings) {
     Note note;

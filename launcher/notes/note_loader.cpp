@@ -71,6 +71,11 @@ std::string SerializeNote(int index) {
     RaiseMiniSize(slot.note);
     Note record = slot.note;
     record.text = WindowTextOf(slot.textControl);
+    if (notes.editorOpen && index == notes.editedNote) {
+        record.x = notes.editedOrigin.x;
+        record.y = notes.editedOrigin.y;
+        return FormatNote(record);
+    }
     RECT rect{};
     GetWindowRect(slot.window, &rect);
     record.x = rect.left;

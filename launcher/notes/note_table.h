@@ -23,6 +23,10 @@ struct NoteTable {
     int editedNote = -1;          // the note open in the Edit dialog or being moved
     int expandedNote = -1;        // the mini note shown at full size under the pointer
     int runningX = 0;             // where the next note from the clipboard text goes
+    // While the Edit dialog is open its note's window is shrunk to nothing at the screen's
+    // origin; a save meanwhile writes the place it had.
+    bool editorOpen = false;
+    POINT editedOrigin{};
     int Count() const { return static_cast<int>(slots.size()); }
 };
 

@@ -154,6 +154,7 @@ void DestroyAllNoteWindows() {
     // Emptied before the windows go, so messages sent during destruction find no note.
     std::vector<NoteSlot> old = std::move(notes.slots);
     notes.slots.clear();
+    notes.editedNote = -1;
     app.clockLabel = nullptr;
     for (NoteSlot& slot : old) {
         DestroyWindow(slot.window);

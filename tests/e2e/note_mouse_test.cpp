@@ -78,8 +78,11 @@ TEST(NoteMouse, QuickClickRunsTheNoteAndALongPressDoesNot) {
 
     SetClipboardText("前から");
     PressAndRelease(340, 320, 900);
-    Settle();
-    EXPECT_EQ(ClipboardText(), "前から") << "a press held past the click time is a long press";
+    HWND editor = WaitForMessageBox(app.Id(), "Edit");
+    ASSERT_NE(editor, nullptr) << "a press held past the click time opens the Edit dialog";
+    EXPECT_EQ(ClipboardText(), "前から") << "and runs nothing";
+    PressButton(editor, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }, 5000));
 
     SendMessageTimeoutA(note, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
     PressAndRelease(340, 320, 150);

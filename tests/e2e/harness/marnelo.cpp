@@ -107,8 +107,9 @@ bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs) {
         timeoutMs);
 }
 
-int InkRows(const RECT& rect, COLORREF background) {
+std::vector<DWORD> ScreenPixels(const RECT& rect) {
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return {};
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
@@ -126,6 +127,13 @@ int InkRows(const RECT& rect, COLORREF background) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+int InkRows(const RECT& rect, COLORREF background) {
+    int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    std::vector<DWORD> pixels = ScreenPixels(rect);
+    if (pixels.empty()) return 0;
     DWORD want =
         (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
     int rows = 0;

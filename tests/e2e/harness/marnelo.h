@@ -30,6 +30,8 @@ COLORREF ScreenColourAt(int x, int y);
 bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs = 3000);
 // Rows of `rect` on screen that hold a pixel of another colour than `background`.
 int InkRows(const RECT& rect, COLORREF background);
+// What the screen shows in `rect`, top row first, one 0x00RRGGBB value per pixel.
+std::vector<DWORD> ScreenPixels(const RECT& rect);
 
 class Process {
   public:

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "harness/marnelo.h"
 #include "harness/wait.h"
 
 namespace {
@@ -141,4 +142,32 @@ void ClickAt(int x, int y) {
     PressLeftButton();
     Sleep(150);  // the system's move loop must start while the button is still down
     ReleaseLeftButton();
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::vector<DWORD> pixels = ScreenPixels(rect);
+    if (pixels.empty()) return false;
+    for (DWORD& pixel : pixels) pixel |= 0xFF000000;  // opaque: viewers read the fourth byte
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = rect.right - rect.left;
+    info.biHeight = -(rect.bottom - rect.top);  // top row first, as the pixels come
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    DWORD pixelBytes = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + pixelBytes;
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+              WriteFile(out, &info, sizeof info, &written, nullptr) &&
+              WriteFile(out, pixels.data(), pixelBytes, &written, nullptr);
+    CloseHandle(out);
+    return ok;
 }

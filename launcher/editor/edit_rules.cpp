@@ -1,0 +1,97 @@
+#include "launcher/editor/edit_rules.h"
+
+#include <iterator>
+
+#include "common/sjis.h"
+#include "launcher/notes/new_note.h"
+#include "launcher/notes/note_file.h"
+#include "launcher/windows/colours.h"
+
+namespace {
+
+// A field is set only when its label names an entry.
+void SetFromLabel(int& field, std::string_view label, const char* const* labels, int count) {
+    int index = LabelIndex(label, labels, count);
+    if (index >= 0) field = index;
+}
+
+}  // namespace
+
+int StepColourValue(int value, bool up) {
+    long long v = value;
+    long long stepped = up ? v + 10 : v - 10;
+    if (up && stepped >= 256) stepped = v - 240;
+    if (!up && stepped < 0) stepped = v + 240;
+    return ClampedToInt(stepped);
+}
+
+int LabelIndex(std::string_view label, const char* const* labels, int count) {
+    for (int i = 0; i < count; ++i)
+        if (label == labels[i]) return i;
+    return -1;
+}
+
+Note ApplyEditedFields(Note note, const EditedFields& f) {
+    note.miniWidth = ParseIntField(f.miniWidth);
+    note.miniHeight = ParseIntField(f.miniHeight);
+    note.transparency = ParseIntField(f.transparency);
+    note.fontSize = ParseIntField(f.fontSize);
+    note.backRed = ParseIntField(f.backRed);
+    note.backGreen = ParseIntField(f.backGreen);
+    note.backBlue = ParseIntField(f.backBlue);
+    note.textRed = ParseIntField(f.textRed);
+    note.textGreen = ParseIntField(f.textGreen);
+    note.textBlue = ParseIntField(f.textBlue);
+    note.mediaPath = CutAtCharBoundary(f.mediaPath, kEditMediaPathBytes);
+    note.fontFace = CutAtCharBoundary(f.fontFace, kEditFontFaceBytes);
+    note.command = f.command;
+    note.text = CutAtCharBoundary(f.text, kEditTextBytes);
+    SetFromLabel(note.backColor, f.backColor, kColourNames, kColourCount);
+    SetFromLabel(note.textColor, f.textColor, kColourNames, kColourCount);
+    SetFromLabel(note.runType, f.runType, kRunTypeNames,
+                 static_cast<int>(std::size(kRunTypeNames)));
+    SetFromLabel(note.align, f.align, kAlignNames, static_cast<int>(std::size(kAlignNames)));
+    note.topmost = f.topmost;
+    note.common = f.common;
+    note.mini = f.mini;
+    note.raiseOnHover = f.raiseOnHover;
+    note.borderless = f.borderless;
+    return note;
+}
+
+Rgb PreviewColour(int lastIndex, std::string_view red, std::string_view green,
+                  std::string_view blue) {
+    return ColourOf(lastIndex, ParseIntField(red), ParseIntField(green), ParseIntField(blue));
+}
+
+Rgb ChooserPreset(std::string_view red, std::string_view green, std::string_view blue) {
+    return {ParseIntField(red) & 0xFF, ParseIntField(green) & 0xFF, ParseIntField(blue) & 0xFF};
+}
+
+ReturnPlan SizeAfterEdit(const Note& note, bool miniBefore) {
+    if (note.mini && !miniBefore) return {note.miniWidth, note.miniHeight, false};
+    return {note.width, note.height, miniBefore && !note.mini};
+}
+
+MeasuredLine LineToMeasure(std::string_view text) {
+    MeasuredLine result;
+    std::size_t start = 0;
+    bool first = true;
+    while (start <= text.size()) {
+        std::size_t feed = text.find('\n', start);
+        bool last = feed == std::string_view::npos;
+        std::string_view line = text.substr(start, last ? std::string_view::npos : feed - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (first || line.size() > result.line.size()) result.line = line;
+        first = false;
+        if (last || feed + 1 == text.size()) break;
+        ++result.lines;
+        start = feed + 1;
+    }
+    return result;
+}
+
+NoteSize AutoSize(int lines, int lineWidth, int lineHeight) {
+    return {ClampedToInt(static_cast<long long>(lineWidth) + 10),
+            ClampedToInt(static_cast<long long>(lines) * lineHeight + 10)};
+}

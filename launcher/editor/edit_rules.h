@@ -1,0 +1,68 @@
+// edit_rules.h — the decisions of the Edit dialog: what its boxes make of a note, the steps of
+// the colour boxes, the size a note comes back at and the size that fits its text.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "common/rgb.h"
+#include "launcher/notes/note.h"
+
+inline constexpr std::size_t kEditTextBytes = 29999;
+inline constexpr std::size_t kEditMediaPathBytes = 511;
+inline constexpr std::size_t kEditFontFaceBytes = 31;
+
+// Up adds 10 and Down takes 10; a value that would leave 0..255 wraps by 240 instead.
+int StepColourValue(int value, bool up);
+
+// The index of the entry equal to `label` (exact bytes), or -1.
+int LabelIndex(std::string_view label, const char* const* labels, int count);
+
+// What the dialog's boxes hold when the user confirms, as the texts and checks it shows.
+struct EditedFields {
+    std::string miniWidth, miniHeight, transparency, fontSize;
+    std::string backRed, backGreen, backBlue, textRed, textGreen, textBlue;
+    std::string mediaPath, fontFace, command, text;
+    std::string backColor, textColor, runType, align;  // labels as typed or chosen
+    bool topmost = false, common = false, mini = false, raiseOnHover = false, borderless = false;
+};
+
+// The note as the dialog leaves it: numbers without digits give 0, texts are cut at a
+// character boundary to their limits, a label that matches no entry leaves its field as it
+// was, and an empty command box removes the command.
+Note ApplyEditedFields(Note note, const EditedFields& fields);
+
+// The colour the dialog previews: the boxes' triple when none of them is -1, else the named
+// colour last chosen in the combo.
+Rgb PreviewColour(int lastIndex, std::string_view red, std::string_view green,
+                  std::string_view blue);
+
+// The colour the chooser starts from: the low 8 bits of each box's number.
+Rgb ChooserPreset(std::string_view red, std::string_view green, std::string_view blue);
+
+struct ReturnPlan {
+    int width = 0;
+    int height = 0;
+    bool forgetExpanded = false;  // the note was the expanded mini note and is no longer mini
+};
+
+// The size a note comes back at after the dialog: full size, or the mini size when "mini"
+// was just switched on.
+ReturnPlan SizeAfterEdit(const Note& note, bool miniBefore);
+
+struct MeasuredLine {
+    int lines = 1;
+    std::string_view line;  // without its line break
+};
+
+// The line the auto size measures and the number of lines: a final line feed adds no line;
+// the longest line in bytes, the first of equals, the last line included so that it fits too.
+MeasuredLine LineToMeasure(std::string_view text);
+
+struct NoteSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Width and height that fit `lines` lines of a measured line `lineWidth` by `lineHeight`.
+NoteSize AutoSize(int lines, int lineWidth, int lineHeight);

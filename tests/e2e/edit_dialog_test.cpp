@@ -1,0 +1,305 @@
+// The Edit dialog driven as a user would: opened by a long press or a click, its boxes read
+// back, colours chosen and stepped, OK, auto size, mini, move and Cancel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness/install.h"
+#include "harness/marnelo.h"
+#include "harness/ui.h"
+#include "harness/wait.h"
+#include "launcher/windows/colours.h"
+
+namespace {
+
+std::string Item(HWND dialog, int id) {
+    char text[1024] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void SetItem(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool Checked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Check(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, BST_CHECKED, 0);
+}
+
+// As a pick from the combo's list does: the selection, then the notification.
+void ChooseFromList(HWND dialog, int id, int index) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void ReleaseKeyIn(HWND dialog, int id, WORD key) {
+    PostMessageA(GetDlgItem(dialog, id), WM_KEYUP, key, 0xC0000001);
+}
+
+// Holds the button on the note well past the click time without moving.
+void LongPress(int x, int y) {
+    MovePointerTo(x, y);
+    Settle(100);
+    PressLeftButton();
+    Sleep(900);
+    ReleaseLeftButton();
+}
+
+HWND WaitForEditDialog(const Marnelo& app) {
+    return WaitForMessageBox(app.Id(), "Edit");
+}
+
+bool Closes(HWND dialog) {
+    return WaitFor([&] { return !IsWindow(dialog); }, 5000);
+}
+
+RECT RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool HasRect(HWND window, int left, int top, int width, int height) {
+    return WaitFor(
+        [&] {
+            RECT r = RectOf(window);
+            return r.left == left && r.top == top && r.right - r.left == width &&
+                   r.bottom - r.top == height;
+        },
+        3000);
+}
+
+// A point of the text box below its first lines and left of its scroll bar.
+POINT TextBoxBackground(HWND dialog) {
+    RECT box = RectOf(GetDlgItem(dialog, 1001));
+    return {(box.left + box.right) / 2, box.bottom - 8};
+}
+
+constexpr int kRed = 10;
+
+}  // namespace
+
+TEST(EditDialog, LongPressFillsEveryBoxAndOkWritesThemBack) {
+    Note n = BoardNote("編集する", 200, 200, 160, 80);
+    n.command = "写す文字";
+    n.runType = 1;
+    n.mediaPath = "C:\\無い\\絵.jpg";
+    n.fontSize = 16;
+    n.transparency = 80;
+    n.backColor = 12;
+    n.textColor = 3;
+    n.align = 1;
+    n.miniWidth = 44;
+    n.miniHeight = 22;
+    n.raiseOnHover = 1;
+    n.fontFace = "ＭＳ ゴシック";
+    n.textRed = 1, n.textGreen = 2, n.textBlue = 3;
+    Install inst =
+        Install::Fresh().WithSettings("[window]\r\ntime=500\r\n").WithBoard("marnelo.txt", {n});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+
+    LongPress(250, 230);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    // Shrunk to nothing at the origin; a framed window keeps the few pixels of its frame.
+    EXPECT_EQ(RectOf(note).left, 0);
+    EXPECT_LT(RectOf(note).right, 20) << "the note is shrunk while open";
+    const std::pair<int, std::string> filled[] = {
+        {1000, "写す文字"},
+        {1001, "編集する"},
+        {1005, "C:\\無い\\絵.jpg"},
+        {1017, "ＭＳ ゴシック"},
+        {1003, "80"},
+        {1004, "16"},
+        {1015, "44"},
+        {1016, "22"},
+        {1011, "クリップボード"},
+        {1012, "真ん中"},
+        {1006, "Yellow"},
+        {1007, "Navy"},
+        {1009, "marnelo.txt"},
+        {1019, "-1"},
+        {1022, "-1"},
+        {1023, "-1"},
+        {1024, "1"},
+        {1025, "2"},
+        {1026, "3"},
+    };
+    for (const auto& [id, text] : filled) EXPECT_EQ(Item(dialog, id), text) << id;
+    EXPECT_FALSE(Checked(dialog, 1008));
+    EXPECT_FALSE(Checked(dialog, 1014));
+    EXPECT_TRUE(Checked(dialog, 1018));
+    // Every edit box previews the note's colours: the text box shows the yellow background.
+    EXPECT_TRUE(
+        ShowsColourAt(TextBoxBackground(dialog).x, TextBoxBackground(dialog).y, RGB(255, 255, 0)));
+    // The README's picture, once the last control, "ｷｬﾝｾﾙ", has drawn its face.
+    RECT cancel = RectOf(GetDlgItem(dialog, IDCANCEL));
+    ShowsColourAt(cancel.left + 4, (cancel.top + cancel.bottom) / 2, GetSysColor(COLOR_BTNFACE));
+    EXPECT_TRUE(SaveWindowPicture(dialog, inst.PathOf("edit-dialog.bmp")));
+
+    ChooseFromList(dialog, 1006, kRed);
+    EXPECT_EQ(Item(dialog, 1019) + "," + Item(dialog, 1022) + "," + Item(dialog, 1023), "255,0,0");
+    EXPECT_TRUE(
+        ShowsColourAt(TextBoxBackground(dialog).x, TextBoxBackground(dialog).y, RGB(255, 0, 0)));
+    SetItem(dialog, 1019, "250");
+    SetItem(dialog, 1022, "5");
+    ChooseFromList(dialog, 1006, kRed);
+    EXPECT_EQ(Item(dialog, 1019), "250") << "the same colour again keeps typed values";
+    ReleaseKeyIn(dialog, 1019, VK_UP);
+    ReleaseKeyIn(dialog, 1022, VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return Item(dialog, 1019) == "10"; }, 3000)) << Item(dialog, 1019);
+    EXPECT_TRUE(WaitFor([&] { return Item(dialog, 1022) == "245"; }, 3000)) << Item(dialog, 1022);
+
+    SetItem(dialog, 1001, "書き換えた");
+    SetItem(dialog, 1000, "");
+    SetItem(dialog, 1003, "40");
+    SetItem(dialog, 1012, "右寄り");
+    SetItem(dialog, 1007, "White");
+    SetItem(dialog, 1011, "どれでもない");  // matches no run type: unchanged
+    Check(dialog, 1008);
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(HasRect(note, 200, 200, 160, 80)) << "back at its place and full size";
+    NoteView view = InspectNote(note);
+    EXPECT_EQ(view.text, "書き換えた");
+    EXPECT_EQ(view.alpha, AlphaOf(40));
+    EXPECT_TRUE(view.topmost);
+
+    // Without a command a click opens the dialog; Cancel keeps everything.
+    ClickAt(250, 230);
+    dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    SetItem(dialog, 1001, "取り消す");
+    SetItem(dialog, 1004, "48");
+    PressButton(dialog, IDCANCEL);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(HasRect(note, 200, 200, 160, 80));
+    EXPECT_EQ(InspectNote(note).text, "書き換えた");
+
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    const Note& s = saved[0];
+    EXPECT_EQ(s.text, "書き換えた");
+    EXPECT_EQ(s.command, "");
+    EXPECT_EQ(s.transparency, 40);
+    EXPECT_EQ(s.fontSize, 16);
+    EXPECT_EQ(s.align, 2);
+    EXPECT_EQ(s.textColor, 11);
+    EXPECT_EQ(s.runType, 1);
+    EXPECT_EQ(s.backColor, kRed);
+    EXPECT_EQ(s.backRed, 10);
+    EXPECT_EQ(s.backGreen, 245);
+    EXPECT_EQ(s.backBlue, 0);
+    EXPECT_EQ(s.topmost, 1);
+    EXPECT_EQ(s.mediaPath, "C:\\無い\\絵.jpg");
+    EXPECT_EQ(s.fontFace, "ＭＳ ゴシック");
+    EXPECT_EQ(s.x, 200);
+    EXPECT_EQ(s.width, 160);
+}
+
+TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
+    Install inst = Install::Fresh().WithBoard(
+        "marnelo.txt", {BoardNote("一つ目", 200, 200), BoardNote("二つ目", 750, 200)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+    std::vector<NoteView> views = app.Notes();
+    HWND first = views[0].window, second = views[1].window;
+
+    LongPress(250, 230);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    LongPress(800, 230);
+    HWND refusal = WaitForMessageBox(app.Id(), "message");
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(MessageBoxText(refusal), "編集画面を閉じて下さい");
+    PressButton(refusal, IDOK);
+    ASSERT_TRUE(Closes(refusal));
+    EXPECT_TRUE(HasRect(second, 750, 200, 120, 60)) << "the other note is untouched";
+
+    const std::string wide = "ずっと広い一行目の文字";
+    SetItem(dialog, 1001, wide + "\r\n短い");
+    PressButton(dialog, 3);
+    ASSERT_TRUE(Closes(dialog));
+    // The note's font as the note makes it, measured here.
+    HFONT font = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             FIXED_PITCH | FF_ROMAN, nullptr);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE line{};
+    GetTextExtentPoint32A(dc, wide.c_str(), static_cast<int>(wide.size()), &line);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    EXPECT_TRUE(HasRect(first, 200, 200, line.cx + 10, 2 * line.cy + 10))
+        << RectOf(first).right - RectOf(first).left << " x "
+        << RectOf(first).bottom - RectOf(first).top;
+
+    LongPress(800, 230);
+    dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    Check(dialog, 1014);
+    SetItem(dialog, 1015, "50");
+    SetItem(dialog, 1016, "30");
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(HasRect(second, 750, 200, 50, 30));
+
+    // Ending the program while a dialog is open saves the note where it was, not shrunk.
+    LongPress(250, 230);
+    ASSERT_NE(WaitForEditDialog(app), nullptr);
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].x, 200);
+    EXPECT_EQ(saved[0].y, 200);
+    EXPECT_EQ(saved[0].width, line.cx + 10);
+    EXPECT_EQ(saved[0].height, 2 * line.cy + 10);
+}
+
+TEST(EditDialog, MoveToTheCurrentBoardDoesNothingAndToAnotherMovesTheNote) {
+    Install inst =
+        Install::Fresh()
+            .WithBoard("marnelo.txt", {BoardNote("行く", 200, 200), BoardNote("残る", 500, 200)})
+            .WithBoard("other.txt", {BoardNote("元から", 100, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(2));
+
+    LongPress(250, 230);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    PressButton(dialog, 1010);  // the current board is chosen when the dialog opens
+    Settle();
+    ASSERT_TRUE(IsWindow(dialog));
+    SetItem(dialog, 1009, "other.txt");
+    PressButton(dialog, 1010);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(app.WaitForTexts({"残る"}));
+    EXPECT_EQ(inst.BoardTexts("fdir\\other.txt"), (std::vector<std::string>{"行く", "元から"}));
+    ASSERT_EQ(app.End(), 0);
+    EXPECT_EQ(inst.BoardTexts("fdir\\marnelo.txt"), std::vector<std::string>{"残る"});
+}
+
+TEST(EditDialog, TheClockNotesClickOpensIt) {
+    Note clock = BoardNote("時計", 200, 400, 220, 40);
+    clock.command = "tokei";
+    Install inst =
+        Install::Fresh().WithSettings("[window]\r\ntime=500\r\n").WithBoard("marnelo.txt", {clock});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    ClickAt(250, 420);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Item(dialog, 1000), "tokei");
+    PressButton(dialog, IDCANCEL);
+    EXPECT_TRUE(Closes(dialog));
+}
