@@ -200,3 +200,13 @@ TEST(QuorvelListView, DeleteRecyclesTheSelectedRowsF11BookmarksF10CyclesBackspac
     std::string bookmark = src + "\\" + rows[0][0];
     EXPECT_EQ(inst.Read("bookmark.txt"), bookmark + "\n" + bookmark + "\n\n");
 }
+
+TEST(QuorvelStart, AQuotedFolderOnTheCommandLineOrHandedOverIsListed) {
+    Install inst = Install::Fresh().WithFile("my docs\\a.txt", "").WithFile("other dir\\b.txt", "");
+    Quorvel app(inst, "\"" + inst.PathOf("my docs") + "\"");
+    ASSERT_TRUE(app.WaitForControls());
+    EXPECT_TRUE(app.WaitForTitle(inst.PathOf("my docs\\")));
+    EXPECT_EQ(RunSecondQuorvel(inst, "\"" + inst.PathOf("other dir") + "\""), 0);
+    EXPECT_TRUE(app.WaitForTitle(inst.PathOf("other dir\\")));
+    EXPECT_EQ(app.EndWithSave(), 0);
+}

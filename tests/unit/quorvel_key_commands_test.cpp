@@ -203,6 +203,9 @@ TEST(QuorvelPathText, QuotingAndDriveRoots) {
     for (const char* drive : {"C:\\*", "C:\\", "C:", "", "\\*"})
         EXPECT_TRUE(IsDriveOrEmpty(drive)) << drive;
     for (const char* path : {"C:\\a\\*", "C:\\a", "a.txt"}) EXPECT_FALSE(IsDriveOrEmpty(path));
+    EXPECT_EQ(WithoutEnclosingQuotes("\"C:\\My Docs\""), "C:\\My Docs");
+    EXPECT_EQ(WithoutEnclosingQuotes("\"a"), "\"a");
+    EXPECT_EQ(WithoutEnclosingQuotes("\""), "\"");
 }
 
 TEST(QuorvelRecent, TrimmedQuotedMovedToTheEndWithTheCursorKept) {

@@ -26,3 +26,9 @@ bool IsDriveOrEmpty(std::string_view path) {
     if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
     return trimmed.empty() || (trimmed.size() == 2 && trimmed[1] == ':');
 }
+
+std::string WithoutEnclosingQuotes(std::string_view text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
+    return std::string(text);
+}

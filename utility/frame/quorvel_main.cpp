@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "common/profile_ini.h"
 #include "utility/commands/list_commands.h"
+#include "utility/commands/path_text.h"
 #include "utility/frame/input_line.h"
 #include "utility/frame/key_actions.h"
 #include "utility/frame/layout.h"
@@ -172,7 +173,8 @@ void CreateControls(HWND window) {
 
 // A second start has put its text into the title.
 void TakeHandOff() {
-    SetWindowTextA(utility.inputLine, WindowText(utility.mainWindow).c_str());
+    SetWindowTextA(utility.inputLine,
+                   WithoutEnclosingQuotes(WindowText(utility.mainWindow)).c_str());
     ReadInputText();
     if (utility.inputText.empty()) QuitUtility();
     ListFolderShown(std::nullopt, false);
@@ -336,7 +338,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     utility.fileListPath = utility.exeFolder + "filelist.txt";
     utility.launcherPath = utility.exeFolder + "marnelo.exe";
     LoadNoteFolder(utility.exeFolder + "fdir", true, 0);
-    SetWindowTextA(utility.inputLine, commandText.c_str());
+    SetWindowTextA(utility.inputLine, WithoutEnclosingQuotes(commandText).c_str());
     ShowFirstView(commandText);
     CreateFolder(utility.exeFolder + "Quorvellog");
 
