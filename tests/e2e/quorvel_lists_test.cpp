@@ -210,3 +210,22 @@ TEST(QuorvelStart, AQuotedFolderOnTheCommandLineOrHandedOverIsListed) {
     EXPECT_TRUE(app.WaitForTitle(inst.PathOf("other dir\\")));
     EXPECT_EQ(app.EndWithSave(), 0);
 }
+
+TEST(QuorvelStart, OldBoardsTickedBeforeTheFirstEnterLeaveTheCurrentNotesToRead) {
+    Install inst = Install::Fresh()
+                       .WithBoard("now.txt", {BoardNote("今の付箋", 10, 10)})
+                       .WithFile("fdir\\old\\past.txt", RecordOf(BoardNote("昔の付箋", 10, 10)));
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    PressButton(app.MainWindow(), 1005);
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
+    TypeKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] {
+        for (const auto& row : ListViewRows(c.listView))
+            if (row[1] == "今の付箋") return true;
+        return false;
+    })) << "the current boards' notes are read at the first Enter all the same";
+    EXPECT_EQ(app.EndWithSave(), 0);
+}

@@ -127,7 +127,10 @@ void EnterInputText() {
         RecordRecent();
         ListFolderShown(*folder, false);
     }
-    if (utility.notes.index.rows.empty()) LoadNoteFolder(utility.exeFolder + "fdir", false, 0);
+    if (!utility.notes.dataFolderNotesRead) {
+        LoadNoteFolder(utility.exeFolder + "fdir", false, 0);
+        utility.notes.dataFolderNotesRead = true;
+    }
     ShowNoteIndex();
 }
 

@@ -77,4 +77,5 @@ void ClearNoteLists(NoteLists& lists) {
     lists.boards = BoardList{};
     lists.index = NoteIndex{};
     lists.pairs.clear();
+    lists.dataFolderNotesRead = false;
 }

@@ -33,6 +33,9 @@ struct NoteLists {
     BoardList boards;
     NoteIndex index;
     std::vector<NotePair> pairs;
+    // The data folder's notes are read once; the index alone cannot tell, as the old boards'
+    // notes may fill it first.
+    bool dataFolderNotesRead = false;
 };
 
 // Adds (board, text) and (board, command) unless such a row exists; the pair always.
