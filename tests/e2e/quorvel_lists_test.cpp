@@ -229,3 +229,19 @@ TEST(QuorvelStart, OldBoardsTickedBeforeTheFirstEnterLeaveTheCurrentNotesToRead)
     })) << "the current boards' notes are read at the first Enter all the same";
     EXPECT_EQ(app.EndWithSave(), 0);
 }
+
+TEST(QuorvelStamps, CtrlTKeepsAndDropsAStampAndTheLastOneGoneEmptiesItsFile) {
+    Install inst = Install::Fresh().WithFile("hanko.txt", "abc\n");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    SetWindowTextA(c.inputLine, "abc");
+    SendMessageA(c.inputLine, EM_SETSEL, 0, 3);
+    TypeChord({VK_CONTROL}, 'T');  // the stamp read back is dropped
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(c.inputLine, EM_GETSEL, 0, 0) == 0; }))
+        << "the selection collapsed to its start";
+    EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(inst.Read("hanko.txt"), "");
+}

@@ -39,6 +39,8 @@ void ReadStampsAndBookmarks() {
         utility.stamps = ParseLineList(*text);
     if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "bookmark.txt"))
         utility.bookmarks = ParseLineList(*text);
+    utility.stampsRead = !utility.stamps.empty();
+    utility.bookmarksRead = !utility.bookmarks.empty();
 }
 
 void SaveState() {
@@ -58,6 +60,11 @@ void SaveState() {
     WriteUnlessEmpty("cmd.txt", utility.notes.index.rows.empty(),
                      FormatCmdTxt(utility.notes.index));
     WriteUnlessEmpty("ctrl.txt", utility.notes.pairs.empty(), FormatCtrlTxt(utility.notes.pairs));
+    // Emptied since they were read back: the file is emptied too, or the stamps would return.
+    if (utility.stampsRead && utility.stamps.empty())
+        ReplaceWholeFile(utility.exeFolder + "hanko.txt", "");
+    if (utility.bookmarksRead && utility.bookmarks.empty())
+        ReplaceWholeFile(utility.exeFolder + "bookmark.txt", "");
     WriteUnlessEmpty("hanko.txt", utility.stamps.empty(), FormatLines(utility.stamps));
     WriteUnlessEmpty("bookmark.txt", utility.bookmarks.empty(), FormatBookmarks(utility.bookmarks));
     if (!utility.recent.pairs.empty())

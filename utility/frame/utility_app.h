@@ -43,7 +43,9 @@ struct UtilityApp {
     RecentList recent;
     std::vector<std::string> stamps;     // StampList
     std::vector<std::string> bookmarks;  // BookmarkList
-    std::string inputText;               // the input line's first kInputTextLimit bytes
+    // Read back non-empty at the start: a list emptied since must still reach its file.
+    bool stampsRead = false, bookmarksRead = false;
+    std::string inputText;  // the input line's first kInputTextLimit bytes
     int parentLevel = 0;
     DisplayBuffer displayBuffer;
     bool boardListNumbered = false;  // the board list box shows "1." .. "0." before its items
