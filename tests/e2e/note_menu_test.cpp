@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kCopy = 0, kNewNote = 3, kDelete = 2, kMoveTo = 5;
 
-// Opens the menu of the note `view` with a real right click; false when none appeared. Notes
-// stand low enough for the menu to open above the pointer, so no item is under it.
-bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
-    MovePointerTo(view.rect.left + 30, view.rect.top + 20);
-    Settle(100);
-    PressRightButton();
-    ReleaseRightButton();
-    return WaitForShownMenu(app.Id());
-}
-
 }  // namespace
 
 TEST(NoteMenu, ItemsFromTheTopAndEveryOtherBoardUnderMove) {
