@@ -14,6 +14,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // leaves the old content as it was. Returns false when nothing was replaced.
 bool ReplaceWholeFile(const std::string& path, const std::string& text);
 
+struct FileReplacement {
+    std::string path;
+    std::string text;
+};
+
+// Files that belong together change together or not at all: every temporary file is written
+// before the first one is put in place, and when one cannot be put in place those already
+// replaced get their old content back. Each file always holds one whole version.
+bool ReplaceFiles(const std::vector<FileReplacement>& files);
+
 // Creates the file when missing and writes `text` at its end.
 bool AppendToFile(const std::string& path, const std::string& text);
 

@@ -50,6 +50,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 namespace {
 
 constexpr char kTemporarySuffix[] = ".tmp~";
+// The old content kept aside while files that belong together are replaced; it ends like a
+// temporary file, so no listing offers it as a board.
+constexpr char kKeptSuffix[] = ".old.tmp~";
 
 bool IsTemporaryName(const std::string& name) {
     std::size_t length = sizeof kTemporarySuffix - 1;
@@ -57,25 +60,90 @@ bool IsTemporaryName(const std::string& name) {
            name.compare(name.size() - length, length, kTemporarySuffix) == 0;
 }
 
-}  // namespace
-
-bool ReplaceWholeFile(const std::string& path, const std::string& text) {
-    std::string temporary = path + kTemporarySuffix;
+bool WriteTemporary(const std::string& temporary, const std::string& text) {
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool written = WriteAll(file, text) && FlushFileBuffers(file);
     CloseHandle(file);
-    if (written) {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            if (MoveFileExA(temporary.c_str(), path.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-                return true;
-            Sleep(20);
-        }
+    return written;
+}
+
+// Another program may hold the target for a moment; any other failure does not pass by
+// waiting, and trying again would only put in place what was meant to fail.
+bool MoveInPlace(const std::string& from, const std::string& to) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (MoveFileExA(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
+            error != ERROR_ACCESS_DENIED)
+            return false;
+        Sleep(20);
     }
-    DeleteFileA(temporary.c_str());
     return false;
+}
+
+// What putting one file in place needs to be undone: its old content under a second name (a
+// link, so the file itself never goes missing), or nothing when there was no file.
+struct PlacedFile {
+    std::string path;
+    std::string kept;  // empty: the file did not exist before
+};
+
+// False when the file may hold content that could not be kept aside.
+bool KeepOldContent(const std::string& path, PlacedFile& placed) {
+    std::string kept = path + kKeptSuffix;
+    DeleteFileA(kept.c_str());
+    if (CreateHardLinkA(kept.c_str(), path.c_str(), nullptr) ||
+        CopyFileA(path.c_str(), kept.c_str(), FALSE)) {
+        placed.kept = kept;
+        return true;
+    }
+    return !MayExist(path);
+}
+
+void PutBack(const PlacedFile& placed) {
+    if (placed.kept.empty())
+        DeleteFileA(placed.path.c_str());
+    else
+        MoveInPlace(placed.kept, placed.path);
+}
+
+}  // namespace
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text) {
+    return ReplaceFiles({{path, text}});
+}
+
+bool ReplaceFiles(const std::vector<FileReplacement>& files) {
+    std::size_t written = 0;
+    while (written < files.size() &&
+           WriteTemporary(files[written].path + kTemporarySuffix, files[written].text))
+        ++written;
+    std::vector<PlacedFile> placed;
+    bool done = written == files.size();
+    for (std::size_t i = 0; done && i < files.size(); ++i) {
+        PlacedFile file{files[i].path, {}};
+        // The last file needs no undo: nothing after it can fail.
+        bool last = i + 1 == files.size();
+        done = (last || KeepOldContent(file.path, file)) &&
+               MoveInPlace(file.path + kTemporarySuffix, file.path);
+        if (done)
+            placed.push_back(file);
+        else if (!file.kept.empty())
+            DeleteFileA(file.kept.c_str());
+    }
+    for (const FileReplacement& file : files) DeleteFileA((file.path + kTemporarySuffix).c_str());
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+        // An old content that could not be put back stays aside rather than being lost.
+        if (!done)
+            PutBack(*it);
+        else if (!it->kept.empty())
+            DeleteFileA(it->kept.c_str());
+    }
+    return done;
 }
 
 bool AppendToFile(const std::string& path, const std::string& text) {

@@ -13,7 +13,7 @@ UNIT_XML=build/native/unit.xml
 E2E_DIR=build/win/bin
 E2E_EXE=marnelo_e2e.exe
 E2E_XML=e2e.xml
-E2E_TIMEOUT=${E2E_TIMEOUT:-1200} # seconds; a hang must not block CI
+E2E_TIMEOUT=${E2E_TIMEOUT:-2400} # seconds; a hang must not block CI, a busy machine must not fail it
 
 failed_steps=()
 unit_status=""   # exit code of the unit test program, empty when it did not run

@@ -35,11 +35,6 @@ std::vector<SaveRecord> RecordsOnScreen() {
     return records;
 }
 
-// A file this run could not read may hold notes nobody has seen: it is never replaced.
-void RemoveUnlessUnreadable(const std::string& path, bool unreadable) {
-    if (!unreadable) DeleteFileAt(path);
-}
-
 // After a failed read: a file that is there (held, or its attributes unreadable) may hold
 // notes; a missing file or a folder holds none.
 bool MayHoldNotes(const std::string& path) {
@@ -58,44 +53,53 @@ std::optional<std::string> ReadOtherBoard(const std::string& path) {
     return std::string();
 }
 
+// What one save does to the board file and the common file.
+struct NoteFileChanges {
+    std::vector<FileReplacement> replaced;
+    std::vector<std::string> removed;
+};
+
+// A file this run could not read is left as it is.
+void AddChange(NoteFileChanges& changes, const std::string& path, bool unreadable,
+               const FileSavePlan& plan) {
+    if (unreadable) return;
+    if (plan.change == FileChange::Replace)
+        changes.replaced.push_back({path, plan.text});
+    else
+        changes.removed.push_back(path);
+}
+
 }  // namespace
 
 void ScanFolderBoards() {
     board.folderBoards = ListFileNames(app.paths.dataFolder);
 }
 
-void SaveNoteFile(int flag) {
-    const std::string& path = flag == 0 ? board.currentBoardPath : app.paths.commonFile;
-    bool unreadable = flag == 0 ? board.boardUnreadable : CommonFileUnreadable();
-    FileSavePlan plan = PlanFileSave(RecordsOnScreen(), flag);
-    switch (plan.change) {
-        case FileChange::RemoveBoth:
-            RemoveUnlessUnreadable(board.currentBoardPath, board.boardUnreadable);
-            RemoveUnlessUnreadable(app.paths.commonFile, CommonFileUnreadable());
-            return;
-        case FileChange::Remove:
-            RemoveUnlessUnreadable(path, unreadable);
-            return;
-        case FileChange::Replace:
-            break;
-    }
-    if (unreadable) return;
-    CreateFolder(app.paths.dataFolder);
-    if (!ReplaceWholeFile(path, plan.text)) return;
-    if (flag == 0) SaveLauncherSettings();
-}
-
-void SaveBoardAndCommonNotes() {
-    SaveNoteFile(0);
-    // The common file opened as a board was written whole by the board save; a second save
+bool SaveBoardAndCommonNotes() {
+    std::vector<SaveRecord> records = RecordsOnScreen();
+    NoteFileChanges changes;
+    FileSavePlan boardPlan = PlanFileSave(records, 0);
+    AddChange(changes, board.currentBoardPath, board.boardUnreadable, boardPlan);
+    // The common file opened as a board is written whole by the board's own change; a change
     // of its (now absent) common notes would remove it.
-    if (!IsBoardFileTheCommonFile()) SaveNoteFile(1);
+    if (!IsBoardFileTheCommonFile())
+        AddChange(changes, app.paths.commonFile, CommonFileUnreadable(), PlanFileSave(records, 1));
+    // Both files change together or not at all: a note whose common flag changed would
+    // otherwise leave one file without reaching the other, or stand in both.
+    if (!changes.replaced.empty()) {
+        CreateFolder(app.paths.dataFolder);
+        if (!ReplaceFiles(changes.replaced)) return false;
+    }
+    // Removed last: a failed replacement above must not have cost a file its notes.
+    for (const std::string& path : changes.removed) DeleteFileAt(path);
+    if (boardPlan.change == FileChange::Replace && !board.boardUnreadable) SaveLauncherSettings();
+    return true;
 }
 
 void SaveOnce() {
     if (board.savedOnce) return;
-    SaveBoardAndCommonNotes();
-    board.savedOnce = true;
+    // A save that failed is tried again at the next close or shutdown message.
+    board.savedOnce = SaveBoardAndCommonNotes();
 }
 
 void DeleteNote(int index) {

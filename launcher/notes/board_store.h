@@ -6,12 +6,10 @@
 // Fills folderBoards anew with the names of the data folder's files.
 void ScanFolderBoards();
 
-// Writes the notes of `flag` (0 the board's own, 1 the common notes) to their file; the board
-// save also writes the settings. A file that could not be read in this run is left alone.
-void SaveNoteFile(int flag);
-
-// The board and then the common file.
-void SaveBoardAndCommonNotes();
+// Writes the board's own notes to its file and the common notes to the common file, both or
+// neither; a written board file is followed by the settings. A file that could not be read in
+// this run is left alone. False when the files could not be written.
+bool SaveBoardAndCommonNotes();
 
 // The board and then the common file, unless this was done already since the last switch.
 void SaveOnce();

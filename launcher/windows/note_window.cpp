@@ -59,15 +59,17 @@ COLORREF ToColorRef(const Rgb& rgb) {
 }
 
 HWND CreateNoteWindow(const Note& note) {
-    DWORD style = WS_POPUP | WS_VISIBLE | (note.borderless ? 0 : WS_THICKFRAME);
+    DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
     HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", style, -10, 1, 1, 1, nullptr,
                                   nullptr, app.instance, nullptr);
     DragAcceptFiles(window, TRUE);
     // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
-    HWND text =
-        CreateWindowExA(0, "STATIC", note.text.c_str(),
-                        WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0, 0, 0,
-                        window, reinterpret_cast<HMENU>(kTextControlId), app.instance, nullptr);
+    HWND text = CreateWindowExA(
+        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0, 0, 0,
+        window, reinterpret_cast<HMENU>(kTextControlId), app.instance, nullptr);
+    // Set apart from the creation, whose window name some systems cut short or drop past 32 767
+    // characters: the control's text is what the next save writes.
+    SetWindowTextA(text, note.text.c_str());
 
     NoteSlot slot;
     slot.note = note;
@@ -84,6 +86,7 @@ HWND CreateNoteWindow(const Note& note) {
                TRUE);
     FitTextControl(window);
     SetRoundedRegion(window);
+    ShowWindow(window, SW_SHOWNA);
     return window;
 }
 

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "harness/menus.h"
-#include "harness/ui.h"
 #include "harness/wait.h"
 
 namespace {
@@ -297,12 +295,4 @@ void KillProcessesNamed(const char* exeName) {
 
 void KillStrayCopies() {
     KillProcessesNamed("marnelo.exe");
-}
-
-bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
-    MovePointerTo(view.rect.left + 30, view.rect.top + 20);
-    Settle(100);
-    PressRightButton();
-    ReleaseRightButton();
-    return WaitForShownMenu(app.Id());
 }

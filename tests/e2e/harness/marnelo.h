@@ -84,7 +84,3 @@ void KillStrayCopies();  // marnelo.exe
 
 // Positions in the note menu, counted from the top.
 inline constexpr int kNoteMenuDelete = 2;
-
-// Opens the menu of the note `view` with a real right click; false when none appeared. Notes
-// stand low enough for the menu to open above the pointer, so no item is under it.
-bool OpenNoteMenu(const Marnelo& app, const NoteView& view);

@@ -44,13 +44,16 @@ BYTE* RemoteModule(DWORD processId, const char* name) {
     return base;
 }
 
-bool RunRemoteThread(HANDLE process, void* start, void* argument) {
+// The thread's exit code, or nothing when it did not run or end in time.
+std::optional<DWORD> RunRemoteThread(HANDLE process, void* start, void* argument) {
     HANDLE thread = CreateRemoteThread(
         process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start), argument, 0, nullptr);
-    if (!thread) return false;
-    bool ended = WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0;
+    if (!thread) return std::nullopt;
+    DWORD code = 0;
+    bool ended =
+        WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0 && GetExitCodeThread(thread, &code);
     CloseHandle(thread);
-    return ended;
+    return ended ? std::optional<DWORD>(code) : std::nullopt;
 }
 
 // Loads the spy into the other process once; the address of its entry `name` there, or nullptr.
@@ -83,15 +86,28 @@ std::string ReadSpyFile() {
 }
 
 bool RunSpy(DWORD processId, const char* entryName) {
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (!process) return false;
-    void* entry = RemoteSpyEntry(process, processId, entryName);
-    bool ran = entry && RunRemoteThread(process, entry, nullptr);
-    CloseHandle(process);
-    return ran;
+    return CallSpy(processId, entryName).has_value();
 }
 
 }  // namespace
+
+std::optional<DWORD> CallSpy(DWORD processId, const char* entryName, UINT_PTR argument) {
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (!process) return std::nullopt;
+    void* entry = RemoteSpyEntry(process, processId, entryName);
+    std::optional<DWORD> result;
+    if (entry) result = RunRemoteThread(process, entry, reinterpret_cast<void*>(argument));
+    CloseHandle(process);
+    return result;
+}
+
+bool OpenNoteMenu(const Marnelo& app, const NoteView& view) {
+    MovePointerTo(view.rect.left + 30, view.rect.top + 20);
+    Settle(100);
+    PressRightButton();
+    ReleaseRightButton();
+    return WaitForShownMenu(app.Id());
+}
 
 bool WaitForShownMenu(DWORD processId, int timeoutMs) {
     return WaitFor(

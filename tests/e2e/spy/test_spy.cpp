@@ -1,6 +1,6 @@
 // test_spy.dll — loaded by the tests into a program under test, it does from inside what no
-// other process may: it writes down the popup menu the program shows, and drops files onto a
-// window as the shell would.
+// other process may: it writes down the popup menu the program shows, drops files onto a
+// window as the shell would, and makes one of the program's writes fail.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -61,9 +61,80 @@ std::string SpyFolder() {
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+// The program's writes to disk, counted from the last arming: every call of WriteFile and
+// MoveFileExA through its own imports. The one numbered `failingWrite` fails as a full disk.
+LONG writes = 0;
+LONG failingWrite = 0;
+decltype(&WriteFile) realWriteFile = nullptr;
+decltype(&MoveFileExA) realMoveFileExA = nullptr;
+
+bool ThisWriteFails() {
+    return InterlockedIncrement(&writes) == failingWrite;
+}
+
+BOOL WINAPI CountedWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD done,
+                             LPOVERLAPPED overlapped) {
+    if (!ThisWriteFails()) return realWriteFile(file, data, size, done, overlapped);
+    if (done) *done = 0;
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+BOOL WINAPI CountedMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
+    if (!ThisWriteFails()) return realMoveFileExA(from, to, flags);
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+// Points the executable's import of `name` at `hook`; the import's old target goes to `real`.
+template <typename Function>
+bool RedirectImport(const char* name, Function hook, Function& real) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+    for (; imports.VirtualAddress && module->Name; ++module) {
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(
+            base + (module->OriginalFirstThunk ? module->OriginalFirstThunk : module->FirstThunk));
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+            DWORD protection = 0;
+            if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
+                                &protection))
+                return false;
+            if (reinterpret_cast<Function>(slots->u1.Function) != hook)
+                real = reinterpret_cast<Function>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 // Each entry runs on a thread of its own in the program under test.
+
+// Counts the program's writes from zero and makes write number `failing` fail (0: none).
+// Returns 1 when both imports were found.
+extern "C" __declspec(dllexport) DWORD WINAPI FailNthWrite(LPVOID failing) {
+    InterlockedExchange(&failingWrite, static_cast<LONG>(reinterpret_cast<UINT_PTR>(failing)));
+    InterlockedExchange(&writes, 0);
+    bool redirected = RedirectImport("WriteFile", &CountedWriteFile, realWriteFile) &&
+                      RedirectImport("MoveFileExA", &CountedMoveFileExA, realMoveFileExA);
+    return redirected ? 1 : 0;
+}
+
+// The number of writes since the last arming.
+extern "C" __declspec(dllexport) DWORD WINAPI CountedWrites(LPVOID) {
+    return static_cast<DWORD>(InterlockedCompareExchange(&writes, 0, 0));
+}
 
 // Writes "menu_spy.txt" beside the spy, empty when no menu is shown.
 extern "C" __declspec(dllexport) DWORD WINAPI WriteShownMenu(LPVOID) {
