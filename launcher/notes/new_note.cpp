@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/int_values.h"
+
 TextExtent MeasureClipboardText(std::string_view text) {
     std::vector<std::size_t> feeds;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -43,12 +45,13 @@ Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNot
     TextExtent extent = MeasureClipboardText(text);
     Note note = NoteWithSettings(settings);
     note.text = std::string(text);
-    note.height = settings.lineHeight * extent.lines + 4;
-    note.width = settings.charWidth * extent.longest + 10;
+    // The size settings are used unchecked: an absurd one holds the note at int's limit.
+    note.height = HeldInInt(1LL * settings.lineHeight * extent.lines + 4);
+    note.width = HeldInInt(1LL * settings.charWidth * extent.longest + 10);
     note.x = runningX;
     note.y = 0;
-    runningX += kind == kTextNote ? note.width : settings.miniWidth;
-    if (runningX + 10 > screenWidth) runningX = 0;
+    runningX = HeldInInt(1LL * runningX + (kind == kTextNote ? note.width : settings.miniWidth));
+    if (runningX + 10LL > screenWidth) runningX = 0;
 
     switch (kind) {
         case kTextNote:
