@@ -8,21 +8,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "launcher/notes/note_file.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/note_fields.h"
 
 namespace {
-
-auto Fields(const Note& n) {
-    return std::tie(n.text, n.command, n.x, n.y, n.height, n.width, n.mediaPath, n.fontSize,
-                    n.transparency, n.topmost, n.backColor, n.textColor, n.runType, n.align,
-                    n.common, n.mini, n.miniWidth, n.miniHeight, n.raiseOnHover, n.borderless,
-                    n.spare, n.fontFace, n.textRed, n.textGreen, n.textBlue, n.backRed, n.backGreen,
-                    n.backBlue);
-}
 
 std::string Replaced(std::string text, std::string_view bytes) {
     for (char& c : text)
@@ -56,7 +48,7 @@ void RequireRoundTrip(const std::vector<Note>& notes) {
     std::vector<Note> reread = ParseNotes(saved, NoteDefaults{});
     Require(reread.size() == notes.size(), "a saved board reads back every record");
     for (std::size_t i = 0; i < notes.size(); ++i)
-        Require(Fields(reread[i]) == Fields(Saved(notes[i])), "a record reads back as saved");
+        Require(AllFields(reread[i]) == AllFields(Saved(notes[i])), "a record reads back as saved");
     Require(Save(reread) == saved, "a second save is byte-identical");
 }
 
