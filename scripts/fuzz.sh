@@ -43,8 +43,9 @@ for target in "${targets[@]}"; do
     mkdir -p "$work"
     log=$build/$target.log
     code=0
-    # Inputs above 1 KiB only slow the run: every format here shows its rules in a few records.
-    "$build/tests/fuzz/${target}_fuzz" "${limit[@]}" -max_len=1024 -timeout=10 \
+    # Longer inputs only slow the run: every format here shows its rules in a few records or
+    # lines, and the longest seed is below this.
+    "$build/tests/fuzz/${target}_fuzz" "${limit[@]}" -max_len=256 -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
         "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || code=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
