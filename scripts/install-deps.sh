@@ -1,12 +1,14 @@
 #!/bin/bash
 # Installs what the builds and the tests need on Debian 12: the native toolchain with GoogleTest,
-# the mingw-w64 cross compilers, Wine with a private X server, Japanese fonts and locale.
+# clang with the libFuzzer runtime, the mingw-w64 cross compilers, Wine with a private X server,
+# Japanese fonts and locale.
 # Safe to run again: when everything is present it only asks dpkg and returns.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
     cmake g++ make googletest libgtest-dev
+    clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho locales

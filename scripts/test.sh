@@ -1,15 +1,18 @@
 #!/bin/bash
 # The one test command: installs what is missing, builds both trees, runs the unit tests
-# natively and the end-to-end tests against the real Windows programs under Wine.
+# natively, a short run of every fuzz target and the end-to-end tests against the real Windows
+# programs under Wine.
 #   scripts/test.sh [ARGS...]   ARGS go to marnelo_e2e.exe, e.g. --gtest_filter='Board.*'
 # Every step runs even after an earlier one failed; the last line sums up both test programs
-# and the exit code is non-zero when a test or a step failed.
+# and the fuzz targets (one each), and the exit code is non-zero when a test or a step failed.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 REPO_ROOT=$(pwd)
 
 UNIT_BIN=build/native/tests/unit/unit_tests
 UNIT_XML=build/native/unit.xml
+FUZZ_RESULTS=build/fuzz/results.txt
+FUZZ_SECONDS=${FUZZ_SECONDS:-3} # per target
 E2E_DIR=build/win/bin
 E2E_EXE=marnelo_e2e.exe
 E2E_XML=e2e.xml
@@ -84,6 +87,22 @@ total_failed=0
 total_skipped=0
 details=()
 
+# Each fuzz target counts as one test; a run that wrote no results counts as one failure.
+tally_fuzz() {
+    local passed=0 failed=0
+    if [ -s "$FUZZ_RESULTS" ]; then
+        passed=$(grep -c ' passed ' "$FUZZ_RESULTS" || true)
+        failed=$(grep -c ' failed ' "$FUZZ_RESULTS" || true)
+        details+=("fuzz $passed/$((passed + failed))")
+    else
+        failed=1
+        echo "test: fuzz: no results" >&2
+        details+=("fuzz did not report")
+    fi
+    total_passed=$((total_passed + passed))
+    total_failed=$((total_failed + failed))
+}
+
 # Adds one test program's results. A program that ran no test, wrote no XML or ended with a
 # non-zero code while its XML reports no failure (a crash after the last test, a sanitizer
 # report at exit) counts as one failure.
@@ -123,6 +142,8 @@ if step "build native" bash scripts/build.sh native; then
 else
     unit_note="the native build failed"
 fi
+rm -f "$FUZZ_RESULTS"
+step "fuzz" bash scripts/fuzz.sh --time "$FUZZ_SECONDS" || true
 if step "build Windows" bash scripts/build.sh win; then
     step "e2e" run_e2e_tests "$@" || true
 else
@@ -131,6 +152,7 @@ fi
 
 tally unit "$UNIT_XML" "$unit_status" "$unit_note"
 tally e2e "$E2E_DIR/$E2E_XML" "$e2e_status" "$e2e_note"
+tally_fuzz
 
 echo
 for failed in "${failed_steps[@]}"; do

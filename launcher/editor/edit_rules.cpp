@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "common/int_values.h"
 #include "common/sjis.h"
 #include "launcher/notes/new_note.h"
 #include "launcher/notes/note_file.h"
@@ -22,7 +23,7 @@ int StepColourValue(int value, bool up) {
     long long stepped = up ? v + 10 : v - 10;
     if (up && stepped >= 256) stepped = v - 240;
     if (!up && stepped < 0) stepped = v + 240;
-    return ClampedToInt(stepped);
+    return HeldInInt(stepped);
 }
 
 int LabelIndex(std::string_view label, const char* const* labels, int count) {
@@ -92,6 +93,6 @@ MeasuredLine LineToMeasure(std::string_view text) {
 }
 
 NoteSize AutoSize(int lines, int lineWidth, int lineHeight) {
-    return {ClampedToInt(static_cast<long long>(lineWidth) + 10),
-            ClampedToInt(static_cast<long long>(lines) * lineHeight + 10)};
+    return {HeldInInt(static_cast<long long>(lineWidth) + 10),
+            HeldInInt(static_cast<long long>(lines) * lineHeight + 10)};
 }

@@ -11,7 +11,13 @@ Handoff PlanHandoff(std::string_view argument, const std::string& boardPath) {
 }
 
 const char* FirstStartRefusal(std::string_view argument) {
-    if (argument == "clipb") return "起動後にclipを実行して下さい";
-    if (argument == "exec") return "起動後にexeを実行して下さい";
+    // 起動後にclipを実行して下さい
+    if (argument == "clipb")
+        return "\x8b\x4e\x93\xae\x8c\xe3\x82\xc9"
+               "clip\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2";
+    // 起動後にexeを実行して下さい
+    if (argument == "exec")
+        return "\x8b\x4e\x93\xae\x8c\xe3\x82\xc9"
+               "exe\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2";
     return nullptr;
 }

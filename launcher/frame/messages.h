@@ -16,4 +16,5 @@ inline constexpr unsigned MSG_CLOCK_TICK = 0x8000 + 1;  // WM_APP + 1
 inline constexpr int kAppIconId = 103;
 inline constexpr const char* kWindowClass = "marn";
 inline constexpr const char* kMainWindowTitle = "Marnelo ver0.95 ";
-inline constexpr const char* kMutexName = "_フック_marn_Mutex_";
+inline constexpr const char* kMutexName =
+    "_\x83\x74\x83\x62\x83\x4e_marn_Mutex_";  // _フック_marn_Mutex_

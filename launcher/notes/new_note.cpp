@@ -1,12 +1,9 @@
 #include "launcher/notes/new_note.h"
 
 #include <algorithm>
-#include <climits>
 #include <vector>
 
-int ClampedToInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
+#include "common/int_values.h"
 
 TextExtent MeasureClipboardText(std::string_view text) {
     std::vector<std::size_t> feeds;
@@ -48,13 +45,13 @@ Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNot
     TextExtent extent = MeasureClipboardText(text);
     Note note = NoteWithSettings(settings);
     note.text = std::string(text);
-    note.height = ClampedToInt(static_cast<long long>(settings.lineHeight) * extent.lines + 4);
-    note.width = ClampedToInt(static_cast<long long>(settings.charWidth) * extent.longest + 10);
+    // The size settings are used unchecked: an absurd one holds the note at int's limit.
+    note.height = HeldInInt(1LL * settings.lineHeight * extent.lines + 4);
+    note.width = HeldInInt(1LL * settings.charWidth * extent.longest + 10);
     note.x = runningX;
     note.y = 0;
-    long long next =
-        static_cast<long long>(runningX) + (kind == kTextNote ? note.width : settings.miniWidth);
-    runningX = next + 10 > screenWidth ? 0 : ClampedToInt(next);
+    runningX = HeldInInt(1LL * runningX + (kind == kTextNote ? note.width : settings.miniWidth));
+    if (runningX + 10LL > screenWidth) runningX = 0;
 
     switch (kind) {
         case kTextNote:

@@ -18,9 +18,6 @@ struct NewNoteSettings {
 // Kinds of clipboard note: 0 a plain text note, 1 a clipboard note, 2 a run note.
 enum NewNoteKind { kTextNote = 0, kClipboardNote = 1, kRunNote = 2 };
 
-// Sizes and positions come from values a user may have set to anything: computed wide and
-// held to the range of int instead of wrapping round.
-int ClampedToInt(long long value);
 
 struct TextExtent {
     int lines = 0;

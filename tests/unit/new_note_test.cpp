@@ -5,6 +5,7 @@
 #include <climits>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,14 @@ TEST(MakeClipboardTextNote, SizedFromLinesAndLongestLine) {
     EXPECT_EQ(n.height, 20 * 2 + 4);
     EXPECT_EQ(n.width, 8 * 3 + 10);
     EXPECT_EQ(n.text, "ab\r\ncde");
+
+    // Absurd size settings hold the note at int's limit, and the next note starts on the left.
+    NewNoteSettings huge;
+    huge.lineHeight = huge.charWidth = 2147483647;
+    runningX = 2147483647 - 5;
+    n = MakeClipboardTextNote(kTextNote, "ab\r\ncde", huge, runningX, 1024);
+    EXPECT_EQ(std::make_pair(n.height, n.width), std::make_pair(2147483647, 2147483647));
+    EXPECT_EQ(runningX, 0);
 }
 
 TEST(MakeClipboardTextNote, FieldsByKind) {

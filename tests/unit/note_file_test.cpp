@@ -4,18 +4,11 @@
 
 #include <tuple>
 
+#include "tests/note_fields.h"
+
 namespace {
 
 const NoteDefaults kDefaults{33, 44};
-
-// Every stored field, so that a comparison reports which one differs.
-auto AllFields(const Note& n) {
-    return std::tie(n.text, n.command, n.x, n.y, n.height, n.width, n.mediaPath, n.fontSize,
-                    n.transparency, n.topmost, n.backColor, n.textColor, n.runType, n.align,
-                    n.common, n.mini, n.miniWidth, n.miniHeight, n.raiseOnHover, n.borderless,
-                    n.spare, n.fontFace, n.textRed, n.textGreen, n.textBlue, n.backRed, n.backGreen,
-                    n.backBlue);
-}
 
 // A record as an older or damaged file holds it: text, command, then `fields`.
 std::string Record(const std::string& text, const std::string& command,

@@ -272,6 +272,11 @@ TEST(QuorvelLayout, FiguresForAClientSize) {
     ChildLayout small = LayoutChildren(100, 200, 300, 150);
     EXPECT_EQ(small.noteTextBox.height, -90);
     EXPECT_EQ(small.noteCommandBox.width, -200);
+    // Absurd settings are held at int's limits instead of wrapping.
+    ChildLayout absurd = LayoutChildren(800, 600, -2147483647 - 1, 2147483647);
+    EXPECT_TRUE(same(absurd.noteTextBox, {0, 2147483647, 2147483647, 600 - 2147483647 - 140}));
+    EXPECT_TRUE(same(absurd.boardListBox,
+                     {2147483647, 2147483647, -2147483647 - 1, 600 - 2147483647 - 40}));
 }
 
 TEST(QuorvelPathText, TrimPatternTail) {

@@ -41,7 +41,7 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
     std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     for (int number = 1; number <= kMostCopyNumbers; ++number) {
-        std::string suffix = " - コピー";
+        std::string suffix = " - \x83\x52\x83\x73\x81\x5b";  //  - コピー
         if (number > 1) suffix += " (" + std::to_string(number) + ")";
         std::string candidate = parent + stem + suffix + extension;
         if (candidate.size() > kPathLimit) return std::nullopt;
@@ -53,8 +53,16 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
                    const std::string& destination, int kind) {
     if (pending.pendingKind == kPendingDestination) {
-        bool yes = kind == kPendingMove ? host.Ask("切り取りますか？", "ファイル切り取り")
-                                        : host.Ask("コピーしますか？", "ファイルコピー");
+        bool yes = kind == kPendingMove ? host.Ask(
+                                              "\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82"
+                                              "\xa9\x81\x48",
+                                              "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e"
+                                              "\xe6\x82\xe8")  // 切り取りますか？ ファイル切り取り
+                                        : host.Ask(
+                                              "\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82"
+                                              "\xa9\x81\x48",
+                                              "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81"
+                                              "\x5b");  // コピーしますか？ ファイルコピー
         if (!yes) return;
     }
     std::string from = SourcePath(source);
@@ -110,7 +118,9 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
         return;
     }
     if (pending.pendingKind == kPendingDestination && !pending.pendingText.empty() &&
-        host.Ask("コピー先に移動しますか？", "移動")) {
+        host.Ask("\x83\x52\x83\x73\x81\x5b\x90\xe6\x82\xc9\x88\xda\x93\xae\x82\xb5\x82\xdc\x82\xb7"
+                 "\x82\xa9\x81\x48",
+                 "\x88\xda\x93\xae")) {  // コピー先に移動しますか？ 移動
         host.ListInputFolder(pending.pendingText);
         return;
     }

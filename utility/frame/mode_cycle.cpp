@@ -11,12 +11,18 @@ ModeStep Named(int state, const char* name, bool refreshLists) {
 ModeStep CycleMode(int modeState) {
     switch (modeState) {
         case kModeNormal:
-            return Named(kModeHistory, "履歴モード", true);
+            return Named(kModeHistory, "\x97\x9a\x97\xf0\x83\x82\x81\x5b\x83\x68",
+                         true);  // 履歴モード
         case kModeHistory:
             // Number input lists as the normal state did before history: only the texts change.
-            return Named(kModeNumberInput, "数字入力モード", false);
+            return Named(kModeNumberInput,
+                         "\x90\x94\x8e\x9a\x93\xfc\x97\xcd\x83\x82\x81\x5b\x83\x68",
+                         false);  // 数字入力モード
         case kModeNumberInput:
-            return Named(kModeFolderSize, "フォルダサイズ表示モード", true);
+            return Named(kModeFolderSize,
+                         "\x83\x74\x83\x48\x83\x8b\x83\x5f\x83\x54\x83\x43\x83\x59\x95\x5c\x8e\xa6"
+                         "\x83\x82\x81\x5b\x83\x68",
+                         true);  // フォルダサイズ表示モード
     }
     return {kModeNormal, "Quorvel", "", true};
 }
