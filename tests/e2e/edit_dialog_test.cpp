@@ -240,7 +240,8 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
-    EXPECT_TRUE(HasRect(first, 200, 200, line.cx + 10, 2 * line.cy + 10))
+    // The note comes back once the dialog's call has returned, a moment after it closed.
+    EXPECT_TRUE(WaitFor([&] { return HasRect(first, 200, 200, line.cx + 10, 2 * line.cy + 10); }))
         << RectOf(first).right - RectOf(first).left << " x "
         << RectOf(first).bottom - RectOf(first).top;
 
@@ -252,7 +253,7 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     SetItem(dialog, 1016, "30");
     PressButton(dialog, IDOK);
     ASSERT_TRUE(Closes(dialog));
-    EXPECT_TRUE(HasRect(second, 750, 200, 50, 30));
+    EXPECT_TRUE(WaitFor([&] { return HasRect(second, 750, 200, 50, 30); }));
 
     // Ending the program while a dialog is open saves the note where it was, not shrunk.
     LongPress(250, 230);
