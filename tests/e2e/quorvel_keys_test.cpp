@@ -36,14 +36,6 @@ bool InFront(const Quorvel& app) {
     return WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); });
 }
 
-void DoubleClick(POINT at) {
-    MovePointerTo(at.x, at.y);
-    for (int i = 0; i < 2; ++i) {
-        PressLeftButton();
-        ReleaseLeftButton();
-    }
-}
-
 TEST(QuorvelInputLine, ShiftedDigitsEnterCtrlSpaceF12AndEscape) {
     Install inst = Install::Fresh();
     inst.WithFile("data\\a.txt", "a").WithFile("data\\b.txt", "b");
@@ -154,10 +146,10 @@ TEST(QuorvelInputLine, EnterOnAPathListsItAndEveryReleaseFilters) {
     TypeKey(VK_BACK);
     ASSERT_TRUE(
         WaitForNames(c.listView, {"sub", "Zeta", "b.txt", "A.txt", "memo.txt", "memo.txt"}));
-    DoubleClick(ListViewRowPoint(c.listView, 4));
+    DoubleClickAt(ListViewRowPoint(c.listView, 4));
     Settle();
     EXPECT_EQ(app.Title(), inst.PathOf("w\\")) << "a note row stands for no entry";
-    DoubleClick(ListViewRowPoint(c.listView, 1));
+    DoubleClickAt(ListViewRowPoint(c.listView, 1));
     EXPECT_TRUE(app.WaitForTitle(inst.PathOf("w\\Zeta\\"))) << "a double-click lists a folder";
     EXPECT_TRUE(WaitForNames(c.listView, {"z.txt", "memo.txt", "memo.txt"}));
 

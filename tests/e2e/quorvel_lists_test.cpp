@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/install.h"
+#include "harness/menus.h"
 #include "harness/quorvel.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
@@ -244,4 +245,113 @@ TEST(QuorvelStamps, CtrlTKeepsAndDropsAStampAndTheLastOneGoneEmptiesItsFile) {
         << "the selection collapsed to its start";
     EXPECT_EQ(app.EndWithSave(), 0);
     EXPECT_EQ(inst.Read("hanko.txt"), "");
+}
+
+TEST(QuorvelStamps, TheMenuShowsTheNewestStampFirstAndInsertsTheChosenOneAtTheCaret) {
+    Install inst = Install::Fresh();
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    for (const char* stamp : {"a", "b", "c"}) {
+        SetWindowTextA(c.inputLine, stamp);
+        SendMessageA(c.inputLine, EM_SETSEL, 0, 1);
+        TypeChord({VK_CONTROL}, 'T');
+        ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.inputLine, EM_GETSEL, 0, 0) == 0; }));
+    }
+    SetWindowTextA(c.inputLine, "xy");
+    SendMessageA(c.inputLine, EM_SETSEL, 1, 1);
+    TypeChord({VK_CONTROL}, 'T');
+    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    EXPECT_EQ(MenuTexts(ShownMenu(app.Id())), (std::vector<std::string>{"c", "b", "a"}));
+    ChooseMenuPosition(1);
+    EXPECT_TRUE(WaitForText(c.inputLine, "xby"));
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+// F6 without a command, a key in the note box, then F7 with the stand-in as its command.
+TEST(QuorvelListView, FunctionKeysRunTheirCommandOnTheRowAndTheNoteBoxOpensTheCaretLine) {
+    Install inst = Install::Fresh()
+                       .WithFile("w\\x.txt", "")
+                       .WithCopyOf("recorder.exe", "a\\recorder.exe")
+                       .WithCopyOf("recorder.exe", "b\\recorder.exe");
+    std::string recorder = inst.PathOf("recorder.exe");
+    inst.WithFile("Quorvel.ini", "[cmd]\r\ncmd_F7=" + recorder + "\r\n");
+    Quorvel app(inst, inst.PathOf("w"));
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 1; }));
+    POINT row = ListViewRowPoint(c.listView, 0);
+    ClickAt(row.x, row.y);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    TypeKey(VK_F6);
+    EXPECT_TRUE(Answer(app, "メッセージ", "登録されていません。", IDOK));
+
+    RECT box;
+    GetWindowRect(c.noteTextBox, &box);
+    ClickAt((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitForFocus(app, c.noteTextBox));
+    std::string first = inst.PathOf("a\\recorder.exe");
+    SetWindowTextA(c.noteTextBox,
+                   (first + "\r\n" + recorder + "\r\n" + inst.PathOf("b\\recorder.exe")).c_str());
+    int inSecondLine = static_cast<int>(first.size() + 4);
+    SendMessageA(c.noteTextBox, EM_SETSEL, inSecondLine, inSecondLine);
+    TypeKey(VK_RIGHT);
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder.txt") == "\r\n"; }))
+        << "the line under the caret was started, without parameters";
+
+    ClickAt(row.x, row.y);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    TypeKey(VK_F7);
+    EXPECT_EQ(app.WaitForExit(), 0) << "a started command ends Quorvel";
+    std::string x = inst.PathOf("w\\x.txt");
+    if (x.find(' ') != std::string::npos) x = "\"" + x + "\"";
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder.txt") == "\r\n" + x + "\r\n"; }))
+        << inst.Read("recorder.txt");
+    EXPECT_FALSE(inst.Exists("a\\recorder.txt") || inst.Exists("b\\recorder.txt"))
+        << "only the caret's line";
+}
+
+TEST(QuorvelListView, WhileALongListingAsksTheRowsOfTheEarlierOneAreGoneAndIgnored) {
+    Install inst = Install::Fresh().WithFile("small\\keep.txt", "");
+    std::string many = MakeFolderOfFiles(inst, "many", 3500);
+    Quorvel app(inst, inst.PathOf("small"));
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 1; }));
+    POINT row = ListViewRowPoint(c.listView, 0);
+    ClickAt(row.x, row.y);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    SetWindowTextA(c.inputLine, many.c_str());
+    TypeKey(VK_RETURN);
+    HWND question = WaitForMessageBox(app.Id(), "確認", 20000);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(SendMessageA(c.listView, LVM_GETITEMCOUNT, 0, 0), 0)
+        << "the earlier listing's rows left with its results";
+
+    // Where the earlier row stood a double-click would start a file and Delete recycle one;
+    // Ctrl+Space in the input line would recycle every row.
+    DoubleClickAt(row);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    TypeKey(VK_DELETE);
+    RECT line;
+    GetWindowRect(c.inputLine, &line);
+    ClickAt((line.left + line.right) / 2, (line.top + line.bottom) / 2);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    SetWindowTextA(c.inputLine, "");
+    TypeChord({VK_CONTROL}, VK_SPACE);
+    // The answer must come after the keys: the letter shows when they were all taken.
+    TypeText("z");
+    ASSERT_TRUE(WaitForText(c.inputLine, "z"));
+    PressButton(question, IDNO);
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMCOUNT, 0, 0) == 3001; }));
+    EXPECT_EQ(WaitForMessageBox(app.Id(), "ファイル削除", 300), nullptr);
+    EXPECT_TRUE(app.Running());
+    EXPECT_TRUE(inst.Exists("small\\keep.txt") && inst.Exists("many\\f0.txt"));
+    EXPECT_EQ(app.EndWithSave(), 0);
 }

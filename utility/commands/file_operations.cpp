@@ -27,6 +27,7 @@ std::vector<int> CollectRows(bool all) {
 }  // namespace
 
 void DeleteRows(bool all, bool selected) {
+    if (utility.listingRuns) return;
     // The rows' files are fixed before the question, so the answer deletes what was shown.
     std::vector<std::string> paths =
         PathsToDelete(utility.listing.results, CollectRows(all || !selected));

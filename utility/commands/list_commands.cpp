@@ -280,10 +280,17 @@ bool IsSystemF10(UINT message, WPARAM key) {
     return (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && key == VK_F10;
 }
 
+// While a listing asks whether to go on, the lists stand for no finished result.
+bool IgnoredWhileListing(UINT message) {
+    return utility.listingRuns && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN ||
+                                   message == WM_CHAR || message == WM_LBUTTONDBLCLK);
+}
+
 }  // namespace
 
 LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WNDPROC previous = utility.previousBoardList;
+    if (IgnoredWhileListing(message)) return 0;
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
         ListKeyDecision d =
@@ -302,6 +309,7 @@ LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IgnoredWhileListing(message)) return 0;
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
         ListKeyDecision d = ListViewKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));

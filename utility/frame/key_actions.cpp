@@ -82,6 +82,7 @@ bool PickItem() {
 }
 
 void ActivateRow(int row) {
+    if (utility.listingRuns) return;
     RowAction action =
         PlanRowAction(utility.listing.results, row, CtrlDown(), utility.listing.nowDir);
     if (!action.inputLine.empty()) SetInputLine(action.inputLine);

@@ -59,6 +59,9 @@ std::string WindowText(HWND window) {
 }
 
 int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
+    // A listing started from within the question of another would empty the results that one
+    // is still filling.
+    if (utility.listingRuns) return utility.listing.results.count();
     utility.parentLevel = 0;
     ListingState& listing = utility.listing;
     listing.filterDate = utility.settings.filterdate;
@@ -66,7 +69,14 @@ int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
     listing.filterDir = utility.settings.filterDir;
     listing.filterFile = utility.settings.filterFile;
     ShownListing host;
-    return ListFolder(listing, host, folder ? *folder : WindowText(utility.inputLine), recurse);
+    std::string listed = folder ? *folder : WindowText(utility.inputLine);
+    // The rows shown so far stand for the results this listing empties: with the question open
+    // a double-click or a key would act on the wrong file, so they go first.
+    utility.listingRuns = true;
+    ShowNoteIndex();
+    int count = ListFolder(listing, host, listed, recurse);
+    utility.listingRuns = false;
+    return count;
 }
 
 // The filters work on the first 255 bytes of the line, cut between whole characters.
@@ -94,6 +104,14 @@ void ShowNoteIndex() {
     EmptyListView(listView);
     ReadInputText();
     ResultList& results = utility.listing.results;
+    if (utility.listingRuns) {
+        // Unsorted and incomplete: nothing is shown until the listing has ended.
+        results.rowMap.clear();
+        SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
+        ShowWindow(listView, SW_RESTORE);
+        if (focused) SetFocus(listView);
+        return;
+    }
     std::vector<ListRow> rows = ListViewRows(results, utility.notes.index, utility.inputText,
                                              utility.settings.search, utility.displayBuffer);
     results.rowMap.assign(rows.size(), -1);

@@ -52,6 +52,9 @@ struct UtilityApp {
     KeySequence keySequence;
     int bookmarkCursor = -1;  // -1: no bookmark walk under way
     PendingTransfer pending;
+    // A listing walks folders; its question to go on runs a message loop, in which the user
+    // can still reach the window.
+    bool listingRuns = false;
 };
 
 extern UtilityApp utility;

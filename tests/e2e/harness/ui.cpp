@@ -144,6 +144,14 @@ void ClickAt(int x, int y) {
     ReleaseLeftButton();
 }
 
+void DoubleClickAt(POINT at) {
+    MovePointerTo(at.x, at.y);
+    for (int i = 0; i < 2; ++i) {
+        PressLeftButton();
+        ReleaseLeftButton();
+    }
+}
+
 bool SaveWindowPicture(HWND window, const std::string& path) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -33,6 +33,8 @@ void TypeKey(WORD virtualKey);  // down and up
 // A click held 150 ms, so that a busy program still sees the button down when it takes the
 // press: quick only for a program whose click time is longer (the run tests set 1000 ms).
 void ClickAt(int x, int y);
+// Two quick clicks at one point, within any double-click time.
+void DoubleClickAt(POINT at);
 
 // Writes what the screen shows of `window` as a 24-bit BMP file; false when it could not.
 bool SaveWindowPicture(HWND window, const std::string& path);
