@@ -144,7 +144,10 @@ TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
         {"C:\\a\\f.txt", 1, "C:\\a", ""},  // already there
         // "C:\a" only begins "C:\ab\": a folder of its own, handed on as it is.
         {"C:\\ab\\f.txt", 2, "C:\\a", "copy C:\\ab\\f.txt > C:\\a"},
-        {"C:\\", 2, "C:\\a", ""},  // never a whole drive
+        {"C:\\", 2, "C:\\a", ""},        // never a whole drive
+        {"C:\\a", 2, "c:\\A\\*", ""},    // never into itself
+        {"C:\\a", 1, "C:\\a\\sub", ""},  // nor below itself
+        {"C:\\a", 1, "C:\\ab", "move C:\\a > C:\\ab"},
     };
     for (const Case& c : cases) {
         PendingTransfer p{c.source, c.kind};  // as Ctrl+V finds it

@@ -25,6 +25,13 @@ bool InFolder(const std::string& path, const std::string& folder) {
     return EqualsIgnoringCase(TrimPatternTail(PatternFolder(path)), folder);
 }
 
+// A folder into itself or into a folder below it: the shell refuses it on Windows, and a copy
+// could otherwise go on copying what it has just made.
+bool IntoItself(const std::string& from, const std::string& to) {
+    if (!StartsWithIgnoringCase(to, from)) return false;
+    return to.size() == from.size() || (to[from.size()] == '\\' && IsCharBoundary(to, from.size()));
+}
+
 }  // namespace
 
 std::string StatusText(std::string_view prefix, std::string_view text) {
@@ -69,7 +76,9 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
     std::string to = TrimPatternTail(destination);
     // An empty destination would be the process's current folder, never what the user chose.
     if (from.empty() || to.empty()) return;
-    if (!InFolder(from, to)) {
+    if (IntoItself(from, to)) {
+        // nothing the shell could do
+    } else if (!InFolder(from, to)) {
         host.RunShellOperation(kind, from, to);
     } else if (kind == kPendingCopy) {
         // Wine's shell ignores the rename-on-collision flag and would copy the item onto
