@@ -64,6 +64,19 @@ void ClickControl(HWND dialog, int id) {
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// A press at (x, y) that moves the pointer `dx` to the right before its release.
+void DragBy(int x, int y, int dx) {
+    MovePointerTo(x, y);
+    Settle(100);
+    PressLeftButton();
+    for (int step = 1; step <= 4; ++step) {
+        Sleep(80);
+        MovePointerTo(x + dx * step / 4, y);
+    }
+    Sleep(80);
+    ReleaseLeftButton();
+}
+
 bool ButtonReads(HWND dialog, const std::string& text) {
     return WaitFor([&] { return Item(dialog, kMainButton) == text; }, 3000);
 }
@@ -134,12 +147,9 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     source.runType = 1;
     Note mini = BoardNote("ミニ", 700, 800, 200, 100);
     mini.mini = 1, mini.miniWidth = 40, mini.miniHeight = 20;
-    // A click time well above the harness's click, for the run at the end.
-    Install inst = Install::Fresh()
-                       .WithSettings("[window]\r\ntime=1000\r\n")
-                       .WithBoard("marnelo.txt", {source, BoardNote("一", 10, 10, 80, 40),
-                                                  BoardNote("二", 200, 650, 80, 40),
-                                                  BoardNote("三", 400, 650, 80, 40), mini});
+    Install inst = Install::Fresh().WithBoard(
+        "marnelo.txt", {source, BoardNote("一", 10, 10, 80, 40), BoardNote("二", 200, 650, 80, 40),
+                        BoardNote("三", 400, 650, 80, 40), mini});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(5));
     std::vector<HWND> windows;
@@ -167,14 +177,7 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     EXPECT_FALSE(Enabled(tool, kRandom));
     // A press dragged across the note neither moves nor runs it: it picks.
     SetClipboardText("前から");
-    MovePointerTo(250, 330);
-    Settle(100);
-    PressLeftButton();
-    for (int dx = 10; dx <= 40; dx += 10) {
-        Sleep(60);
-        MovePointerTo(250 + dx, 330);
-    }
-    ReleaseLeftButton();
+    DragBy(250, 330, 40);
     EXPECT_TRUE(ButtonReads(tool, "属性貼り付け"));
     EXPECT_EQ(Item(tool, kPicked), "120");
     EXPECT_TRUE(HasRect(picked, 200, 300, 120, 60));
@@ -206,10 +209,15 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     std::string ini = inst.Read("Marnelo.ini");
     EXPECT_NE(ini.find("cmbstate2=5"), std::string::npos) << ini;
     EXPECT_NE(ini.find("cmbstate3=120"), std::string::npos) << ini;
-    // The reloaded notes are clicked as usual again: the run note puts its command on the
-    // clipboard.
-    ClickAt(250, 330);
-    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "押すと写る"; }, 3000));
+    // With the tool closed a press drags the note again.
+    DragBy(250, 330, 40);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            for (const NoteView& view : app.Notes())
+                if (view.text == "幅の元") return view.rect.left == 240 && view.rect.top == 300;
+            return false;
+        },
+        3000));
     ASSERT_EQ(app.End(), 0);
 
     Marnelo again(inst);
