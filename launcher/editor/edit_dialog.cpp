@@ -319,10 +319,7 @@ void TakeDialogResult(HWND dialog) {
         slot.note = ApplyEditedFields(slot.note, ReadFields(dialog));
         SetWindowTextA(slot.textControl, slot.note.text.c_str());
         ApplyFontAndOpacity(index);
-        const Note& n = slot.note;
-        if (slot.backBrush) DeleteObject(slot.backBrush);
-        slot.backBrush =
-            CreateSolidBrush(ToColorRef(ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue)));
+        RemakeBackBrush(index);
     }
     EndDialog(dialog, IDOK);
 }

@@ -107,6 +107,12 @@ void ApplyFontAndOpacity(int index) {
     if (n.topmost) SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void RemakeBackBrush(int index) {
+    NoteSlot& slot = notes.slots[index];
+    if (slot.backBrush) DeleteObject(slot.backBrush);
+    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(slot.note)));
+}
+
 void FitTextControl(HWND window) {
     int index = FindNoteOfWindow(window);
     if (index < 0) return;

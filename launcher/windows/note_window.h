@@ -13,6 +13,9 @@ HWND CreateNoteWindow(const Note& note);
 // The font, layered opacity and topmost band of note `index`, made anew from its fields.
 void ApplyFontAndOpacity(int index);
 
+// The background brush of note `index` made anew from its colours, after they changed.
+void RemakeBackBrush(int index);
+
 // The text control covers the client area of the note window.
 void FitTextControl(HWND window);
 
