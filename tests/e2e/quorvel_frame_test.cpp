@@ -68,7 +68,7 @@ TEST(QuorvelStartUp, ControlsInTheirOrderWithTheirStylesAndIds) {
         {c.checkBox, "Button", 0x50000003, 1005, "過去"},
         {c.boardListBox, "ListBox", 0x50A00003, 1, ""},
         {c.bookmarkListBox, "ListBox", 0x50A00003, 1, ""},
-        {c.listView, "SysListView32", 0x50004001, 1, ""},
+        {c.listView, "SysListView32", 0x50005001, 1, ""},  // rows asked for as drawn
     };
     for (const Expected& e : expected) {
         ASSERT_NE(e.window, nullptr);

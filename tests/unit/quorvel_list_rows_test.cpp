@@ -118,31 +118,38 @@ TEST(QuorvelListView, EntriesFirstThenNoteRowsWithTheirRowMap) {
     index.rows = {{"memo.txt", "buy milk"}, {"memo.txt", ""}, {"box.txt", "call"}};
     DisplayBuffer buffer;
 
+    auto text = [&](const ListRow& row, int column) {
+        return std::string(RowText(row, column, results, index));
+    };
     std::vector<ListRow> all = ListViewRows(results, index, "", 1, buffer);
     ASSERT_EQ(all.size(), 4u) << "an empty note string never shows";
-    EXPECT_EQ(all[0].name, "sub");
-    EXPECT_EQ(all[0].detail, "C:\\d\\sub\\*");
+    EXPECT_EQ(text(all[0], 0), "sub");
+    EXPECT_EQ(text(all[0], 1), "C:\\d\\sub\\*");
     EXPECT_EQ(all[0].entry, 0);
-    EXPECT_EQ(all[1].date, "2021/03/04 05:06:07");
+    EXPECT_EQ(text(all[1], 2), "2021/03/04 05:06:07");
     EXPECT_EQ(all[1].entry, 1);
-    EXPECT_EQ(all[2].name, "memo.txt");
-    EXPECT_EQ(all[2].detail, "buy milk");
+    EXPECT_EQ(text(all[2], 0), "memo.txt");
+    EXPECT_EQ(text(all[2], 1), "buy milk");
+    EXPECT_EQ(text(all[2], 2), "");
     EXPECT_EQ(all[2].entry, -1);
-    EXPECT_EQ(all[3].detail, "call");
+    EXPECT_EQ(text(all[3], 1), "call");
+    EXPECT_EQ(text(all[3], 3), "") << "no fourth column";
 
     std::vector<ListRow> box = ListViewRows(results, index, "box", 1, buffer);
     ASSERT_EQ(box.size(), 2u) << "entries by name, notes by board and string together";
     EXPECT_EQ(box[0].entry, 1);
-    EXPECT_EQ(box[1].detail, "call");
+    EXPECT_EQ(text(box[1], 1), "call");
 
     std::vector<ListRow> noX = ListViewRows(results, index, "^x", 1, buffer);
     ASSERT_EQ(noX.size(), 1u) << "every row but sub holds an x in its name or board";
-    EXPECT_EQ(noX[0].name, "sub");
+    EXPECT_EQ(text(noX[0], 0), "sub");
     EXPECT_EQ(ListViewRows(results, index, "^MILK", 1, buffer).size(), 3u);
     EXPECT_TRUE(ListViewRows(results, index, "^", 1, buffer).empty());
 
     std::vector<ListRow> milk = ListViewRows(results, index, "memo.txt buy", 1, buffer);
     ASSERT_EQ(milk.size(), 1u) << "the board name and the note string are matched as one text";
+    results.entries.clear();
+    EXPECT_EQ(text(all[0], 0), "") << "a row whose entry went shows nothing";
 }
 
 TEST(QuorvelListView, DisplayBufferGrowsToExactlyTheLongestRow) {

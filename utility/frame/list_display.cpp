@@ -3,6 +3,12 @@
 
 #include "utility/frame/list_display.h"
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+
 #include "common/sjis.h"
 
 #include "utility/frame/list_rows.h"
@@ -35,16 +41,71 @@ void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
     InvalidateRect(listBox, nullptr, TRUE);
 }
 
-void EmptyListView(HWND listView) {
-    // The key handler answers this itself, so the rows go one by one, from the last one on
-    // so that no row has to move up.
-    SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
-    LRESULT count = SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0);
-    ShowWindow(listView, SW_HIDE);
-    // Hidden alone, the list view still updates its scroll bars at every row, which costs
-    // more than the rows themselves: it is drawn once, when shown again.
-    SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
-    for (LRESULT row = count - 1; row >= 0; --row) SendMessageA(listView, LVM_DELETEITEM, row, 0);
+// Column widths as the list view's own sizing to content would give them: the widest text
+// plus the room the control leaves after a label. Each distinct text is measured once, so a
+// refresh of many rows only looks up what it has seen before.
+class ColumnMeasure {
+  public:
+    int Width(HWND listView, std::string_view text) {
+        if (text.empty()) return 0;
+        auto found = widths_.find(text);
+        if (found != widths_.end()) return found->second;
+        if (!dc_) Begin(listView);
+        SIZE size{};
+        GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+        widths_.emplace(std::string(text), static_cast<int>(size.cx));
+        return size.cx;
+    }
+    // Widths belong to one font; a new font measures anew.
+    void Prepare(HWND listView) {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
+        if (font != font_) widths_.clear();
+        font_ = font;
+        // Seen texts of earlier listings are kept only up to a bound.
+        if (widths_.size() > kMostKept) widths_.clear();
+    }
+    void End(HWND listView) {
+        if (!dc_) return;
+        SelectObject(dc_, previousFont_);
+        ReleaseDC(listView, dc_);
+        dc_ = nullptr;
+    }
+
+  private:
+    static constexpr std::size_t kMostKept = 1000000;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    void Begin(HWND listView) {
+        dc_ = GetDC(listView);
+        previousFont_ = SelectObject(dc_, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    }
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> widths_;
+    HFONT font_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previousFont_ = nullptr;
+};
+
+ColumnMeasure columnMeasure;
+
+// The space the list view keeps after the text of a label sized to its content.
+constexpr int kLabelPadding = 12;
+
+void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
+    const ResultList& results = utility.listing.results;
+    const NoteIndex& index = utility.notes.index;
+    columnMeasure.Prepare(listView);
+    for (int column = 0; column < 3; ++column) {
+        int widest = 0;
+        for (const ListRow& row : rows)
+            widest = std::max(widest,
+                              columnMeasure.Width(listView, RowText(row, column, results, index)));
+        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest + kLabelPadding);
+    }
+    columnMeasure.End(listView);
 }
 
 }  // namespace
@@ -98,55 +159,37 @@ void RefreshLists() {
 
 void ShowNoteIndex() {
     HWND listView = utility.listView;
-    // Hiding the list view while it is rebuilt takes the focus from it; a key pressed there
-    // (F10 cycling the modes) must leave it there.
-    bool focused = GetFocus() == listView;
-    EmptyListView(listView);
     ReadInputText();
     ResultList& results = utility.listing.results;
-    if (utility.listingRuns) {
-        // Unsorted and incomplete: nothing is shown until the listing has ended.
-        results.rowMap.clear();
-        SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
-        ShowWindow(listView, SW_RESTORE);
-        if (focused) SetFocus(listView);
-        return;
-    }
-    std::vector<ListRow> rows = ListViewRows(results, utility.notes.index, utility.inputText,
-                                             utility.settings.search, utility.displayBuffer);
-    results.rowMap.assign(rows.size(), -1);
+    std::vector<ListRow>& rows = utility.shownRows;
+    // Unsorted and incomplete while a listing runs: nothing is shown until it has ended.
+    if (utility.listingRuns)
+        rows.clear();
+    else
+        rows = ListViewRows(results, utility.notes.index, utility.inputText,
+                            utility.settings.search, utility.displayBuffer);
+    results.rowMap.resize(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) results.rowMap[row] = rows[row].entry;
+    // Emptied first: the new rows start without the selection and focus of the old ones.
+    SendMessageA(listView, LVM_SETITEMCOUNT, 0, 0);
     SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        InsertIndexRow(static_cast<int>(row), rows[row].name, rows[row].detail, rows[row].date);
-        results.rowMap[row] = rows[row].entry;
-    }
-    for (int column = 0; column < 3; ++column)
-        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
-    SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
-    ShowWindow(listView, SW_RESTORE);
-    if (focused) SetFocus(listView);
+    SizeColumnsToContent(listView, rows);
+    InvalidateRect(listView, nullptr, TRUE);
 }
 
-void InsertIndexRow(int row, const std::string& first, const std::string& second,
-                    const std::string& third) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.iImage = row;
-    item.pszText = const_cast<char*>(first.c_str());
-    int at = static_cast<int>(
-        SendMessageA(utility.listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (at < 0) return;
-    LVITEMA sub{};
-    sub.mask = LVIF_TEXT;
-    sub.iItem = at;
-    sub.iSubItem = 1;
-    sub.pszText = const_cast<char*>(second.c_str());
-    SendMessageA(utility.listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&sub));
-    if (third.empty()) return;
-    sub.iSubItem = 2;
-    sub.pszText = const_cast<char*>(third.c_str());
-    SendMessageA(utility.listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&sub));
+void FillRowText(NMLVDISPINFOA& info) {
+    LVITEMA& item = info.item;
+    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= utility.shownRows.size()) return;
+    // No image list is attached, so nothing is drawn.
+    if (item.mask & LVIF_IMAGE) item.iImage = item.iItem;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    std::string_view text = RowText(utility.shownRows[item.iItem], item.iSubItem,
+                                    utility.listing.results, utility.notes.index);
+    std::size_t size = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    // A text longer than the buffer ends before a character, never inside one.
+    if (size < text.size() && !IsCharBoundary(text, size)) --size;
+    std::memcpy(item.pszText, text.data(), size);
+    item.pszText[size] = '\0';
 }
 
 void FillBoardListBox(const std::vector<std::string>& texts) {

@@ -1,6 +1,7 @@
 // list_display.h — what the window shows of the lists, and the listing as the window runs it.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -15,8 +16,9 @@ void ReadInputText();
 void RefreshLists();
 // The list view: the listed entries whose name matches, then the matching note strings.
 void ShowNoteIndex();
-void InsertIndexRow(int row, const std::string& first, const std::string& second,
-                    const std::string& third = "");
+// The list view's rows are virtual: it asks for the texts of each row it draws or is asked
+// for.
+void FillRowText(NMLVDISPINFOA& info);
 void FillBoardListBox(const std::vector<std::string>& texts);
 void FillBookmarkListBox();
 // The drive roots as folder entries, for a start without a folder.

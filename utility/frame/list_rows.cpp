@@ -28,15 +28,31 @@ std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& in
     std::vector<ListRow> rows;
     for (int i = 0; i < results.count(); ++i) {
         const ResultEntry& entry = results.entries[i];
-        if (MatchText(inputText, entry.name, searchMode))
-            rows.push_back({entry.name, entry.path, entry.date, i});
+        if (MatchText(inputText, entry.name, searchMode)) rows.push_back({i, -1});
     }
-    for (const NoteIndexRow& row : index.rows) {
+    const int notes = static_cast<int>(index.rows.size());
+    for (int i = 0; i < notes; ++i) {
+        const NoteIndexRow& row = index.rows[i];
         if (row.note.empty()) continue;
         if (MatchText(inputText, buffer.Join(row.board, row.note), searchMode))
-            rows.push_back({row.board, row.note, "", -1});
+            rows.push_back({-1, i});
     }
     return rows;
+}
+
+std::string_view RowText(const ListRow& row, int column, const ResultList& results,
+                         const NoteIndex& index) {
+    if (row.entry >= 0 && row.entry < results.count()) {
+        const ResultEntry& entry = results.entries[row.entry];
+        if (column == 0) return entry.name;
+        if (column == 1) return entry.path;
+        if (column == 2) return entry.date;
+    } else if (row.noteRow >= 0 && static_cast<std::size_t>(row.noteRow) < index.rows.size()) {
+        const NoteIndexRow& note = index.rows[row.noteRow];
+        if (column == 0) return note.board;
+        if (column == 1) return note.note;
+    }
+    return {};
 }
 
 std::optional<std::string> CutToLevel(std::string_view path, int level) {

@@ -26,11 +26,11 @@ class DisplayBuffer {
     std::size_t capacity_;
 };
 
+// A list view row refers to what it shows, so that a refresh copies no text: the list view
+// asks for the texts of the rows it draws.
 struct ListRow {
-    std::string name;    // column 0: the entry's name, or the note's board
-    std::string detail;  // column 1: the entry's full path, or the note string
-    std::string date;    // column 2: the entry's date, empty for notes
-    int entry = -1;      // its rowMap value: the entry index, -1 for a note row
+    int entry = -1;    // its rowMap value: the entry index, -1 for a note row
+    int noteRow = -1;  // the note index row of a note row
 };
 
 // Entries whose name matches the text, in list order, then every note row whose joined text
@@ -38,6 +38,11 @@ struct ListRow {
 std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& index,
                                   std::string_view inputText, int searchMode,
                                   DisplayBuffer& buffer);
+
+// Column 0 is the entry's name or the note's board, column 1 the entry's full path or the note
+// string, column 2 the entry's date; anything else is empty. Valid while the lists are.
+std::string_view RowText(const ListRow& row, int column, const ResultList& results,
+                         const NoteIndex& index);
 
 // The bytes before the `level`-th separator ("\", ":" or "/", whole characters only) counted
 // from the end; nothing when there are too few or that separator is the first byte.

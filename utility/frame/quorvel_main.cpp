@@ -135,8 +135,9 @@ void CreateControls(HWND window) {
                                  kPastCheckBoxId, "過去");
     utility.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
     utility.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
-    HWND listView = MakeChild(WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER,
-                              0, 0, 10, 10, kControlId, nullptr);
+    HWND listView = MakeChild(
+        WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0,
+        10, 10, kControlId, nullptr);
 
     utility.listFont =
         CreateFontA(14, 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0, 0, 0, 16, "MS 明朝");
@@ -208,6 +209,10 @@ void OnCommand(WPARAM wParam) {
 // A double-click anywhere (the status bar reports one too) acts on the list view's focused row.
 LRESULT OnNotify(WPARAM wParam, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom == utility.listView && header->code == LVN_GETDISPINFOA) {
+        FillRowText(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+        return 0;
+    }
     if (header->code != static_cast<UINT>(NM_DBLCLK))
         return DefWindowProcA(utility.mainWindow, WM_NOTIFY, wParam, lParam);
     int row = static_cast<int>(

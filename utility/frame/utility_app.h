@@ -48,6 +48,7 @@ struct UtilityApp {
     std::string inputText;  // the input line's first kInputTextLimit bytes
     int parentLevel = 0;
     DisplayBuffer displayBuffer;
+    std::vector<ListRow> shownRows;  // what each list view row shows
     bool boardListNumbered = false;  // the board list box shows "1." .. "0." before its items
     KeySequence keySequence;
     int bookmarkCursor = -1;  // -1: no bookmark walk under way
