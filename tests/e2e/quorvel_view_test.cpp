@@ -109,3 +109,24 @@ TEST(QuorvelFirstView, WhichPicksTheListViewColour) {
 }
 
 }  // namespace
+
+// The columns are sized from the rows' texts without asking the list view; its own sizing to
+// content, asked afterwards, must find nothing to change.
+TEST(QuorvelListView, ColumnsAreAsWideAsTheListViewWouldMakeThem) {
+    Install inst = Install::Fresh()
+                       .WithFile("data\\a.txt", "")
+                       .WithFile("data\\長い名前のファイルです.txt", "")
+                       .WithFile("data\\ｶﾀｶﾅ and Wide WWW.txt", "")
+                       .WithFile("Quorvel.ini", "[etc]\r\nfilterdate=0\r\n");
+    Quorvel app(inst, inst.PathOf("data"));
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMCOUNT, 0, 0) == 3; }));
+    std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+    ASSERT_FALSE(rows[0][2].empty()) << "the date column has texts";
+    std::vector<int> ours = ColumnWidths(c.listView, 3);
+    for (int column = 0; column < 3; ++column)
+        SendMessageA(c.listView, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+    EXPECT_EQ(ColumnWidths(c.listView, 3), ours);
+    EXPECT_EQ(app.EndWithSave(), 0);
+}

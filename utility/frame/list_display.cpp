@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <string_view>
-#include <unordered_map>
 
 #include "common/sjis.h"
 
@@ -42,48 +40,52 @@ void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
 }
 
 // Column widths as the list view's own sizing to content would give them: the widest text
-// plus the room the control leaves after a label. Each distinct text is measured once, so a
-// refresh of many rows only looks up what it has seen before.
+// plus the room the control leaves after a label. A text's width is the sum of its characters'
+// advances, and each character is measured once for the font, so a refresh of many rows makes
+// no call to the system at all once their characters have been seen.
 class ColumnMeasure {
   public:
-    int Width(HWND listView, std::string_view text) {
-        if (text.empty()) return 0;
-        auto found = widths_.find(text);
-        if (found != widths_.end()) return found->second;
-        if (!dc_) Begin(listView);
-        SIZE size{};
-        GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
-        widths_.emplace(std::string(text), static_cast<int>(size.cx));
-        return size.cx;
-    }
-    // Widths belong to one font; a new font measures anew.
     void Prepare(HWND listView) {
+        listView_ = listView;
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
-        if (font != font_) widths_.clear();
+        if (font == font_ && !widths_.empty()) return;
         font_ = font;
-        // Seen texts of earlier listings are kept only up to a bound.
-        if (widths_.size() > kMostKept) widths_.clear();
+        widths_.assign(kCodes, kUnknown);
     }
-    void End(HWND listView) {
+    int Width(std::string_view text) {
+        int width = 0;
+        for (std::size_t at = 0; at < text.size();) {
+            auto lead = static_cast<unsigned char>(text[at]);
+            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
+            unsigned code =
+                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
+            if (widths_[code] == kUnknown) widths_[code] = Measure(text.substr(at, length));
+            width += widths_[code];
+            at += length;
+        }
+        return width;
+    }
+    void End() {
         if (!dc_) return;
         SelectObject(dc_, previousFont_);
-        ReleaseDC(listView, dc_);
+        ReleaseDC(listView_, dc_);
         dc_ = nullptr;
     }
 
   private:
-    static constexpr std::size_t kMostKept = 1000000;
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
+    static constexpr std::size_t kCodes = 0x10000;
+    static constexpr int kUnknown = -1;
+    int Measure(std::string_view character) {
+        if (!dc_) {
+            dc_ = GetDC(listView_);
+            previousFont_ = SelectObject(dc_, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
         }
-    };
-    void Begin(HWND listView) {
-        dc_ = GetDC(listView);
-        previousFont_ = SelectObject(dc_, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        SIZE size{};
+        GetTextExtentPoint32A(dc_, character.data(), static_cast<int>(character.size()), &size);
+        return static_cast<int>(size.cx);
     }
-    std::unordered_map<std::string, int, Hash, std::equal_to<>> widths_;
+    std::vector<int> widths_;  // by single byte, or lead byte * 256 + trail byte
+    HWND listView_ = nullptr;
     HFONT font_ = nullptr;
     HDC dc_ = nullptr;
     HGDIOBJ previousFont_ = nullptr;
@@ -101,11 +103,10 @@ void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
     for (int column = 0; column < 3; ++column) {
         int widest = 0;
         for (const ListRow& row : rows)
-            widest = std::max(widest,
-                              columnMeasure.Width(listView, RowText(row, column, results, index)));
+            widest = std::max(widest, columnMeasure.Width(RowText(row, column, results, index)));
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest + kLabelPadding);
     }
-    columnMeasure.End(listView);
+    columnMeasure.End();
 }
 
 }  // namespace
