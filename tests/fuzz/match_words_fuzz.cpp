@@ -1,6 +1,7 @@
 // The word matcher on any pattern and text (the first line is the pattern, the rest the text):
 // no crash, the empty pattern matches, and a piece of the text that starts and ends on whole
-// characters matches as a word and as a prefix, and excludes the text as a "^" word.
+// characters matches as a word and as a prefix, and excludes the text as a "^" word. The
+// prepared matcher answers as MatchText does, also when one matcher serves several texts.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,7 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string_view pattern = input.substr(0, lineEnd);
     std::string_view text = lineEnd == std::string_view::npos ? "" : input.substr(lineEnd + 1);
 
-    for (int mode : {0, 1}) MatchText(pattern, text, mode);
+    for (int mode : {0, 1}) {
+        WordMatcher matcher(pattern, mode);
+        Require(matcher.Matches(text) == MatchText(pattern, text, mode), "prepared = MatchText");
+        for (std::size_t cut : {text.size() / 2, text.size() / 3}) {
+            std::string_view tail = text.substr(cut);
+            Require(matcher.Matches(tail) == MatchText(pattern, tail, mode), "a reused matcher");
+        }
+    }
     ContainsWord(text, pattern);
     Require(MatchWords("", text) && MatchPrefix("", text), "the empty pattern matches");
     Require(MatchWords(text, text) || !OneWord(text), "a text matches itself as a word");

@@ -1,4 +1,7 @@
 // The matcher behind the input line and the listing filters.
+#include <cstdint>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "common/sjis.h"
@@ -104,3 +107,73 @@ TEST(QuorvelCharBoundary, AfterAndInsideADoubleByteCharacter) {
 }
 
 }  // namespace
+
+// The prepared matcher must answer exactly as MatchText does. The bytes are few, so that words
+// recur in the texts, and are chosen to trip the character rules: lead bytes that also serve
+// as trail bytes, trail bytes that look like letters, "\" or "@", the full-width space, "^",
+// a zero byte, and a lead byte left alone at the end.
+TEST(QuorvelWordMatcher, AgreesWithMatchTextOnRandomTexts) {
+    const char alphabet[] = {'a',    'A',    'b',    'Z',    ' ',    '^',    '\x81',
+                             '\x40', '\x83', '\x61', '\x41', '\x5C', '\x9F', '\xE0',
+                             '\xFC', '\x7E', '\0',   'z',    '\x81', '\x40'};
+    std::uint32_t seed = 12345;
+    auto next = [&seed](std::uint32_t bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % bound;
+    };
+    auto randomBytes = [&](std::string& out, std::uint32_t most) {
+        out.clear();
+        for (std::uint32_t n = next(most + 1); n > 0; --n) out += alphabet[next(sizeof alphabet)];
+    };
+    std::string pattern, text;
+    int matched[2] = {0, 0};
+    for (int round = 0; round < 1000000; ++round) {
+        randomBytes(pattern, 6);
+        randomBytes(text, 20);
+        // Half the texts hold a piece of the pattern, perhaps starting inside a character.
+        if (round % 2 && !pattern.empty()) {
+            std::size_t start = next(static_cast<std::uint32_t>(pattern.size()));
+            text.insert(next(static_cast<std::uint32_t>(text.size() + 1)), pattern, start,
+                        next(static_cast<std::uint32_t>(pattern.size() - start)) + 1);
+        }
+        int mode = round % 3 == 0 ? 0 : 1;
+        bool expected = MatchText(pattern, text, mode);
+        matched[expected]++;
+        ASSERT_EQ(WordMatcher(pattern, mode).Matches(text), expected)
+            << "mode " << mode << " pattern [" << pattern << "] text [" << text << "]";
+    }
+    EXPECT_GT(matched[0], 100000);  // both answers are common, or the comparison proves little
+    EXPECT_GT(matched[1], 100000);
+}
+
+// One matcher serves many texts of any length: its buffer must not carry one text into the
+// next, and a long run of lead-range bytes is paired from its start every time.
+TEST(QuorvelWordMatcher, ReusedAcrossTexts) {
+    WordMatcher matcher("AB \x81\x81 ^zz", 1);
+    EXPECT_TRUE(matcher.Matches(std::string(200, 'x') + "ab\x81\x81"));
+    EXPECT_FALSE(matcher.Matches("ab"));
+    EXPECT_TRUE(
+        matcher.Matches("\x81\x81"
+                        "aB"));
+    EXPECT_FALSE(
+        matcher.Matches("\x81\x81\x81"
+                        "ab"));  // the second pair is no character
+    EXPECT_TRUE(
+        matcher.Matches("\x81\x81\x81\x81"
+                        "ab"));
+    EXPECT_FALSE(
+        matcher.Matches("\x81\x81"
+                        "ab zZ"));
+    const std::string run(10001, '\x81');
+    EXPECT_EQ(matcher.Matches(run + "ab"), MatchWords("AB \x81\x81 ^zz", run + "ab"));
+}
+
+TEST(QuorvelWordMatcher, PatternsOfSeparatorsAndMarksOnly) {
+    const char* patterns[] = {"", " ", "  ", "^", "^ ^", "a ^", " \x81\x40 ", "\x81\x40", "\x81"};
+    const std::string_view texts[] = {"", "a", "^", " ", std::string_view("\0", 1), "\x83"};
+    for (const char* pattern : patterns)
+        for (std::string_view text : texts)
+            for (int mode : {0, 1})
+                EXPECT_EQ(WordMatcher(pattern, mode).Matches(text), MatchText(pattern, text, mode))
+                    << "mode " << mode << " pattern [" << pattern << "] text [" << text << "]";
+}
