@@ -11,6 +11,6 @@ std::optional<std::string> FindSequenceCommand(const std::vector<NotePair>& pair
                                                const std::string& letters) {
     if (letters.empty()) return std::nullopt;
     for (const NotePair& pair : pairs)
-        if (pair.text == letters) return pair.command;
+        if (pair.text == letters) return std::string(pair.command);
     return std::nullopt;
 }

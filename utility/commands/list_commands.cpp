@@ -367,8 +367,8 @@ void ShowNotePair(int row) {
     std::string note = RowText(row, 1);
     for (const NotePair& pair : utility.notes.pairs) {
         if (pair.text != note && pair.command != note) continue;
-        SetWindowTextA(utility.noteCommandBox, pair.command.c_str());
-        SetWindowTextA(utility.noteTextBox, pair.text.c_str());
+        SetWindowTextA(utility.noteCommandBox, std::string(pair.command).c_str());
+        SetWindowTextA(utility.noteTextBox, std::string(pair.text).c_str());
         return;
     }
 }

@@ -52,43 +52,80 @@ class ColumnMeasure {
         font_ = font;
         widths_.assign(kCodes, kUnknown);
     }
-    int Width(std::string_view text) {
-        int width = 0;
-        for (std::size_t at = 0; at < text.size();) {
-            auto lead = static_cast<unsigned char>(text[at]);
-            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
-            unsigned code =
-                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
-            if (widths_[code] == kUnknown) widths_[code] = Measure(text.substr(at, length));
-            width += widths_[code];
-            at += length;
-        }
-        return width;
+    // The width of `text` as far as its characters are known; false when one was not, which
+    // Measure then takes with every other such character at once.
+    bool Width(std::string_view text, int& width) {
+        bool known = true;
+        width = 0;
+        ForEachCharacter(text, [&](std::string_view character, unsigned code) {
+            int advance = widths_[code];
+            if (advance >= 0) {
+                width += advance;
+                return;
+            }
+            known = false;
+            if (advance == kPending) return;
+            widths_[code] = kPending;
+            if (code < 0x100)
+                singleBytePending_ = true;
+            else
+                batch_.append(character);
+        });
+        return known;
     }
-    void End() {
-        if (!dc_) return;
-        SelectObject(dc_, previousFont_);
-        ReleaseDC(listView_, dc_);
-        dc_ = nullptr;
+    // Asking the system once per character is slow where it must find a glyph in another
+    // font: every new character of a refresh goes into one call.
+    void Measure() {
+        if (!singleBytePending_ && batch_.empty()) return;
+        HDC dc = GetDC(listView_);
+        HGDIOBJ previous = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        if (singleBytePending_) {
+            INT advances[0x100] = {};
+            GetCharWidth32A(dc, 0, 0xFF, advances);
+            for (unsigned byte = 0; byte < 0x100; ++byte)
+                if (widths_[byte] == kPending) widths_[byte] = advances[byte];
+        }
+        if (!batch_.empty()) {
+            // One extent per byte, the running width up to and including that byte.
+            std::vector<INT> extents(batch_.size());
+            SIZE size{};
+            GetTextExtentExPointA(dc, batch_.data(), static_cast<int>(batch_.size()), 0, nullptr,
+                                  extents.data(), &size);
+            int before = 0;
+            for (std::size_t at = 0; at + 1 < batch_.size(); at += 2) {
+                unsigned code = static_cast<unsigned char>(batch_[at]) << 8 |
+                                static_cast<unsigned char>(batch_[at + 1]);
+                widths_[code] = std::max(0, extents[at + 1] - before);
+                before = extents[at + 1];
+            }
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(listView_, dc);
+        batch_.clear();
+        singleBytePending_ = false;
     }
 
   private:
     static constexpr std::size_t kCodes = 0x10000;
     static constexpr int kUnknown = -1;
-    int Measure(std::string_view character) {
-        if (!dc_) {
-            dc_ = GetDC(listView_);
-            previousFont_ = SelectObject(dc_, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    static constexpr int kPending = -2;
+    // A lead byte at the very end stands alone, as the system draws it.
+    template <class Visit>
+    static void ForEachCharacter(std::string_view text, Visit visit) {
+        for (std::size_t at = 0; at < text.size();) {
+            auto lead = static_cast<unsigned char>(text[at]);
+            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
+            unsigned code =
+                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
+            visit(text.substr(at, length), code);
+            at += length;
         }
-        SIZE size{};
-        GetTextExtentPoint32A(dc_, character.data(), static_cast<int>(character.size()), &size);
-        return static_cast<int>(size.cx);
     }
     std::vector<int> widths_;  // by single byte, or lead byte * 256 + trail byte
+    std::string batch_;        // double-byte characters waiting to be measured
+    bool singleBytePending_ = false;
     HWND listView_ = nullptr;
     HFONT font_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previousFont_ = nullptr;
 };
 
 ColumnMeasure columnMeasure;
@@ -100,13 +137,27 @@ void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
     const ResultList& results = utility.listing.results;
     const NoteIndex& index = utility.notes.index;
     columnMeasure.Prepare(listView);
+    int widest[3] = {0, 0, 0};
+    std::vector<std::pair<int, std::string_view>> unmeasured;  // column and text
     for (int column = 0; column < 3; ++column) {
-        int widest = 0;
-        for (const ListRow& row : rows)
-            widest = std::max(widest, columnMeasure.Width(RowText(row, column, results, index)));
-        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest + kLabelPadding);
+        for (const ListRow& row : rows) {
+            std::string_view text = RowText(row, column, results, index);
+            int width = 0;
+            if (columnMeasure.Width(text, width))
+                widest[column] = std::max(widest[column], width);
+            else
+                unmeasured.emplace_back(column, text);
+        }
     }
-    columnMeasure.End();
+    columnMeasure.Measure();
+    for (const auto& [column, text] : unmeasured) {
+        int width = 0;
+        columnMeasure.Width(text, width);
+        widest[column] = std::max(widest[column], width);
+    }
+    // Set while the list view holds no row: with rows, each width change costs time per row.
+    for (int column = 0; column < 3; ++column)
+        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest[column] + kLabelPadding);
 }
 
 }  // namespace
@@ -173,8 +224,8 @@ void ShowNoteIndex() {
     for (std::size_t row = 0; row < rows.size(); ++row) results.rowMap[row] = rows[row].entry;
     // Emptied first: the new rows start without the selection and focus of the old ones.
     SendMessageA(listView, LVM_SETITEMCOUNT, 0, 0);
-    SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
     SizeColumnsToContent(listView, rows);
+    SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
     InvalidateRect(listView, nullptr, TRUE);
 }
 

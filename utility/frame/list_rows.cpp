@@ -26,16 +26,15 @@ std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& in
                                   std::string_view inputText, int searchMode,
                                   DisplayBuffer& buffer) {
     std::vector<ListRow> rows;
+    WordMatcher matcher(inputText, searchMode);
     for (int i = 0; i < results.count(); ++i) {
-        const ResultEntry& entry = results.entries[i];
-        if (MatchText(inputText, entry.name, searchMode)) rows.push_back({i, -1});
+        if (matcher.Matches(results.entries[i].name)) rows.push_back({i, -1});
     }
     const int notes = static_cast<int>(index.rows.size());
     for (int i = 0; i < notes; ++i) {
         const NoteIndexRow& row = index.rows[i];
         if (row.note.empty()) continue;
-        if (MatchText(inputText, buffer.Join(row.board, row.note), searchMode))
-            rows.push_back({-1, i});
+        if (matcher.Matches(buffer.Join(row.board, row.note))) rows.push_back({-1, i});
     }
     return rows;
 }
@@ -88,9 +87,9 @@ std::vector<std::string> BoardListTexts(const std::vector<std::string>& items,
     std::string_view folder = nowDir;
     if (!folder.empty() && folder.back() == '*') folder.remove_suffix(1);
     std::vector<std::string> kept;
+    WordMatcher typed(inputText, searchMode), inFolder(folder, searchMode);
     for (const std::string& item : items) {
-        if (!MatchText(inputText, item, searchMode) || !MatchText(folder, item, searchMode))
-            continue;
+        if (!typed.Matches(item) || !inFolder.Matches(item)) continue;
         if (parentLevel <= 0) {
             kept.push_back(item);
         } else if (std::optional<std::string> cut = CutToLevel(item, parentLevel)) {
@@ -113,7 +112,8 @@ std::string WithoutDigitPrefix(std::string_view text, int index, bool numbered) 
 std::vector<std::string> BookmarkTexts(const std::vector<std::string>& bookmarks,
                                        std::string_view inputText, int searchMode) {
     std::vector<std::string> shown;
+    WordMatcher matcher(inputText, searchMode);
     for (const std::string& bookmark : bookmarks)
-        if (MatchText(inputText, bookmark, searchMode)) shown.push_back(bookmark);
+        if (matcher.Matches(bookmark)) shown.push_back(bookmark);
     return shown;
 }

@@ -18,7 +18,8 @@ bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize) {
 
 namespace {
 
-std::string OnOneLine(std::string text) {
+std::string OnOneLine(std::string_view kept) {
+    std::string text(kept);
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
     return text;
@@ -35,7 +36,12 @@ std::string FormatCmdTxt(const NoteIndex& index) {
 
 std::string FormatCtrlTxt(const std::vector<NotePair>& pairs) {
     std::string text;
-    for (const NotePair& pair : pairs) text += pair.text + " " + pair.command + "\n";
+    for (const NotePair& pair : pairs) {
+        text += pair.text;
+        text += ' ';
+        text += pair.command;
+        text += '\n';
+    }
     return text;
 }
 

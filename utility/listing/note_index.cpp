@@ -1,6 +1,7 @@
 #include "utility/listing/note_index.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "common/date_stamp.h"
 #include "common/note_records.h"
@@ -8,33 +9,71 @@
 
 namespace {
 
-void AddRow(NoteIndex& index, const std::string& board, const std::string& note) {
-    if (!index.seen.emplace(board, note).second) return;
+std::size_t RowHash(std::string_view board, std::string_view note) {
+    std::hash<std::string_view> hash;
+    return hash(board) * 31 + hash(note);
+}
+
+// Doubled whenever half full, so a probe ends after a few slots.
+void GrowSeen(NoteIndex& index) {
+    std::vector<int> seen(std::max<std::size_t>(64, index.seen.size() * 2), -1);
+    std::size_t mask = seen.size() - 1;
+    for (int row = 0; row < static_cast<int>(index.rows.size()); ++row) {
+        std::size_t slot = RowHash(index.rows[row].board, index.rows[row].note) & mask;
+        while (seen[slot] != -1) slot = (slot + 1) & mask;
+        seen[slot] = row;
+    }
+    index.seen = std::move(seen);
+}
+
+void AddRow(NoteIndex& index, std::string_view board, std::string_view note) {
+    if (index.seen.size() < (index.rows.size() + 1) * 2) GrowSeen(index);
+    std::size_t mask = index.seen.size() - 1;
+    std::size_t slot = RowHash(board, note) & mask;
+    for (; index.seen[slot] != -1; slot = (slot + 1) & mask) {
+        const NoteIndexRow& row = index.rows[index.seen[slot]];
+        if (row.note == note && row.board == board) return;
+    }
+    index.seen[slot] = static_cast<int>(index.rows.size());
     index.rows.push_back({board, note});
 }
 
-}  // namespace
-
-void AddNoteRecord(NoteLists& lists, const std::string& board, const std::string& text,
-                   const std::string& command) {
+// `board`, `text` and `command` already lie in `lists.texts`.
+void AddKeptRecord(NoteLists& lists, std::string_view board, std::string_view text,
+                   std::string_view command) {
     AddRow(lists.index, board, text);
     AddRow(lists.index, board, command);
     lists.pairs.push_back({text, command});
 }
 
+}  // namespace
+
+void AddNoteRecord(NoteLists& lists, std::string_view board, std::string_view text,
+                   std::string_view command) {
+    std::string_view keptBoard = lists.texts.emplace_back(board);
+    std::string& record = lists.texts.emplace_back(text);
+    record += command;
+    std::string_view kept = record;
+    AddKeptRecord(lists, keptBoard, kept.substr(0, text.size()), kept.substr(text.size()));
+}
+
 int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view content) {
     int taken = 0;
-    NoteRecordScanner scanner(content);
+    std::string_view keptBoard = lists.texts.emplace_back(board);
+    std::string_view kept = lists.texts.emplace_back(content);
+    NoteRecordScanner scanner(kept);
     NoteRecord record;
-    std::string text, command;  // one buffer each for all records: a load reads every board
     while (scanner.Next(record)) {
         // Marnelo writes a deleted note after a header line: the header is no part of its text.
         std::string_view noteText = record.text;
         noteText.remove_prefix(DeletedNoteHeaderLength(noteText));
-        text.assign(noteText);
-        command.assign(record.command);
-        AddNoteRecord(lists, board, text, command);
+        AddKeptRecord(lists, keptBoard, noteText, record.command);
         ++taken;
+    }
+    // A file without a single record keeps nothing.
+    if (taken == 0) {
+        lists.texts.pop_back();
+        lists.texts.pop_back();
     }
     return taken;
 }
@@ -77,5 +116,6 @@ void ClearNoteLists(NoteLists& lists) {
     lists.boards = BoardList{};
     lists.index = NoteIndex{};
     lists.pairs.clear();
+    lists.texts.clear();
     lists.dataFolderNotesRead = false;
 }

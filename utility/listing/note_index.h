@@ -1,7 +1,7 @@
 // note_index.h — what Quorvel knows of Marnelo's boards: their names, a searchable row per
 // note text and note command, and each note's text with its command.
 #pragma once
-#include <set>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,19 +14,23 @@ struct BoardList {
     int count() const { return static_cast<int>(names.size()); }
 };
 
+// Rows and pairs are views into the texts their NoteLists keeps: a load of many boards copies
+// each file once instead of every text and command on its own.
 struct NoteIndexRow {
-    std::string board;
-    std::string note;  // a note's text or its command
+    std::string_view board;
+    std::string_view note;  // a note's text or its command
 };
 
 struct NoteIndex {
     std::vector<NoteIndexRow> rows;
-    std::set<std::pair<std::string, std::string>> seen;  // keeps rows unique in O(log n)
+    // Row numbers by the hash of board and note (-1 free, open addressing), so that a load of
+    // many boards finds a row already present without copying or comparing trees of texts.
+    std::vector<int> seen;
 };
 
 struct NotePair {
-    std::string text;
-    std::string command;
+    std::string_view text;
+    std::string_view command;
 };
 
 struct NoteLists {
@@ -36,11 +40,18 @@ struct NoteLists {
     // The data folder's notes are read once; the index alone cannot tell, as the old boards'
     // notes may fill it first.
     bool dataFolderNotesRead = false;
+    // What the views of `index` and `pairs` refer to: board files and names as read, never
+    // moved (a deque keeps its elements in place), never copied (a copy would refer back).
+    std::deque<std::string> texts;
+
+    NoteLists() = default;
+    NoteLists(const NoteLists&) = delete;
+    NoteLists& operator=(const NoteLists&) = delete;
 };
 
 // Adds (board, text) and (board, command) unless such a row exists; the pair always.
-void AddNoteRecord(NoteLists& lists, const std::string& board, const std::string& text,
-                   const std::string& command);
+void AddNoteRecord(NoteLists& lists, std::string_view board, std::string_view text,
+                   std::string_view command);
 
 // Takes the text and command of every record the launcher itself reads from `content`, and
 // no other. Returns the records taken.
