@@ -36,10 +36,11 @@ run_native() {
     done
 }
 
-# Wine: the disabled tests named QuorvelBench* of the end-to-end program are measurements; only
+# Wine: the disabled tests named QuorvelBench* and MarneloBench* of the end-to-end program are
+# measurements; only
 # their lines that begin with "bench:" are figures. A new measurement is one more such test,
 # or another gtest filter in the list below.
-WINE_FILTERS=("QuorvelBench*")
+WINE_FILTERS=("QuorvelBench*" "MarneloBench*")
 
 run_wine() {
     if [ ! -f "$E2E_DIR/$E2E_EXE" ]; then

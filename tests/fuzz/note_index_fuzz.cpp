@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tests/fuzz/fuzz_check.h"
 #include "utility/listing/note_index.h"
@@ -15,14 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Require(taken >= 0 && static_cast<std::size_t>(taken) == lists.pairs.size(),
             "one pair per record taken");
     Require(lists.index.rows.size() <= 2 * lists.pairs.size(), "at most two rows per record");
-    Require(lists.index.rows.size() == lists.index.seen.size(), "rows are unique");
+    std::set<std::pair<std::string_view, std::string_view>> unique;
+    for (const NoteIndexRow& row : lists.index.rows) unique.emplace(row.board, row.note);
+    Require(unique.size() == lists.index.rows.size(), "rows are unique");
 
-    std::set<std::string> strings;
+    std::set<std::string_view> strings;
     for (const NotePair& pair : lists.pairs) {
         Require(pair.text.find('\t') == std::string::npos &&
                     pair.command.find('\t') == std::string::npos,
                 "a text or command ends at its TAB");
-        Require(content.find(pair.text + "\t" + pair.command + "\t") != std::string_view::npos,
+        std::string stands = std::string(pair.text) + "\t" + std::string(pair.command) + "\t";
+        Require(content.find(stands) != std::string_view::npos,
                 "a pair stands in the file as it was taken");
         strings.insert(pair.text);
         strings.insert(pair.command);

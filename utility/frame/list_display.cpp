@@ -47,6 +47,7 @@ class ColumnMeasure {
   public:
     void Prepare(HWND listView) {
         listView_ = listView;
+        lastText_ = {};  // the texts of an earlier refresh may be gone
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
         if (font == font_ && !widths_.empty()) return;
         font_ = font;
@@ -55,22 +56,37 @@ class ColumnMeasure {
     // The width of `text` as far as its characters are known; false when one was not, which
     // Measure then takes with every other such character at once.
     bool Width(std::string_view text, int& width) {
+        // Rows of one board share its name's bytes: the name is added up once.
+        if (text.data() == lastText_.data() && text.size() == lastText_.size()) {
+            width = lastWidth_;
+            return true;
+        }
         bool known = true;
         width = 0;
-        ForEachCharacter(text, [&](std::string_view character, unsigned code) {
+        for (std::size_t at = 0; at < text.size();) {
+            auto lead = static_cast<unsigned char>(text[at]);
+            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
+            unsigned code =
+                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
             int advance = widths_[code];
             if (advance >= 0) {
                 width += advance;
-                return;
+            } else {
+                known = false;
+                if (advance == kUnknown) {
+                    widths_[code] = kPending;
+                    if (code < 0x100)
+                        singleBytePending_ = true;
+                    else
+                        batch_.append(text.substr(at, length));
+                }
             }
-            known = false;
-            if (advance == kPending) return;
-            widths_[code] = kPending;
-            if (code < 0x100)
-                singleBytePending_ = true;
-            else
-                batch_.append(character);
-        });
+            at += length;
+        }
+        if (known) {
+            lastText_ = text;
+            lastWidth_ = width;
+        }
         return known;
     }
     // Asking the system once per character is slow where it must find a glyph in another
@@ -109,20 +125,10 @@ class ColumnMeasure {
     static constexpr std::size_t kCodes = 0x10000;
     static constexpr int kUnknown = -1;
     static constexpr int kPending = -2;
-    // A lead byte at the very end stands alone, as the system draws it.
-    template <class Visit>
-    static void ForEachCharacter(std::string_view text, Visit visit) {
-        for (std::size_t at = 0; at < text.size();) {
-            auto lead = static_cast<unsigned char>(text[at]);
-            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
-            unsigned code =
-                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
-            visit(text.substr(at, length), code);
-            at += length;
-        }
-    }
     std::vector<int> widths_;  // by single byte, or lead byte * 256 + trail byte
-    std::string batch_;        // double-byte characters waiting to be measured
+    std::string_view lastText_;
+    int lastWidth_ = 0;
+    std::string batch_;  // double-byte characters waiting to be measured
     bool singleBytePending_ = false;
     HWND listView_ = nullptr;
     HFONT font_ = nullptr;
