@@ -37,9 +37,8 @@ run_native() {
 }
 
 # Wine: the disabled tests named QuorvelBench* and MarneloBench* of the end-to-end program are
-# measurements; only
-# their lines that begin with "bench:" are figures. A new measurement is one more such test,
-# or another gtest filter in the list below.
+# measurements; only their lines that begin with "bench:" are figures. A new measurement is one
+# more such test, or another gtest filter in the list below.
 WINE_FILTERS=("QuorvelBench*" "MarneloBench*")
 
 run_wine() {
