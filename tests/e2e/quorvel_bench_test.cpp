@@ -170,16 +170,16 @@ TEST(QuorvelBench, DISABLED_KeyReleaseToRebuiltListView) {
         ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); }));
         TypeKey(VK_RETURN);
         ASSERT_TRUE(WaitFor([&] { return RowCount(c.listView) >= rows; }, 60000));
-        // "od" and a "d" leave the odd notes' texts; "b" alone matches every note row.
-        double quarter = Best(3, [&] {
+        // "od" and a "d" leave the odd notes' texts; "b" alone matches every note row. Each
+        // key changes the row count, so the wait sees the refresh it times.
+        double quarter = 1e30, all = 1e30;
+        for (int round = 0; round < 3; ++round) {
             SetWindowTextA(c.inputLine, "od");
             SendMessageA(c.inputLine, EM_SETSEL, 2, 2);
-            return TimeKeyRelease(c.listView, 'D', rows / 4);
-        });
-        double all = Best(3, [&] {
+            quarter = std::min(quarter, TimeKeyRelease(c.listView, 'D', rows / 4));
             SetWindowTextA(c.inputLine, "");
-            return TimeKeyRelease(c.listView, 'B', rows);
-        });
+            all = std::min(all, TimeKeyRelease(c.listView, 'B', rows));
+        }
         EXPECT_EQ(RowCount(c.listView), rows);
         std::printf("bench: Quorvel key release to %d rows: %.1f ms (to %d rows: %.1f ms)\n", rows,
                     all, rows / 4, quarter);
@@ -227,13 +227,18 @@ TEST(QuorvelBench, DISABLED_FirstEnterReadsTheNoteIndex) {
     double enter = Best(3, [&] {
         Quorvel app(inst);
         EXPECT_TRUE(app.WaitForControls());
-        HWND listView = app.Controls().listView;
+        QuorvelControls c = app.Controls();
         EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); }));
+        Settle(1000);  // the start-up's own work is done
+        // Handed to the input line directly: the figure is the program's reading, not the
+        // way a key takes through the window system. The release, which filters the rows
+        // again, comes after.
         double ms = MillisecondsOf([&] {
-            TypeKey(VK_RETURN);
-            WaitFor([&] { return RowCount(listView) >= notes; }, 60000, 1);
+            PostMessageA(c.inputLine, WM_KEYDOWN, VK_RETURN, 1);
+            WaitFor([&] { return RowCount(c.listView) >= notes; }, 60000, 1);
         });
-        EXPECT_GE(RowCount(listView), notes);
+        PostMessageA(c.inputLine, WM_KEYUP, VK_RETURN, 1 | 3u << 30);
+        EXPECT_GE(RowCount(c.listView), notes);
         app.Kill();
         return ms;
     });
