@@ -60,8 +60,12 @@ COLORREF ToColorRef(const Rgb& rgb) {
 
 HWND CreateNoteWindow(const Note& note) {
     DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", style, -10, 1, 1, 1, nullptr,
-                                  nullptr, app.instance, nullptr);
+    // Made layered and in its place at once: each later change of style or place costs the
+    // window system a round of its own, for every note of a board.
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, note.x,
+                                  note.y, note.mini ? note.miniWidth : note.width,
+                                  note.mini ? note.miniHeight : note.height, nullptr, nullptr,
+                                  app.instance, nullptr);
     DragAcceptFiles(window, TRUE);
     // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
     HWND text = CreateWindowExA(
@@ -81,9 +85,6 @@ HWND CreateNoteWindow(const Note& note) {
     if (IsClockCommand(note.command)) app.clockLabel = text;
 
     ApplyFontAndOpacity(index);
-    const Note& n = notes.slots[index].note;
-    MoveWindow(window, n.x, n.y, n.mini ? n.miniWidth : n.width, n.mini ? n.miniHeight : n.height,
-               TRUE);
     FitTextControl(window);
     SetRoundedRegion(window);
     ShowWindow(window, SW_SHOWNA);
@@ -102,7 +103,8 @@ void ApplyFontAndOpacity(int index) {
     slot.font = font;
 
     LONG_PTR exStyle = GetWindowLongPtrA(slot.window, GWL_EXSTYLE);
-    SetWindowLongPtrA(slot.window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    if (!(exStyle & WS_EX_LAYERED))
+        SetWindowLongPtrA(slot.window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     SetOpacity(slot.window, n.transparency);
     if (n.topmost) SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
