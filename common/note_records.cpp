@@ -1,6 +1,15 @@
 #include "common/note_records.h"
 
+#include <array>
+
 namespace {
+
+// TAB and CR end a field, LF a line.
+constexpr std::array<bool, 256> kEndsSomething = [] {
+    std::array<bool, 256> ends{};
+    ends['\t'] = ends['\r'] = ends['\n'] = true;
+    return ends;
+}();
 
 // The layout that a field ends, by its 0-based place after the command, or 0.
 int LayoutEndedBy(std::size_t fieldIndex, char terminator) {
@@ -23,13 +32,16 @@ bool NoteRecordScanner::Next(NoteRecord& record) {
         record.command = bytes_.substr(textEnd + 1, commandEnd - textEnd - 1);
         record.fields.clear();
         std::size_t fieldStart = commandEnd + 1;
+        std::size_t fields = 0;
         std::size_t i = fieldStart;
-        for (; i < size && bytes_[i] != '\n'; ++i) {
+        for (; i < size; ++i) {
+            // Most bytes end nothing: one look-up each until one does.
+            while (i < size && !kEndsSomething[static_cast<unsigned char>(bytes_[i])]) ++i;
+            if (i == size || bytes_[i] == '\n') break;
             char byte = bytes_[i];
-            if (byte != '\r' && byte != '\t') continue;
-            record.fields.push_back(bytes_.substr(fieldStart, i - fieldStart));
+            if (keepFields_) record.fields.push_back(bytes_.substr(fieldStart, i - fieldStart));
             fieldStart = i + 1;
-            record.layout = LayoutEndedBy(record.fields.size() - 1, byte);
+            record.layout = LayoutEndedBy(fields++, byte);
             if (record.layout == 0) continue;
             // Whatever follows on the line, even another run of fields ended by CR, belongs
             // to this note: reading it as a second one would add a note on every save.
@@ -44,8 +56,8 @@ bool NoteRecordScanner::Next(NoteRecord& record) {
         pos_ = size;
         // A file cut before its final CR LF still ends its last record: that note is not lost.
         if (bytes_.back() == '\r') break;
-        record.fields.push_back(bytes_.substr(fieldStart));
-        record.layout = LayoutEndedBy(record.fields.size() - 1, '\r');
+        if (keepFields_) record.fields.push_back(bytes_.substr(fieldStart));
+        record.layout = LayoutEndedBy(fields, '\r');
         return record.layout != 0;
     }
     pos_ = size;

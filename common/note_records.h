@@ -19,7 +19,10 @@ struct NoteRecord {
 // record's line is never a record of its own, and the end of the bytes ends a record as CR.
 class NoteRecordScanner {
   public:
-    explicit NoteRecordScanner(std::string_view bytes) : bytes_(bytes) {}
+    // Without `keepFields` the fields after the command are only counted: a reader that needs
+    // text and command alone spends nothing on them.
+    explicit NoteRecordScanner(std::string_view bytes, bool keepFields = true)
+        : bytes_(bytes), keepFields_(keepFields) {}
 
     // The next record, or false when the bytes hold no more.
     bool Next(NoteRecord& record);
@@ -27,4 +30,5 @@ class NoteRecordScanner {
   private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    bool keepFields_;
 };

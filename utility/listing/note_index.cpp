@@ -9,27 +9,42 @@
 
 namespace {
 
-std::size_t RowHash(std::string_view board, std::string_view note) {
-    std::hash<std::string_view> hash;
-    return hash(board) * 31 + hash(note);
+std::size_t TextHash(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
 }
 
-// Doubled whenever half full, so a probe ends after a few slots.
-void GrowSeen(NoteIndex& index) {
-    std::vector<int> seen(std::max<std::size_t>(64, index.seen.size() * 2), -1);
-    std::size_t mask = seen.size() - 1;
+std::size_t RowHash(std::size_t boardHash, std::string_view note) {
+    return boardHash * 31 + TextHash(note);
+}
+
+// Room for `more` elements, growing by doubling as pushing one by one would.
+template <class Element>
+void MakeRoom(std::vector<Element>& elements, std::size_t more) {
+    std::size_t needed = elements.size() + more;
+    if (elements.capacity() < needed) elements.reserve(std::max(needed, elements.capacity() * 2));
+}
+
+// Kept at most a quarter full, so a probe ends after a few slots.
+void MakeRoomInSeen(NoteIndex& index, std::size_t rows) {
+    if (index.seen.size() >= rows * 4) return;
+    std::size_t size = 64;
+    while (size < rows * 4) size *= 2;
+    std::vector<int> seen(size, -1);
+    std::size_t mask = size - 1;
     for (int row = 0; row < static_cast<int>(index.rows.size()); ++row) {
-        std::size_t slot = RowHash(index.rows[row].board, index.rows[row].note) & mask;
+        const NoteIndexRow& kept = index.rows[row];
+        std::size_t slot = RowHash(TextHash(kept.board), kept.note) & mask;
         while (seen[slot] != -1) slot = (slot + 1) & mask;
         seen[slot] = row;
     }
     index.seen = std::move(seen);
 }
 
-void AddRow(NoteIndex& index, std::string_view board, std::string_view note) {
-    if (index.seen.size() < (index.rows.size() + 1) * 2) GrowSeen(index);
+void AddRow(NoteIndex& index, std::string_view board, std::size_t boardHash,
+            std::string_view note) {
+    MakeRoomInSeen(index, index.rows.size() + 1);
     std::size_t mask = index.seen.size() - 1;
-    std::size_t slot = RowHash(board, note) & mask;
+    std::size_t slot = RowHash(boardHash, note) & mask;
     for (; index.seen[slot] != -1; slot = (slot + 1) & mask) {
         const NoteIndexRow& row = index.rows[index.seen[slot]];
         if (row.note == note && row.board == board) return;
@@ -39,10 +54,10 @@ void AddRow(NoteIndex& index, std::string_view board, std::string_view note) {
 }
 
 // `board`, `text` and `command` already lie in `lists.texts`.
-void AddKeptRecord(NoteLists& lists, std::string_view board, std::string_view text,
-                   std::string_view command) {
-    AddRow(lists.index, board, text);
-    AddRow(lists.index, board, command);
+void AddKeptRecord(NoteLists& lists, std::string_view board, std::size_t boardHash,
+                   std::string_view text, std::string_view command) {
+    AddRow(lists.index, board, boardHash, text);
+    AddRow(lists.index, board, boardHash, command);
     lists.pairs.push_back({text, command});
 }
 
@@ -54,20 +69,31 @@ void AddNoteRecord(NoteLists& lists, std::string_view board, std::string_view te
     std::string& record = lists.texts.emplace_back(text);
     record += command;
     std::string_view kept = record;
-    AddKeptRecord(lists, keptBoard, kept.substr(0, text.size()), kept.substr(text.size()));
+    AddKeptRecord(lists, keptBoard, TextHash(keptBoard), kept.substr(0, text.size()),
+                  kept.substr(text.size()));
 }
 
 int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view content) {
+    return TakeNoteFile(lists, board, std::string(content));
+}
+
+int TakeNoteFile(NoteLists& lists, const std::string& board, std::string content) {
     int taken = 0;
     std::string_view keptBoard = lists.texts.emplace_back(board);
-    std::string_view kept = lists.texts.emplace_back(content);
-    NoteRecordScanner scanner(kept);
+    std::string_view kept = lists.texts.emplace_back(std::move(content));
+    // A record takes more than 32 bytes: room for that many is made once, not row by row.
+    std::size_t lines = kept.size() / 32 + 1;
+    MakeRoom(lists.index.rows, 2 * lines);
+    MakeRoom(lists.pairs, lines);
+    MakeRoomInSeen(lists.index, lists.index.rows.size() + 2 * lines);
+    std::size_t boardHash = TextHash(keptBoard);
+    NoteRecordScanner scanner(kept, false);
     NoteRecord record;
     while (scanner.Next(record)) {
         // Marnelo writes a deleted note after a header line: the header is no part of its text.
         std::string_view noteText = record.text;
         noteText.remove_prefix(DeletedNoteHeaderLength(noteText));
-        AddKeptRecord(lists, keptBoard, noteText, record.command);
+        AddKeptRecord(lists, keptBoard, boardHash, noteText, record.command);
         ++taken;
     }
     // A file without a single record keeps nothing.

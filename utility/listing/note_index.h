@@ -56,6 +56,8 @@ void AddNoteRecord(NoteLists& lists, std::string_view board, std::string_view te
 // Takes the text and command of every record the launcher itself reads from `content`, and
 // no other. Returns the records taken.
 int ParseNoteText(NoteLists& lists, const std::string& board, std::string_view content);
+// The same, keeping `content` itself instead of a copy.
+int TakeNoteFile(NoteLists& lists, const std::string& board, std::string content);
 
 // Quotes around the whole name are dropped. A known name is not added again; with addmode
 // the board added or found becomes the current one.
