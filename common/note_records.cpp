@@ -19,14 +19,22 @@ int LayoutEndedBy(std::size_t fieldIndex, char terminator) {
     return 0;
 }
 
+// The C library's search is slow on some systems for the short runs between TABs; this loop
+// is not.
+std::size_t FindByte(std::string_view bytes, char wanted, std::size_t from) {
+    for (std::size_t i = from; i < bytes.size(); ++i)
+        if (bytes[i] == wanted) return i;
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 bool NoteRecordScanner::Next(NoteRecord& record) {
     const std::size_t size = bytes_.size();
     while (pos_ < size) {
-        std::size_t textEnd = bytes_.find('\t', pos_);
+        std::size_t textEnd = FindByte(bytes_, '\t', pos_);
         std::size_t commandEnd =
-            textEnd == std::string_view::npos ? textEnd : bytes_.find('\t', textEnd + 1);
+            textEnd == std::string_view::npos ? textEnd : FindByte(bytes_, '\t', textEnd + 1);
         if (commandEnd == std::string_view::npos) break;
         record.text = bytes_.substr(pos_, textEnd - pos_);
         record.command = bytes_.substr(textEnd + 1, commandEnd - textEnd - 1);
@@ -45,7 +53,7 @@ bool NoteRecordScanner::Next(NoteRecord& record) {
             if (record.layout == 0) continue;
             // Whatever follows on the line, even another run of fields ended by CR, belongs
             // to this note: reading it as a second one would add a note on every save.
-            std::size_t lineEnd = bytes_.find('\n', i + 1);
+            std::size_t lineEnd = FindByte(bytes_, '\n', i + 1);
             pos_ = lineEnd == std::string_view::npos ? size : lineEnd + 1;
             return true;
         }
