@@ -59,22 +59,6 @@ bool Closes(HWND dialog) {
     return WaitFor([&] { return !IsWindow(dialog); }, 5000);
 }
 
-RECT RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-bool HasRect(HWND window, int left, int top, int width, int height) {
-    return WaitFor(
-        [&] {
-            RECT r = RectOf(window);
-            return r.left == left && r.top == top && r.right - r.left == width &&
-                   r.bottom - r.top == height;
-        },
-        3000);
-}
-
 // A point of the text box below its first lines and left of its scroll bar.
 POINT TextBoxBackground(HWND dialog) {
     RECT box = RectOf(GetDlgItem(dialog, 1001));

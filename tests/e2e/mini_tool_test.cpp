@@ -53,12 +53,6 @@ void ChooseKind(HWND dialog, int kind) {
                  reinterpret_cast<LPARAM>(list));
 }
 
-RECT RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 void ClickControl(HWND dialog, int id) {
     RECT r = RectOf(GetDlgItem(dialog, id));
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -93,16 +87,6 @@ POINT VisiblePointOf(HWND note) {
             if (seen == note || GetParent(seen) == note) return {x, y};
         }
     return {r.left + 2, r.top + 2};
-}
-
-bool HasRect(HWND window, int left, int top, int width, int height) {
-    return WaitFor(
-        [&] {
-            RECT r = RectOf(window);
-            return r.left == left && r.top == top && r.right - r.left == width &&
-                   r.bottom - r.top == height;
-        },
-        3000);
 }
 
 // Closing the tool hands the board to a second copy, which makes the running one save it and

@@ -18,12 +18,6 @@ Note MiniNoteAt(const std::string& text, int x, int y) {
     return note;
 }
 
-RECT RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 bool HasSize(HWND window, int width, int height) {
     RECT r = RectOf(window);
     return r.right - r.left == width && r.bottom - r.top == height;

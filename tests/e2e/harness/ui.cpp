@@ -152,6 +152,22 @@ void DoubleClickAt(POINT at) {
     }
 }
 
+RECT RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool HasRect(HWND window, int left, int top, int width, int height) {
+    return WaitFor(
+        [&] {
+            RECT r = RectOf(window);
+            return r.left == left && r.top == top && r.right - r.left == width &&
+                   r.bottom - r.top == height;
+        },
+        3000);
+}
+
 bool SaveWindowPicture(HWND window, const std::string& path) {
     RECT rect{};
     GetWindowRect(window, &rect);

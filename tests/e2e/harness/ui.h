@@ -36,5 +36,10 @@ void ClickAt(int x, int y);
 // Two quick clicks at one point, within any double-click time.
 void DoubleClickAt(POINT at);
 
+// Where `window` lies on the screen.
+RECT RectOf(HWND window);
+// Waits up to 3 s until `window` lies at (left, top) with this size on the screen.
+bool HasRect(HWND window, int left, int top, int width, int height);
+
 // Writes what the screen shows of `window` as a 24-bit BMP file; false when it could not.
 bool SaveWindowPicture(HWND window, const std::string& path);
