@@ -16,7 +16,7 @@
 #include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
-#include "launcher/windows/clipboard.h"
+#include "common/clipboard_win.h"
 #include "launcher/windows/popup_menu.h"
 
 namespace {
@@ -94,7 +94,7 @@ void RunNote(HWND window, const Note& note) {
             if (!OfferInternalCommand(window, note.command)) RunCommand(window, note.command);
             break;
         case 1:
-            PutTextOnClipboard(note.command);
+            PutTextOnClipboard(app.mainWindow, note.command);
             break;
         case 2:
             ShowLineMenu(window, note.command, true);
@@ -173,7 +173,7 @@ void ShowLineMenu(HWND window, const std::string& text, bool copyMode) {
     // A board switch handed over while the menu was open has taken the note away.
     if (!IsWindow(window)) window = nullptr;
     if (copyMode)
-        PutTextOnClipboard(lines[chosen - 1]);
+        PutTextOnClipboard(app.mainWindow, lines[chosen - 1]);
     else
         RunCommand(window, lines[chosen - 1]);
 }

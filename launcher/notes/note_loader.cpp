@@ -6,7 +6,7 @@
 #include "launcher/notes/board_save.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table.h"
-#include "launcher/windows/clipboard.h"
+#include "common/clipboard_win.h"
 #include "launcher/windows/image_library.h"
 #include "launcher/windows/note_window.h"
 

@@ -9,7 +9,7 @@
 #include "launcher/notes/board_store.h"
 #include "launcher/notes/note_loader.h"
 #include "launcher/notes/note_table.h"
-#include "launcher/windows/clipboard.h"
+#include "common/clipboard_win.h"
 #include "launcher/windows/note_menu_items.h"
 #include "launcher/windows/note_window.h"
 #include "launcher/windows/popup_menu.h"
@@ -65,7 +65,7 @@ void CarryOut(HWND window, unsigned command) {
             RunCommand(window, TextOfNoteWindow(window));
             return;
         case kMenuCopy:
-            PutTextOnClipboard(TextOfNoteWindow(window));
+            PutTextOnClipboard(app.mainWindow, TextOfNoteWindow(window));
             return;
     }
     MoveToChosenBoard(window, command);

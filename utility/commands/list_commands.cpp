@@ -8,6 +8,7 @@
 #include "utility/commands/path_text.h"
 #include "utility/commands/row_action.h"
 #include "utility/commands/stamp_list.h"
+#include "common/clipboard_win.h"
 #include "utility/commands/transfer_shell.h"
 #include "utility/frame/input_line.h"
 #include "utility/frame/key_actions.h"
@@ -247,11 +248,11 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
 void ListViewCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
     switch (d.action) {
         case ListKey::CopyNoteString:
-            if (FocusedRow() >= 0) PutOnClipboard(RowText(FocusedRow(), 1));
+            if (FocusedRow() >= 0) PutTextOnClipboard(utility.mainWindow, RowText(FocusedRow(), 1));
             break;
         case ListKey::CopyEntryPath:
             if (std::optional<std::string> path = FocusedEntryPath())
-                PutOnClipboard(ClipboardPath(*path, KeyDown(VK_SHIFT)));
+                PutTextOnClipboard(utility.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
             break;
         case ListKey::SendToInputLine:
             SendMessageA(utility.inputLine, WM_CHAR, character, lParam);

@@ -1,5 +1,7 @@
 #include "utility/commands/transfer_shell.h"
 
+#include "common/clipboard_win.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -34,7 +36,7 @@ void ShellTransferHost::RunShellOperation(int kind, const std::string& source,
 }
 
 void ShellTransferHost::SetClipboardText(const std::string& text) {
-    PutOnClipboard(text);
+    PutTextOnClipboard(utility.mainWindow, text);
 }
 
 void ShellTransferHost::ShowStatusText(const std::string& text) {
@@ -59,20 +61,4 @@ void ShellTransferHost::RecordRecentLine(const std::string& line) {
 void ShellTransferHost::RelistAndFocus() {
     ListFolderShown(utility.listing.nowDir, false);
     RefreshAndFocusList();
-}
-
-void PutOnClipboard(const std::string& text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, text.size() + 1);
-    if (!block) return;
-    if (char* bytes = static_cast<char*>(GlobalLock(block))) {
-        std::memcpy(bytes, text.c_str(), text.size() + 1);
-        GlobalUnlock(block);
-    }
-    if (!OpenClipboard(utility.mainWindow)) {
-        GlobalFree(block);
-        return;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
-    CloseClipboard();
 }

@@ -18,6 +18,3 @@ class ShellTransferHost : public TransferHost {
     void RecordRecentLine(const std::string& line) override;
     void RelistAndFocus() override;
 };
-
-// The text on the clipboard; opened for the main window, as an empty owner would refuse data.
-void PutOnClipboard(const std::string& text);

@@ -1,13 +1,24 @@
-#include "launcher/windows/clipboard.h"
-
-#include <windows.h>
+#include "common/clipboard_win.h"
 
 #include <cstring>
 
-#include "launcher/frame/app_state.h"
+namespace {
+
+constexpr int kOpenAttempts = 20;
+constexpr DWORD kOpenPauseMs = 10;
+
+bool OpenClipboardWaiting(HWND owner) {
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(kOpenPauseMs);
+    }
+    return false;
+}
+
+}  // namespace
 
 std::optional<std::string> TakeClipboardText() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
+    if (!OpenClipboardWaiting(nullptr)) return std::nullopt;
     std::optional<std::string> text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
@@ -21,19 +32,20 @@ std::optional<std::string> TakeClipboardText() {
     return text;
 }
 
-void PutTextOnClipboard(const std::string& text) {
+bool PutTextOnClipboard(HWND owner, const std::string& text) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-    if (!block) return;
+    if (!block) return false;
     if (char* bytes = static_cast<char*>(GlobalLock(block))) {
         std::memcpy(bytes, text.c_str(), text.size() + 1);
         GlobalUnlock(block);
     }
-    // Opened for the main window: a clipboard emptied without an owner refuses new data.
-    if (!OpenClipboard(app.mainWindow)) {
+    if (!OpenClipboardWaiting(owner)) {
         GlobalFree(block);
-        return;
+        return false;
     }
     EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    bool taken = SetClipboardData(CF_TEXT, block) != nullptr;
+    if (!taken) GlobalFree(block);
     CloseClipboard();
+    return taken;
 }
