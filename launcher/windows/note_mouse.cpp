@@ -56,7 +56,9 @@ void CollapseExpandedNote() {
 void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
     if (app.toolMode != 0) return;
     GetCursorPos(&app.pressPoint);
-    app.pressTime = GetTickCount();
+    // When the button went down, not when the press is handled: taken late, while the program
+    // was busy, a press held for long would otherwise count as a click.
+    app.pressTime = static_cast<DWORD>(GetMessageTime());
     // The move loop returns at the release and swallows it, so the release is sent here.
     SendMessageA(window, WM_SYSCOMMAND, kDragMove, 0);
     SendMessageA(window, WM_LBUTTONUP, wParam, lParam);
