@@ -49,6 +49,16 @@ void BackToTheBoardList(const Quorvel& app, const QuorvelControls& c) {
     ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
 }
 
+// The started copy in front with the focus in its board list box of two items.
+void IntoTheBoardListOfTwo(const Quorvel& app, QuorvelControls& c) {
+    ASSERT_TRUE(app.WaitForControls());
+    c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+}
+
 bool Answer(const Quorvel& app, const char* caption, const char* text, int button) {
     HWND box = WaitForMessageBox(app.Id(), caption);
     if (!box || MessageBoxText(box) != text) return false;
@@ -107,12 +117,8 @@ TEST(QuorvelTransfer, CtrlXThenCtrlVMovesWithoutAQuestion) {
     std::string a = inst.PathOf("work\\a.txt"), dest = inst.PathOf("dest");
     inst.WithFile("filelist.txt", a + "\n" + dest + "\n");
     Quorvel app(inst);
-    ASSERT_TRUE(app.WaitForControls());
-    QuorvelControls c = app.Controls();
-    ASSERT_TRUE(InFront(app));
-    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
-    TypeKey(VK_DOWN);
-    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    QuorvelControls c;
+    ASSERT_NO_FATAL_FAILURE(IntoTheBoardListOfTwo(app, c));
 
     ASSERT_TRUE(Select(c.boardListBox, a));
     TypeChord({VK_CONTROL}, 'X');
@@ -132,12 +138,8 @@ TEST(QuorvelTransfer, ADestinationFirstAsksAndACopyBesideItsOriginalGetsANewName
     std::string b = inst.PathOf("work\\b.txt"), work = inst.PathOf("work");
     inst.WithFile("filelist.txt", b + "\n" + work + "\n");
     Quorvel app(inst);
-    ASSERT_TRUE(app.WaitForControls());
-    QuorvelControls c = app.Controls();
-    ASSERT_TRUE(InFront(app));
-    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
-    TypeKey(VK_DOWN);
-    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    QuorvelControls c;
+    ASSERT_NO_FATAL_FAILURE(IntoTheBoardListOfTwo(app, c));
 
     ASSERT_TRUE(Select(c.boardListBox, work));
     TypeChord({VK_CONTROL}, 'V');
