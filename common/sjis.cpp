@@ -1,9 +1,5 @@
 #include "common/sjis.h"
 
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 bool IsCharBoundary(std::string_view text, std::size_t pos) {
     if (pos > text.size()) return false;
     std::size_t i = 0;

@@ -6,7 +6,9 @@
 #include <string_view>
 
 // True for the first byte of a double-byte character.
-bool IsLeadByte(unsigned char c);
+inline bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // True when `pos` starts a character of `text` (pos == size counts as a boundary).
 bool IsCharBoundary(std::string_view text, std::size_t pos);

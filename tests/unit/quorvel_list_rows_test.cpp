@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "utility/frame/list_rows.h"
+#include "utility/frame/text_widths.h"
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -163,6 +167,64 @@ TEST(QuorvelListView, DisplayBufferGrowsToExactlyTheLongestRow) {
     EXPECT_EQ(buffer.Join("a", "b"), "a b");
     EXPECT_EQ(buffer.capacity(), 1511u) << "never shrinks";
     EXPECT_EQ(buffer.Join("", ""), " ");
+}
+
+}  // namespace
+
+namespace {
+
+// A made-up font: a single byte is 1 + its value % 5 wide, a double-byte character 10 wide,
+// but the trail byte 0x40 is one the system does not answer for.
+void MeasureMadeUp(CharAdvances& advances, int& calls) {
+    ++calls;
+    if (advances.SingleBytesPending()) {
+        int singles[256];
+        for (int byte = 0; byte < 256; ++byte) singles[byte] = 1 + byte % 5;
+        advances.TakeSingleBytes(singles);
+    }
+    const std::string& pending = advances.DoubleBytesPending();
+    std::vector<int> extents;
+    int running = 0;
+    for (std::size_t at = 0; at < pending.size(); at += 2) {
+        if (pending[at + 1] == '\x40') break;
+        extents.push_back(running + 3);
+        extents.push_back(running += 10);
+    }
+    advances.TakeDoubleBytes(extents);
+}
+
+TEST(QuorvelColumnWidths, WidestTextOfEachColumnMeasuringNewCharactersOnce) {
+    ResultList results = Entries({{"ab", "C:\\x\\ab"}});
+    NoteIndex index;
+    // "買" 0x94 0x83; "\x88\x40" the character the system leaves unanswered; a lead byte last.
+    index.rows = {{"memo.txt", "\x94\x83\x94\x83"}, {"memo.txt", "a\x88\x40"}, {"m", "\x94"}};
+    DisplayBuffer buffer;
+    std::vector<ListRow> rows = ListViewRows(results, index, "", 1, buffer);
+    CharAdvances advances;
+    int calls = 0;
+    auto measure = [&](CharAdvances& a) { MeasureMadeUp(a, calls); };
+    auto width = [](std::string_view text) {
+        int sum = 0;
+        for (unsigned char c : text) sum += 1 + c % 5;
+        return sum;
+    };
+    std::array<int, 3> widest = WidestColumnTexts(rows, results, index, advances, measure);
+    EXPECT_EQ(calls, 1) << "every new character in one go";
+    EXPECT_EQ(widest[0], std::max(width("ab"), width("memo.txt")));
+    EXPECT_EQ(widest[1], std::max({width("C:\\x\\ab"), 20, width("\x94")}))
+        << "two double-byte characters, an unanswered one counts nothing";
+    EXPECT_EQ(widest[2], 0);
+
+    EXPECT_EQ(WidestColumnTexts(rows, results, index, advances, measure), widest);
+    EXPECT_EQ(calls, 2) << "only the unanswered character is asked again";
+    index.rows.pop_back();
+    index.rows.erase(index.rows.begin() + 1);
+    rows = ListViewRows(results, index, "", 1, buffer);
+    WidestColumnTexts(rows, results, index, advances, measure);
+    EXPECT_EQ(calls, 2) << "known characters ask nothing";
+    advances.Forget();
+    WidestColumnTexts(rows, results, index, advances, measure);
+    EXPECT_EQ(calls, 3) << "another font";
 }
 
 }  // namespace

@@ -139,8 +139,10 @@ TEST(QuorvelWordMatcher, AgreesWithMatchTextOnRandomTexts) {
         int mode = round % 3 == 0 ? 0 : 1;
         bool expected = MatchText(pattern, text, mode);
         matched[expected]++;
-        ASSERT_EQ(WordMatcher(pattern, mode).Matches(text), expected)
+        WordMatcher matcher(pattern, mode);
+        ASSERT_EQ(matcher.Matches(text), expected)
             << "mode " << mode << " pattern [" << pattern << "] text [" << text << "]";
+        ASSERT_TRUE(expected || !matcher.MatchesAll()) << "[" << pattern << "]";
     }
     EXPECT_GT(matched[0], 100000);  // both answers are common, or the comparison proves little
     EXPECT_GT(matched[1], 100000);
@@ -173,7 +175,12 @@ TEST(QuorvelWordMatcher, PatternsOfSeparatorsAndMarksOnly) {
     const std::string_view texts[] = {"", "a", "^", " ", std::string_view("\0", 1), "\x83"};
     for (const char* pattern : patterns)
         for (std::string_view text : texts)
-            for (int mode : {0, 1})
-                EXPECT_EQ(WordMatcher(pattern, mode).Matches(text), MatchText(pattern, text, mode))
+            for (int mode : {0, 1}) {
+                bool expected = MatchText(pattern, text, mode);
+                EXPECT_EQ(WordMatcher(pattern, mode).Matches(text), expected)
                     << "mode " << mode << " pattern [" << pattern << "] text [" << text << "]";
+                EXPECT_TRUE(expected || !WordMatcher(pattern, mode).MatchesAll()) << pattern;
+            }
+    EXPECT_TRUE(WordMatcher("", 0).MatchesAll());
+    EXPECT_TRUE(WordMatcher("", 1).MatchesAll());
 }

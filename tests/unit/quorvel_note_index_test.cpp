@@ -4,8 +4,19 @@
 #include "common/date_stamp.h"
 #include "launcher/notes/note_file.h"
 #include "utility/listing/note_index.h"
+#include "utility/listing/read_ahead.h"
+
+#include <atomic>
+#include <ctime>
+#include <new>
 
 namespace {
+
+// <chrono> does not build with the code page 932 literals.
+void SleepMilliseconds(long ms) {
+    std::timespec pause{0, ms * 1000000};
+    nanosleep(&pause, nullptr);
+}
 
 // A record line of `count` fields: text, command, then filler fields; CR LF ended.
 std::string Record(const std::string& text, const std::string& command, int count) {
@@ -77,6 +88,61 @@ TEST(QuorvelNoteIndex, FullRecordsGiveTwoRowsAndOnePair) {
     ParseNoteText(lists, "marnelo.txt", board);
     EXPECT_EQ(lists.index.rows.size(), 9u);
     EXPECT_EQ(lists.pairs.size(), 9u);
+}
+
+TEST(QuorvelNoteIndex, RowsStayUniqueWhileTheIndexGrowsOverManyBoards) {
+    NoteLists lists;
+    auto board = [](int first, int count) {
+        std::string text;
+        for (int i = first; i < first + count; ++i)
+            text += Record("note " + std::to_string(i), "cmd " + std::to_string(i % 7), 28);
+        return text;
+    };
+    // Each board is read twice, the second time half of it again, across many growths of
+    // the table that finds rows already present.
+    for (int b = 0; b < 40; ++b)
+        TakeNoteFile(lists, "b" + std::to_string(b % 20),
+                     board((b % 20) * 50 + (b / 20) * 50, 100));
+    // 150 texts and seven commands a board; the same note on another board is another row.
+    std::size_t expected = 20 * (150 + 7);
+    EXPECT_EQ(lists.index.rows.size(), expected);
+    EXPECT_EQ(lists.pairs.size(), 4000u);
+}
+
+TEST(QuorvelReadAhead, FilesComeInTheirOrderAndAnUnreadableOneIsNothing) {
+    std::atomic<int> reads{0};
+    std::vector<std::string> paths;
+    for (int i = 0; i < 50; ++i) paths.push_back(std::to_string(i));
+    ReadAhead files(paths, [&](const std::string& path) -> std::optional<std::string> {
+        ++reads;
+        if (path == "7") return std::nullopt;
+        if (path == "8") throw std::bad_alloc();
+        // Some reads take a while, so that taking sometimes waits and sometimes does not.
+        if (std::stoi(path) % 10 == 0) SleepMilliseconds(2);
+        return "content " + path;
+    });
+    for (std::size_t at = 0; at < files.size(); ++at) {
+        std::optional<std::string> content = files.Take(at);
+        if (at == 7 || at == 8)
+            EXPECT_FALSE(content) << at;
+        else
+            EXPECT_EQ(content, "content " + std::to_string(at));
+    }
+    EXPECT_EQ(reads, 50);
+    EXPECT_FALSE(files.Take(50));
+}
+
+TEST(QuorvelReadAhead, LeavingEarlyStopsTheReading) {
+    std::atomic<int> reads{0};
+    {
+        ReadAhead files(std::vector<std::string>(1000, "x"), [&](const std::string&) {
+            ++reads;
+            SleepMilliseconds(1);
+            return std::optional<std::string>("x");
+        });
+        EXPECT_EQ(files.Take(0), "x");
+    }
+    EXPECT_LT(reads, 1000);
 }
 
 TEST(QuorvelNoteIndex, TextAndCommandMaySpanLines) {

@@ -4,12 +4,14 @@
 #include "utility/frame/list_display.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 
 #include "common/sjis.h"
 
 #include "utility/frame/list_rows.h"
+#include "utility/frame/text_widths.h"
 #include "utility/frame/utility_app.h"
 #include "utility/listing/folder_walk_win.h"
 
@@ -39,128 +41,52 @@ void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
     InvalidateRect(listBox, nullptr, TRUE);
 }
 
-// Column widths as the list view's own sizing to content would give them: the widest text
-// plus the room the control leaves after a label. A text's width is the sum of its characters'
-// advances, and each character is measured once for the font, so a refresh of many rows makes
-// no call to the system at all once their characters have been seen.
-class ColumnMeasure {
+// The advances of the list view's font, kept while the font stays.
+class ListViewFont {
   public:
-    void Prepare(HWND listView) {
+    CharAdvances& Advances(HWND listView) {
         listView_ = listView;
-        lastText_ = {};  // the texts of an earlier refresh may be gone
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
-        if (font == font_ && !widths_.empty()) return;
+        if (font != font_) advances_.Forget();
         font_ = font;
-        widths_.assign(kCodes, kUnknown);
+        return advances_;
     }
-    // The width of `text` as far as its characters are known; false when one was not, which
-    // Measure then takes with every other such character at once.
-    bool Width(std::string_view text, int& width) {
-        // Rows of one board share its name's bytes: the name is added up once.
-        if (text.data() == lastText_.data() && text.size() == lastText_.size()) {
-            width = lastWidth_;
-            return true;
-        }
-        bool known = true;
-        width = 0;
-        for (std::size_t at = 0; at < text.size();) {
-            auto lead = static_cast<unsigned char>(text[at]);
-            std::size_t length = IsLeadByte(lead) && at + 1 < text.size() ? 2 : 1;
-            unsigned code =
-                length == 2 ? lead << 8 | static_cast<unsigned char>(text[at + 1]) : lead;
-            int advance = widths_[code];
-            if (advance >= 0) {
-                width += advance;
-            } else {
-                known = false;
-                if (advance == kUnknown) {
-                    widths_[code] = kPending;
-                    if (code < 0x100)
-                        singleBytePending_ = true;
-                    else
-                        batch_.append(text.substr(at, length));
-                }
-            }
-            at += length;
-        }
-        if (known) {
-            lastText_ = text;
-            lastWidth_ = width;
-        }
-        return known;
-    }
-    // Asking the system once per character is slow where it must find a glyph in another
-    // font: every new character of a refresh goes into one call.
-    void Measure() {
-        if (!singleBytePending_ && batch_.empty()) return;
+    void Measure(CharAdvances& advances) {
         HDC dc = GetDC(listView_);
         HGDIOBJ previous = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-        if (singleBytePending_) {
-            INT advances[0x100] = {};
-            GetCharWidth32A(dc, 0, 0xFF, advances);
-            for (unsigned byte = 0; byte < 0x100; ++byte)
-                if (widths_[byte] == kPending) widths_[byte] = advances[byte];
+        if (advances.SingleBytesPending()) {
+            INT singles[256] = {};
+            GetCharWidth32A(dc, 0, 0xFF, singles);
+            advances.TakeSingleBytes(singles);
         }
-        if (!batch_.empty()) {
-            // One extent per byte, the running width up to and including that byte.
-            std::vector<INT> extents(batch_.size());
+        const std::string& pending = advances.DoubleBytesPending();
+        if (!pending.empty()) {
+            std::vector<INT> extents(pending.size());
             SIZE size{};
-            GetTextExtentExPointA(dc, batch_.data(), static_cast<int>(batch_.size()), 0, nullptr,
+            GetTextExtentExPointA(dc, pending.data(), static_cast<int>(pending.size()), 0, nullptr,
                                   extents.data(), &size);
-            int before = 0;
-            for (std::size_t at = 0; at + 1 < batch_.size(); at += 2) {
-                unsigned code = static_cast<unsigned char>(batch_[at]) << 8 |
-                                static_cast<unsigned char>(batch_[at + 1]);
-                widths_[code] = std::max(0, extents[at + 1] - before);
-                before = extents[at + 1];
-            }
+            advances.TakeDoubleBytes(std::vector<int>(extents.begin(), extents.end()));
         }
         SelectObject(dc, previous);
         ReleaseDC(listView_, dc);
-        batch_.clear();
-        singleBytePending_ = false;
     }
 
   private:
-    static constexpr std::size_t kCodes = 0x10000;
-    static constexpr int kUnknown = -1;
-    static constexpr int kPending = -2;
-    std::vector<int> widths_;  // by single byte, or lead byte * 256 + trail byte
-    std::string_view lastText_;
-    int lastWidth_ = 0;
-    std::string batch_;  // double-byte characters waiting to be measured
-    bool singleBytePending_ = false;
+    CharAdvances advances_;
     HWND listView_ = nullptr;
     HFONT font_ = nullptr;
 };
 
-ColumnMeasure columnMeasure;
+ListViewFont listViewFont;
 
 // The space the list view keeps after the text of a label sized to its content.
 constexpr int kLabelPadding = 12;
 
+// The columns as the list view's own sizing to content would make them.
 void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
-    const ResultList& results = utility.listing.results;
-    const NoteIndex& index = utility.notes.index;
-    columnMeasure.Prepare(listView);
-    int widest[3] = {0, 0, 0};
-    std::vector<std::pair<int, std::string_view>> unmeasured;  // column and text
-    for (int column = 0; column < 3; ++column) {
-        for (const ListRow& row : rows) {
-            std::string_view text = RowText(row, column, results, index);
-            int width = 0;
-            if (columnMeasure.Width(text, width))
-                widest[column] = std::max(widest[column], width);
-            else
-                unmeasured.emplace_back(column, text);
-        }
-    }
-    columnMeasure.Measure();
-    for (const auto& [column, text] : unmeasured) {
-        int width = 0;
-        columnMeasure.Width(text, width);
-        widest[column] = std::max(widest[column], width);
-    }
+    std::array<int, 3> widest = WidestColumnTexts(
+        rows, utility.listing.results, utility.notes.index, listViewFont.Advances(listView),
+        [](CharAdvances& advances) { listViewFont.Measure(advances); });
     // Set while the list view holds no row: with rows, each width change costs time per row.
     for (int column = 0; column < 3; ++column)
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest[column] + kLabelPadding);
@@ -228,10 +154,14 @@ void ShowNoteIndex() {
                             utility.settings.search, utility.displayBuffer);
     results.rowMap.resize(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) results.rowMap[row] = rows[row].entry;
+    // Without redrawing, the scroll bars are brought up to date once, at the end, instead of
+    // at every change of the row count.
+    SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
     // Emptied first: the new rows start without the selection and focus of the old ones.
     SendMessageA(listView, LVM_SETITEMCOUNT, 0, 0);
     SizeColumnsToContent(listView, rows);
     SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
+    SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(listView, nullptr, TRUE);
 }
 

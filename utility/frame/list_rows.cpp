@@ -31,10 +31,13 @@ std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& in
         if (matcher.Matches(results.entries[i].name)) rows.push_back({i, -1});
     }
     const int notes = static_cast<int>(index.rows.size());
+    // Joining every row only to match it against nothing would cost the first Enter's
+    // display more than its reading.
+    const bool all = matcher.MatchesAll();
     for (int i = 0; i < notes; ++i) {
         const NoteIndexRow& row = index.rows[i];
         if (row.note.empty()) continue;
-        if (matcher.Matches(buffer.Join(row.board, row.note))) rows.push_back({-1, i});
+        if (all || matcher.Matches(buffer.Join(row.board, row.note))) rows.push_back({-1, i});
     }
     return rows;
 }

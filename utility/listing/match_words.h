@@ -28,6 +28,10 @@ class WordMatcher {
 
     // Not const: the folded copy of the text lives in a buffer the matcher keeps.
     bool Matches(std::string_view text);
+    // Every text matches (an empty pattern): nothing need be matched.
+    bool MatchesAll() const {
+        return prefixMode_ ? pattern_.empty() : !rejectsAll_ && words_.empty();
+    }
 
   private:
     struct Word {

@@ -4,6 +4,7 @@
 #include "common/text_lines.h"
 #include "utility/commands/recycle_file.h"
 #include "utility/frame/utility_app.h"
+#include "utility/listing/read_ahead.h"
 
 namespace {
 
@@ -16,29 +17,28 @@ std::string Unquoted(const std::string& line) {
 
 }  // namespace
 
-void ParseNoteFile(const std::string& board, const std::string& path) {
-    std::optional<std::string> content = ReadWholeFile(path);
-    if (content) ParseNoteText(utility.notes, board, *content);
-}
-
 // The listed folder stays: the list view shows its entries above the notes, and emptying
 // them here would leave the title and NowDir naming a folder that is no longer shown.
 void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
-    for (const std::string& name : ListFileNames(folder)) {
-        if (boardsOnly)
-            AddBoard(utility.notes.boards, name, pastFlag, utility.settings.addmode);
-        else
-            ParseNoteFile(name, folder + "\\" + name);
-    }
-    std::optional<std::string> list = ReadWholeFile(utility.fileListPath);
-    if (!list) return;
-    for (const std::string& line : SplitLines(*list)) {
-        if (boardsOnly) {
-            AddBoard(utility.notes.boards, line, pastFlag, utility.settings.addmode);
-        } else {
-            std::string path = Unquoted(line);
-            ParseNoteFile(path, path);
+    // The folder's boards by name, then the outside boards by path.
+    std::vector<std::string> boards = ListFileNames(folder);
+    std::vector<std::string> paths;
+    for (const std::string& name : boards) paths.push_back(folder + "\\" + name);
+    if (std::optional<std::string> list = ReadWholeFile(utility.fileListPath)) {
+        for (const std::string& line : SplitLines(*list)) {
+            boards.push_back(boardsOnly ? line : Unquoted(line));
+            paths.push_back(Unquoted(line));
         }
+    }
+    if (boardsOnly) {
+        for (const std::string& board : boards)
+            AddBoard(utility.notes.boards, board, pastFlag, utility.settings.addmode);
+        return;
+    }
+    ReadAhead files(paths, ReadWholeFile);
+    for (std::size_t at = 0; at < files.size(); ++at) {
+        if (std::optional<std::string> content = files.Take(at))
+            TakeNoteFile(utility.notes, boards[at], std::move(*content));
     }
 }
 

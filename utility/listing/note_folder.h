@@ -5,7 +5,5 @@
 
 void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag);
 
-void ParseNoteFile(const std::string& board, const std::string& path);
-
 // Sends the board's file to the recycle bin (the user has been asked) and forgets the board.
 void DeleteBoardFile(const std::string& name);

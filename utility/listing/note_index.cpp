@@ -13,8 +13,8 @@ std::size_t TextHash(std::string_view text) {
     return std::hash<std::string_view>{}(text);
 }
 
-std::size_t RowHash(std::size_t boardHash, std::string_view note) {
-    return boardHash * 31 + TextHash(note);
+std::uint32_t RowHash(std::size_t boardHash, std::string_view note) {
+    return static_cast<std::uint32_t>(boardHash * 31 + TextHash(note));
 }
 
 // Room for `more` elements, growing by doubling as pushing one by one would.
@@ -24,18 +24,18 @@ void MakeRoom(std::vector<Element>& elements, std::size_t more) {
     if (elements.capacity() < needed) elements.reserve(std::max(needed, elements.capacity() * 2));
 }
 
-// Kept at most a quarter full, so a probe ends after a few slots.
+// Kept at most half full, so a probe ends after a few slots.
 void MakeRoomInSeen(NoteIndex& index, std::size_t rows) {
-    if (index.seen.size() >= rows * 4) return;
+    if (index.seen.size() >= rows * 2) return;
     std::size_t size = 64;
-    while (size < rows * 4) size *= 2;
-    std::vector<int> seen(size, -1);
+    while (size < rows * 2) size *= 2;
+    std::vector<NoteIndex::Seen> seen(size);
     std::size_t mask = size - 1;
-    for (int row = 0; row < static_cast<int>(index.rows.size()); ++row) {
-        const NoteIndexRow& kept = index.rows[row];
-        std::size_t slot = RowHash(TextHash(kept.board), kept.note) & mask;
-        while (seen[slot] != -1) slot = (slot + 1) & mask;
-        seen[slot] = row;
+    for (const NoteIndex::Seen& kept : index.seen) {
+        if (kept.row == -1) continue;
+        std::size_t slot = kept.hash & mask;
+        while (seen[slot].row != -1) slot = (slot + 1) & mask;
+        seen[slot] = kept;
     }
     index.seen = std::move(seen);
 }
@@ -44,12 +44,14 @@ void AddRow(NoteIndex& index, std::string_view board, std::size_t boardHash,
             std::string_view note) {
     MakeRoomInSeen(index, index.rows.size() + 1);
     std::size_t mask = index.seen.size() - 1;
-    std::size_t slot = RowHash(boardHash, note) & mask;
-    for (; index.seen[slot] != -1; slot = (slot + 1) & mask) {
-        const NoteIndexRow& row = index.rows[index.seen[slot]];
+    std::uint32_t hash = RowHash(boardHash, note);
+    std::size_t slot = hash & mask;
+    for (; index.seen[slot].row != -1; slot = (slot + 1) & mask) {
+        if (index.seen[slot].hash != hash) continue;
+        const NoteIndexRow& row = index.rows[index.seen[slot].row];
         if (row.note == note && row.board == board) return;
     }
-    index.seen[slot] = static_cast<int>(index.rows.size());
+    index.seen[slot] = {hash, static_cast<int>(index.rows.size())};
     index.rows.push_back({board, note});
 }
 

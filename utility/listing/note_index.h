@@ -1,6 +1,7 @@
 // note_index.h — what Quorvel knows of Marnelo's boards: their names, a searchable row per
 // note text and note command, and each note's text with its command.
 #pragma once
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -23,9 +24,14 @@ struct NoteIndexRow {
 
 struct NoteIndex {
     std::vector<NoteIndexRow> rows;
-    // Row numbers by the hash of board and note (-1 free, open addressing), so that a load of
-    // many boards finds a row already present without copying or comparing trees of texts.
-    std::vector<int> seen;
+    // Rows by the hash of board and note (open addressing), so that a load of many boards
+    // finds a row already present without copying or comparing trees of texts. The hash is
+    // kept with the row: growing the table and passing other rows reads no text.
+    struct Seen {
+        std::uint32_t hash = 0;
+        int row = -1;  // -1: free
+    };
+    std::vector<Seen> seen;
 };
 
 struct NotePair {
