@@ -1,5 +1,7 @@
 #include "launcher/actions/command_split.h"
 
+#include "common/quotes.h"
+
 CommandParts SplitCommand(std::string_view command) {
     std::size_t from = 0;
     if (!command.empty() && command.front() == '"') {
@@ -18,25 +20,13 @@ std::string JoinParameters(const std::string& noteArguments, const std::string& 
     return noteArguments + " " + aliasArguments;
 }
 
-std::string WithoutQuotes(std::string_view program) {
-    if (program.size() >= 2 && program.front() == '"' && program.back() == '"')
-        return std::string(program.substr(1, program.size() - 2));
-    return std::string(program);
-}
-
-std::string QuotedIfSpaced(std::string_view text) {
-    if (text.find(' ') == std::string_view::npos || (!text.empty() && text.front() == '"'))
-        return std::string(text);
-    return "\"" + std::string(text) + "\"";
-}
-
 std::string HandOverArgument(std::string_view board, std::string_view dataFolder) {
     for (const char* order : {"end", "exec", "clipb"})
-        if (board == order) return QuotedIfSpaced(std::string(dataFolder) + "\\" + order);
-    return QuotedIfSpaced(board);
+        if (board == order) return QuoteIfSpaced(std::string(dataFolder) + "\\" + order);
+    return QuoteIfSpaced(board);
 }
 
 std::string SelfCommand(std::string_view exePath, std::string_view board,
                         std::string_view dataFolder) {
-    return QuotedIfSpaced(exePath) + " " + HandOverArgument(board, dataFolder);
+    return QuoteIfSpaced(exePath) + " " + HandOverArgument(board, dataFolder);
 }

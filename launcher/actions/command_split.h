@@ -15,12 +15,6 @@ CommandParts SplitCommand(std::string_view command);
 // The note's own arguments first, then those of its alias, one space between the two.
 std::string JoinParameters(const std::string& noteArguments, const std::string& aliasArguments);
 
-// The file name the shell is given: one pair of surrounding quotes is dropped.
-std::string WithoutQuotes(std::string_view program);
-
-// A text with a space in it, in double quotes (unless it already begins with one).
-std::string QuotedIfSpaced(std::string_view text);
-
 // The argument by which a second copy hands `board` (a name or a path) over, quoted when it
 // holds a space. A name the hand-over reads as an order ("end", "exec", "clipb") goes as its
 // path in the data folder, so the board is switched to and not obeyed.

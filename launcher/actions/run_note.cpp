@@ -4,6 +4,7 @@
 
 #include "common/date_stamp.h"
 #include "common/file_io.h"
+#include "common/quotes.h"
 #include "common/text_lines.h"
 #include "launcher/actions/aliases.h"
 #include "launcher/actions/board_stepping.h"
@@ -31,7 +32,7 @@ void AppendRunLog(const std::string& line) {
 // A program that does not start is tried once more as the whole text, a document or a
 // folder with spaces in its name perhaps; nothing is reported either way.
 void StartThroughShell(const std::string& command, const RunPlan& plan) {
-    if (ShellStarted(WithoutQuotes(plan.program), plan.parameters)) {
+    if (ShellStarted(WithoutEnclosingQuotes(plan.program), plan.parameters)) {
         AppendRunLog(plan.logLine);
         return;
     }

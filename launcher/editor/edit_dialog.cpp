@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/sjis.h"
+#include "common/window_text_win.h"
 #include "launcher/editor/edit_rules.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/frame/messages.h"
@@ -71,7 +72,7 @@ int EditedIndex() {
 }
 
 std::string ItemText(HWND dialog, int id) {
-    return WindowTextOf(GetDlgItem(dialog, id));
+    return WindowText(GetDlgItem(dialog, id));
 }
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
@@ -161,7 +162,7 @@ HBRUSH PreviewColours(HWND dialog, HDC dc) {
 LRESULT CALLBACK ColourBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(box, GWLP_USERDATA));
     if (message == WM_KEYUP && (wParam == VK_UP || wParam == VK_DOWN)) {
-        int value = ParseIntField(WindowTextOf(box));
+        int value = ParseIntField(WindowText(box));
         SetWindowTextA(box, std::to_string(StepColourValue(value, wParam == VK_UP)).c_str());
         RedrawTextBox(GetParent(box));
         return 0;
@@ -227,7 +228,7 @@ void FillDialog(HWND dialog) {
     SetItemText(dialog, kCommandBox, n.command);
     SetItemText(dialog, kMediaPathBox, n.mediaPath);
     SetItemText(dialog, kFontFaceCombo, n.fontFace);
-    SetItemText(dialog, kTextBox, WindowTextOf(slot.textControl));
+    SetItemText(dialog, kTextBox, WindowText(slot.textControl));
     SetItemNumber(dialog, kTransparencyCombo, n.transparency);
     SetItemNumber(dialog, kFontSizeCombo, n.fontSize);
     SetItemNumber(dialog, kMiniWidthBox, n.miniWidth);
@@ -381,7 +382,7 @@ INT_PTR CALLBACK EditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 // The size the text needs, measured with the note's own font.
 void FitToText(NoteSlot& slot) {
-    std::string text = CutAtCharBoundary(WindowTextOf(slot.textControl), kAutoSizeTextBytes);
+    std::string text = CutAtCharBoundary(WindowText(slot.textControl), kAutoSizeTextBytes);
     MeasuredLine measured = LineToMeasure(text);
     HDC dc = GetDC(slot.textControl);
     HGDIOBJ before = SelectObject(dc, slot.font);

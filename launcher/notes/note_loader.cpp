@@ -2,6 +2,7 @@
 
 #include "common/date_stamp.h"
 #include "common/file_io.h"
+#include "common/window_text_win.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/notes/board_save.h"
 #include "launcher/notes/note_file.h"
@@ -70,7 +71,7 @@ std::string SerializeNote(int index) {
     NoteSlot& slot = notes.slots[index];
     RaiseMiniSize(slot.note);
     Note record = slot.note;
-    record.text = WindowTextOf(slot.textControl);
+    record.text = WindowText(slot.textControl);
     if (notes.editorOpen && index == notes.editedNote) {
         record.x = notes.editedOrigin.x;
         record.y = notes.editedOrigin.y;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/file_io.h"
+#include "common/window_text_win.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/notes/note_table.h"
 #include "launcher/windows/image_library.h"
@@ -49,7 +50,7 @@ void PaintNoteMedia(HDC dc, HWND window) {
         // A file that cannot be read leaves the text as it is: an empty text would be saved
         // over what the note showed.
         std::optional<std::string> text = ReadWholeFile(chosen);
-        if (text && *text != WindowTextOf(slot.textControl))
+        if (text && *text != WindowText(slot.textControl))
             SetWindowTextA(slot.textControl, text->c_str());
         return;
     }

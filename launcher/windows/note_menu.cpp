@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/window_text_win.h"
 #include "launcher/actions/run_note.h"
 #include "launcher/editor/edit_dialog.h"
 #include "launcher/frame/app_state.h"
@@ -30,11 +31,7 @@ HMENU BuildNoteMenu() {
 std::string TextOfNoteWindow(HWND window) {
     int index = FindNoteOfWindow(window);
     if (index < 0) return {};
-    HWND control = notes.slots[index].textControl;
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(length > 0 ? length : 0);
-    return text;
+    return WindowText(notes.slots[index].textControl);
 }
 
 void MoveToChosenBoard(HWND window, unsigned command) {

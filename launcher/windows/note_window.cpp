@@ -176,10 +176,3 @@ void DestroyAllNoteWindows() {
 void ReleaseNoteObjects() {
     for (NoteSlot& slot : notes.slots) ReleaseSlotObjects(slot);
 }
-
-std::string WindowTextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    text.resize(length > 0 ? length : 0);
-    return text;
-}

@@ -39,6 +39,3 @@ void DestroyAllNoteWindows();
 void ReleaseNoteObjects();
 
 COLORREF ToColorRef(const Rgb& rgb);
-
-// The whole window text of a note's control, however long.
-std::string WindowTextOf(HWND window);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/window_text_win.h"
 #include "launcher/frame/app_state.h"
 #include "launcher/frame/clock_thread.h"
 #include "launcher/frame/main_menu.h"
@@ -22,10 +23,7 @@ namespace {
 // A second start writes the board it wants into the title of one note window.
 std::string TakeHandedOverPath() {
     for (const NoteSlot& slot : notes.slots) {
-        int length = GetWindowTextLengthA(slot.window);
-        if (length <= 0) continue;
-        std::string title(static_cast<std::size_t>(length) + 1, '\0');
-        title.resize(std::max(0, GetWindowTextA(slot.window, title.data(), length + 1)));
+        std::string title = WindowText(slot.window);
         if (title.empty()) continue;
         SetWindowTextA(slot.window, "");
         return title;

@@ -2,6 +2,7 @@
 // letter sequences, a double-click on a row and the day's history.
 #include <gtest/gtest.h>
 
+#include "common/quotes.h"
 #include "utility/commands/key_sequence.h"
 #include "utility/commands/path_text.h"
 #include "utility/commands/row_action.h"

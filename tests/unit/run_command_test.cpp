@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/quotes.h"
 #include "launcher/actions/aliases.h"
 #include "launcher/actions/board_stepping.h"
 #include "launcher/actions/command_split.h"
@@ -133,7 +134,7 @@ TEST(SelfCommand, QuotesWhatHoldsASpaceAndSendsOrderNamesAsPaths) {
     // The self command splits back into the program and the board argument.
     CommandParts parts =
         SplitCommand(SelfCommand("C:\\my apps\\marnelo.exe", "my board.txt", kData));
-    EXPECT_EQ(WithoutQuotes(parts.program), "C:\\my apps\\marnelo.exe");
+    EXPECT_EQ(WithoutEnclosingQuotes(parts.program), "C:\\my apps\\marnelo.exe");
     EXPECT_EQ(parts.arguments, "\"my board.txt\"");
     // A board named like an order of the hand-over goes as its path, or it would be obeyed.
     EXPECT_EQ(HandOverArgument("end", kData), "C:\\m\\fdir\\end");
@@ -141,9 +142,9 @@ TEST(SelfCommand, QuotesWhatHoldsASpaceAndSendsOrderNamesAsPaths) {
     EXPECT_EQ(HandOverArgument("exec", kData), "C:\\m\\fdir\\exec");
     EXPECT_EQ(HandOverArgument("ends", kData), "ends");
     EXPECT_EQ(HandOverArgument("D:\\x\\end", kData), "D:\\x\\end");
-    EXPECT_EQ(WithoutQuotes("\"x\""), "x");
-    EXPECT_EQ(WithoutQuotes("\"x"), "\"x");
-    EXPECT_EQ(WithoutQuotes("\""), "\"");
+    EXPECT_EQ(WithoutEnclosingQuotes("\"x\""), "x");
+    EXPECT_EQ(WithoutEnclosingQuotes("\"x"), "\"x");
+    EXPECT_EQ(WithoutEnclosingQuotes("\""), "\"");
 }
 
 TEST(SteppedBoard, RingOverFolderAndOutsideBoards) {

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "common/quotes.h"
+#include "common/window_text_win.h"
 #include "utility/commands/file_operations.h"
 #include "utility/commands/list_keys.h"
 #include "utility/commands/path_text.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/quotes.h"
 #include "common/sjis.h"
 #include "utility/commands/path_text.h"
 

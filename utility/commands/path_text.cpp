@@ -16,19 +16,8 @@ std::string TrimPatternTail(std::string_view path) {
     return trimmed;
 }
 
-std::string QuoteIfSpaced(std::string_view text) {
-    if (text.find(' ') == std::string_view::npos) return std::string(text);
-    return "\"" + std::string(text) + "\"";
-}
-
 bool IsDriveOrEmpty(std::string_view path) {
     std::string trimmed = TrimPatternTail(path);
     if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
     return trimmed.empty() || (trimmed.size() == 2 && trimmed[1] == ':');
-}
-
-std::string WithoutEnclosingQuotes(std::string_view text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-        text = text.substr(1, text.size() - 2);
-    return std::string(text);
 }

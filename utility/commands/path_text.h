@@ -8,12 +8,5 @@
 // C:\data; a name pattern such as C:\data\ab* stays whole.
 std::string TrimPatternTail(std::string_view path);
 
-// Wrapped in double quotes when it holds an ASCII space, so the shell takes it as one argument.
-std::string QuoteIfSpaced(std::string_view text);
-
 // A drive root (C:, C:\ or C:\*) or nothing at all: no file operation may take it as a file.
 bool IsDriveOrEmpty(std::string_view path);
-
-// A folder handed over in double quotes, as shortcuts and the explorer pass one with spaces,
-// is the folder without them.
-std::string WithoutEnclosingQuotes(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/quotes.h"
 #include "utility/commands/path_text.h"
 
 int EntryOfRow(const ResultList& results, int row) {

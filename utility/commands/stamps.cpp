@@ -1,5 +1,6 @@
 #include "utility/commands/stamps.h"
 
+#include "common/window_text_win.h"
 #include "utility/commands/stamp_list.h"
 #include "utility/frame/utility_app.h"
 

@@ -1,6 +1,8 @@
 #include "utility/frame/key_actions.h"
 
 #include "common/file_io.h"
+#include "common/quotes.h"
+#include "common/window_text_win.h"
 #include "utility/commands/list_commands.h"
 #include "utility/commands/path_text.h"
 #include "utility/commands/row_action.h"
@@ -29,9 +31,7 @@ void ListFolderAndShow(const std::optional<std::string>& folder) {
 
 // A typed or pasted folder: a path, a path in quotes, or a folder pattern ending in "\*".
 std::optional<std::string> TypedFolder(const std::string& text) {
-    std::string folder = text;
-    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"')
-        folder = folder.substr(1, folder.size() - 2);
+    std::string folder = WithoutEnclosingQuotes(text);
     std::string bare = TrimPatternTail(folder);
     // A name pattern (C:\data\ab*) is listed when the folder it looks into exists.
     if (!bare.empty() && bare.back() == '*') bare = TrimPatternTail(PatternFolder(bare));

@@ -10,6 +10,7 @@
 
 #include "common/sjis.h"
 
+#include "common/window_text_win.h"
 #include "utility/frame/list_rows.h"
 #include "utility/frame/text_widths.h"
 #include "utility/frame/utility_app.h"
@@ -93,15 +94,6 @@ void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
 }
 
 }  // namespace
-
-std::string WindowText(HWND window) {
-    int length = GetWindowTextLengthA(window);
-    if (length <= 0) return "";
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
 
 int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
     // A listing started from within the question of another would empty the results that one

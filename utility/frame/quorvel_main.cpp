@@ -8,6 +8,8 @@
 #include "common/command_line.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
+#include "common/quotes.h"
+#include "common/window_text_win.h"
 #include "utility/commands/list_commands.h"
 #include "utility/commands/path_text.h"
 #include "utility/frame/input_line.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/quotes.h"
 #include "common/sjis.h"
 #include "common/text_lines.h"
 #include "utility/commands/path_text.h"
@@ -31,8 +32,7 @@ std::string TidyRecent(std::string_view given) {
     for (;;) {
         std::string before = text;
         text = TrimBlanks(text);
-        if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-            text = text.substr(1, text.size() - 2);
+        text = WithoutEnclosingQuotes(text);
         text = TrimPatternTail(text);  // a name pattern keeps its "*"
         if (text == before) return text;
     }

@@ -6,6 +6,7 @@
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
+#include "common/window_text_win.h"
 #include "utility/frame/state_files.h"
 #include "utility/frame/utility_app.h"
 

@@ -60,7 +60,5 @@ struct UtilityApp {
 
 extern UtilityApp utility;
 
-std::string WindowText(HWND window);
-
 // Saves the state files and the settings, then ends the program; runs once.
 void QuitUtility();

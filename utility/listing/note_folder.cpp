@@ -1,21 +1,13 @@
 #include "utility/listing/note_folder.h"
 
 #include "common/file_io.h"
+#include "common/quotes.h"
 #include "common/text_lines.h"
 #include "utility/commands/recycle_file.h"
 #include "utility/frame/utility_app.h"
 #include "utility/listing/read_ahead.h"
 
-namespace {
-
-// A line of the list may hold its path in quotes, as a board name may.
-std::string Unquoted(const std::string& line) {
-    if (line.size() >= 2 && line.front() == '"' && line.back() == '"')
-        return line.substr(1, line.size() - 2);
-    return line;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // The listed folder stays: the list view shows its entries above the notes, and emptying
 // them here would leave the title and NowDir naming a folder that is no longer shown.
@@ -26,8 +18,8 @@ void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
     for (const std::string& name : boards) paths.push_back(folder + "\\" + name);
     if (std::optional<std::string> list = ReadWholeFile(utility.fileListPath)) {
         for (const std::string& line : SplitLines(*list)) {
-            boards.push_back(boardsOnly ? line : Unquoted(line));
-            paths.push_back(Unquoted(line));
+            boards.push_back(boardsOnly ? line : WithoutEnclosingQuotes(line));
+            paths.push_back(WithoutEnclosingQuotes(line));
         }
     }
     if (boardsOnly) {

@@ -5,6 +5,7 @@
 
 #include "common/date_stamp.h"
 #include "common/note_records.h"
+#include "common/quotes.h"
 #include "common/sjis.h"
 
 namespace {
@@ -107,9 +108,7 @@ int TakeNoteFile(NoteLists& lists, const std::string& board, std::string content
 }
 
 void AddBoard(BoardList& boards, std::string_view name, int pastFlag, int addMode) {
-    std::string board(name);
-    if (board.size() >= 2 && board.front() == '"' && board.back() == '"')
-        board = board.substr(1, board.size() - 2);
+    std::string board = WithoutEnclosingQuotes(name);
     auto found = std::find(boards.names.begin(), boards.names.end(), board);
     int index = static_cast<int>(found - boards.names.begin());
     if (found == boards.names.end()) {
