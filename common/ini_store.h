@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "common/int_values.h"
+
 class IniStore {
   public:
     virtual ~IniStore() = default;
@@ -10,3 +12,12 @@ class IniStore {
     virtual std::string Read(const char* section, const char* key, const std::string& fallback) = 0;
     virtual void Write(const char* section, const char* key, const std::string& value) = 0;
 };
+
+// Integers are stored as their decimal text.
+inline int ReadIniInt(IniStore& ini, const char* section, const char* key, int fallback) {
+    return ParseDecimalInt(ini.Read(section, key, std::to_string(fallback)));
+}
+
+inline void WriteIniInt(IniStore& ini, const char* section, const char* key, int value) {
+    ini.Write(section, key, std::to_string(value));
+}

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/int_values.h"
 #include "common/sjis.h"
 #include "common/window_text_win.h"
 #include "launcher/editor/edit_rules.h"
@@ -162,7 +163,7 @@ HBRUSH PreviewColours(HWND dialog, HDC dc) {
 LRESULT CALLBACK ColourBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(box, GWLP_USERDATA));
     if (message == WM_KEYUP && (wParam == VK_UP || wParam == VK_DOWN)) {
-        int value = ParseIntField(WindowText(box));
+        int value = ParseDecimalInt(WindowText(box));
         SetWindowTextA(box, std::to_string(StepColourValue(value, wParam == VK_UP)).c_str());
         RedrawTextBox(GetParent(box));
         return 0;

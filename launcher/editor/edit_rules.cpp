@@ -33,16 +33,16 @@ int LabelIndex(std::string_view label, const char* const* labels, int count) {
 }
 
 Note ApplyEditedFields(Note note, const EditedFields& f) {
-    note.miniWidth = ParseIntField(f.miniWidth);
-    note.miniHeight = ParseIntField(f.miniHeight);
-    note.transparency = ParseIntField(f.transparency);
-    note.fontSize = ParseIntField(f.fontSize);
-    note.backRed = ParseIntField(f.backRed);
-    note.backGreen = ParseIntField(f.backGreen);
-    note.backBlue = ParseIntField(f.backBlue);
-    note.textRed = ParseIntField(f.textRed);
-    note.textGreen = ParseIntField(f.textGreen);
-    note.textBlue = ParseIntField(f.textBlue);
+    note.miniWidth = ParseDecimalInt(f.miniWidth);
+    note.miniHeight = ParseDecimalInt(f.miniHeight);
+    note.transparency = ParseDecimalInt(f.transparency);
+    note.fontSize = ParseDecimalInt(f.fontSize);
+    note.backRed = ParseDecimalInt(f.backRed);
+    note.backGreen = ParseDecimalInt(f.backGreen);
+    note.backBlue = ParseDecimalInt(f.backBlue);
+    note.textRed = ParseDecimalInt(f.textRed);
+    note.textGreen = ParseDecimalInt(f.textGreen);
+    note.textBlue = ParseDecimalInt(f.textBlue);
     note.mediaPath = CutAtCharBoundary(f.mediaPath, kEditMediaPathBytes);
     note.fontFace = CutAtCharBoundary(f.fontFace, kEditFontFaceBytes);
     note.command = f.command;
@@ -62,11 +62,12 @@ Note ApplyEditedFields(Note note, const EditedFields& f) {
 
 Rgb PreviewColour(int lastIndex, std::string_view red, std::string_view green,
                   std::string_view blue) {
-    return ColourOf(lastIndex, ParseIntField(red), ParseIntField(green), ParseIntField(blue));
+    return ColourOf(lastIndex, ParseDecimalInt(red), ParseDecimalInt(green), ParseDecimalInt(blue));
 }
 
 Rgb ChooserPreset(std::string_view red, std::string_view green, std::string_view blue) {
-    return {ParseIntField(red) & 0xFF, ParseIntField(green) & 0xFF, ParseIntField(blue) & 0xFF};
+    return {ParseDecimalInt(red) & 0xFF, ParseDecimalInt(green) & 0xFF,
+            ParseDecimalInt(blue) & 0xFF};
 }
 
 ReturnPlan SizeAfterEdit(const Note& note, bool miniBefore) {

@@ -30,6 +30,3 @@ LauncherSettings ReadSettings(IniStore& ini);
 // Writes every value back (so missing keys are filled in), then takes the day's backup turn.
 // Returns true when the backup program is to be started now: the date is written first.
 bool WriteSettings(IniStore& ini, LauncherSettings& settings, const std::string& today);
-
-// Once a calendar day, never when the remembered value is "-1".
-bool BackupDue(const std::string& remembered, const std::string& today);

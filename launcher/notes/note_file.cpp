@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "common/int_values.h"
 #include "common/note_records.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 Note DecodeRecord(const NoteRecord& record, const NoteDefaults& defaults) {
     const std::vector<std::string_view>& fields = record.fields;
     const int layout = record.layout;
-    auto number = [&](int position) { return ParseIntField(fields[position - 1]); };
+    auto number = [&](int position) { return ParseDecimalInt(fields[position - 1]); };
     Note note;
     note.text = record.text;
     note.command = record.command;
@@ -66,19 +67,6 @@ std::string ControlsToSpaces(std::string text) {
 }
 
 }  // namespace
-
-int ParseIntField(std::string_view field) {
-    std::size_t i = 0;
-    while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < field.size() && (field[i] == '-' || field[i] == '+')) negative = field[i++] == '-';
-    long long value = 0;
-    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
-        value = value * 10 + (field[i] - '0');
-        if (value > INT_MAX) value = INT_MAX;  // an absurd number saturates instead of wrapping
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 std::vector<Note> ParseNotes(std::string_view input, const NoteDefaults& defaults) {
     std::vector<Note> notes;

@@ -17,10 +17,6 @@ struct NoteDefaults {
 // read; a record of any other count is skipped. The end of the text ends a record as CR does.
 std::vector<Note> ParseNotes(std::string_view text, const NoteDefaults& defaults);
 
-// A decimal integer as the files store it: leading blanks, an optional sign, digits up to the
-// first other byte; no digits gives 0. Also used for settings values.
-int ParseIntField(std::string_view field);
-
 // Raises the mini size to its least value of 10, as saving does to the note itself.
 void RaiseMiniSize(Note& note);
 

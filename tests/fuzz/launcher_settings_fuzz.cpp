@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/int_values.h"
 #include "common/sjis.h"
 #include "launcher/frame/settings.h"
 #include "launcher/notes/new_note.h"
@@ -45,10 +46,10 @@ void CheckMarnelo(std::string_view file) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::string_view file(reinterpret_cast<const char*>(bytes), size);
-    Require(ParseIntField(file) == Expected(file, -INT_MAX), "a number is read within int");
+    Require(ParseDecimalInt(file) == Expected(file, -INT_MAX), "a number is read within int");
     for (const std::string& line : SplitLines(file)) {
         std::string_view value = std::string_view(line).substr(line.find('=') + 1);
-        Require(ParseIntField(value) == Expected(value, -INT_MAX), "a number is read within int");
+        Require(ParseDecimalInt(value) == Expected(value, -INT_MAX), "a number is read within int");
     }
     CheckMarnelo(file);
     return 0;

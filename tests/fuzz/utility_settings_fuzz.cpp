@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/int_values.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/text_ini.h"
 #include "utility/frame/layout.h"
@@ -50,11 +51,11 @@ void CheckQuorvel(std::string_view file) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::string_view file(reinterpret_cast<const char*>(bytes), size);
-    Require(ParseSettingInt(std::string(file)) == Expected(file, INT_MIN),
+    Require(ParseDecimalInt(std::string(file)) == Expected(file, -INT_MAX),
             "a number is read within int");
     for (const std::string& line : SplitLines(file)) {
         std::string value = line.substr(line.find('=') + 1);
-        Require(ParseSettingInt(value) == Expected(value, INT_MIN), "a number is read within int");
+        Require(ParseDecimalInt(value) == Expected(value, -INT_MAX), "a number is read within int");
     }
     CheckQuorvel(file);
     return 0;

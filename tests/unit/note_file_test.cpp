@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "common/int_values.h"
 #include "tests/note_fields.h"
 
 namespace {
@@ -291,7 +292,7 @@ TEST(ParseNotes, MoreRecordsThanATableHoldsAreAllDecoded) {
     EXPECT_EQ(notes[299].text, "299");
 }
 
-TEST(ParseIntField, DecimalTextAsTheFilesHoldIt) {
+TEST(ParseDecimalInt, DecimalTextAsTheFilesHoldIt) {
     struct Case {
         const char* field;
         int value;
@@ -312,8 +313,11 @@ TEST(ParseIntField, DecimalTextAsTheFilesHoldIt) {
                           {"- 1", 0},
                           {"2147483647", 2147483647},
                           {"-2147483647", -2147483647},
-                          {"99999999999999999999", 2147483647}};
-    for (const Case& c : cases) EXPECT_EQ(ParseIntField(c.field), c.value) << '"' << c.field << '"';
+                          {"99999999999999999999", 2147483647},
+                          {"-2147483648", -2147483647},
+                          {"-99999999999999999999", -2147483647}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseDecimalInt(c.field), c.value) << '"' << c.field << '"';
 }
 
 TEST(RaiseMiniSize, LeastMiniSizeIsTen) {

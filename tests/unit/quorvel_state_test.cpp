@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "common/backup_start.h"
 #include "utility/commands/path_text.h"
 #include "utility/frame/layout.h"
 #include "utility/frame/recent_list.h"
@@ -82,16 +83,6 @@ TEST(QuorvelSettings, ReadingRules) {
     EXPECT_FALSE(ReadUtilitySettings(ini).excludeDate);
 }
 
-TEST(QuorvelSettings, Numbers) {
-    EXPECT_EQ(ParseSettingInt("42"), 42);
-    EXPECT_EQ(ParseSettingInt("-50"), -50);
-    EXPECT_EQ(ParseSettingInt(" 7"), 7);
-    EXPECT_EQ(ParseSettingInt(""), 0);
-    EXPECT_EQ(ParseSettingInt("-"), 0);
-    EXPECT_EQ(ParseSettingInt("99999999999999999999"), 2147483647);
-    EXPECT_EQ(ParseSettingInt("-99999999999999999999"), -2147483647 - 1);
-}
-
 TEST(QuorvelSettings, WindowRectangleRule) {
     EXPECT_FALSE(WindowRectUsable({0, 0, 0, 0}));
     EXPECT_TRUE(WindowRectUsable({-50, 600, 1499, -50}));
@@ -138,10 +129,10 @@ TEST(QuorvelSettings, SavingWritesEveryKeyInOrder) {
 TEST(QuorvelSettings, BackupOnceADay) {
     MemoryIni ini;
     UtilitySettings s = ReadUtilitySettings(ini);
-    EXPECT_TRUE(TakeBackupTurn(ini, s, "20240301"));
+    EXPECT_TRUE(TakeBackupTurn(ini, s.backup, "20240301"));
     EXPECT_EQ(ini.values["etc/backup"], "20240301");
-    EXPECT_FALSE(TakeBackupTurn(ini, s, "20240301"));
-    EXPECT_TRUE(TakeBackupTurn(ini, s, "20240302"));
+    EXPECT_FALSE(TakeBackupTurn(ini, s.backup, "20240301"));
+    EXPECT_TRUE(TakeBackupTurn(ini, s.backup, "20240302"));
 }
 
 TEST(QuorvelStateFiles, DataTxtCurrentBoardFirstAndThe256ByteRule) {

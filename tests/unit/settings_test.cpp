@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/backup_start.h"
+
 namespace {
 
 // An ini file in memory that remembers every read and write in order.

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/backup_start.h"
+#include "common/backup_start_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
@@ -77,10 +79,7 @@ void SaveState() {
         place = WindowRect{rect.top, rect.bottom, rect.right, rect.left};
     ProfileIniStore ini(utility.iniPath);
     WriteUtilitySettings(ini, settings, place);
-    if (TakeBackupTurn(ini, settings, TodayStamp())) {
-        std::string backupProgram = utility.exeFolder + "snapkeep.exe";
-        ShellExecuteA(nullptr, "open", backupProgram.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    }
+    if (TakeBackupTurn(ini, settings.backup, TodayStamp())) StartBackupProgram(utility.exeFolder);
 }
 
 void LogCommand(const std::string& line) {

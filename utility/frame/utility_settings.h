@@ -39,10 +39,6 @@ struct WindowRect {
 
 inline constexpr std::size_t kBackupLimit = 8;
 
-// Decimal with an optional sign; digits stop at the first other byte, no digits give 0 and a
-// value beyond int is held at its limit.
-int ParseSettingInt(const std::string& text);
-
 // Missing keys keep their defaults. A missing or "null" folder or file filter is written
 // back empty, which is how a first start leaves its [filter] section.
 UtilitySettings ReadUtilitySettings(IniStore& ini);
@@ -57,6 +53,3 @@ bool WindowRectUsable(const WindowRect& rect);
 // Writes every key but the filters; the window rectangle when it is usable.
 void WriteUtilitySettings(IniStore& ini, UtilitySettings& settings,
                           const std::optional<WindowRect>& windowRect);
-
-// Once a calendar day: writes and remembers `today`, true when the backup program is due.
-bool TakeBackupTurn(IniStore& ini, UtilitySettings& settings, const std::string& today);
