@@ -1,5 +1,11 @@
 #include "common/backup_start.h"
 
+#include "common/sjis.h"
+
+std::string ReadBackupDate(IniStore& ini) {
+    return CutAtCharBoundary(ini.Read("etc", "backup", ""), kBackupLimit);
+}
+
 bool BackupDue(const std::string& remembered, const std::string& today) {
     return remembered != today && remembered != "-1";
 }

@@ -266,9 +266,7 @@ void ChooseColour(HWND dialog, const int (&boxes)[3]) {
     choice.lpCustColors = customColours;
     choice.Flags = CC_FULLOPEN | CC_RGBINIT;
     if (!ChooseColorA(&choice)) return;
-    SetBoxes(
-        dialog, boxes,
-        {GetRValue(choice.rgbResult), GetGValue(choice.rgbResult), GetBValue(choice.rgbResult)});
+    SetBoxes(dialog, boxes, FromColorRef(choice.rgbResult));
     RedrawTextBox(dialog);
 }
 
@@ -344,9 +342,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
             EndDialog(dialog, IDCANCEL);
             return;
         case kDesktopColourButton: {
-            COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
-            SetBoxes(dialog, kBackBoxes,
-                     {GetRValue(desktop), GetGValue(desktop), GetBValue(desktop)});
+            SetBoxes(dialog, kBackBoxes, FromColorRef(GetSysColor(COLOR_BACKGROUND)));
             RedrawTextBox(dialog);
             return;
         }

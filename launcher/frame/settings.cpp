@@ -9,18 +9,12 @@ namespace {
 const char* const kBufferKeys[8] = {"cmbstate3",   "cmbstate3_0", "cmbstate3_1", "cmbstate3_2",
                                     "cmbstate3_3", "cmbstate3_4", "cmbstate3_5", "cmbstate3_6"};
 
-// The first `limit` bytes, one less when that would split a double-byte character.
-std::string CutAtCharacter(const std::string& text, std::size_t limit) {
-    if (text.size() <= limit) return text;
-    return text.substr(0, IsCharBoundary(text, limit) ? limit : limit - 1);
-}
-
 }  // namespace
 
 LauncherSettings ReadSettings(IniStore& ini) {
     LauncherSettings s;
-    s.extensions = CutAtCharacter(ini.Read("img", "kakucho2", s.extensions), kExtensionsLimit);
-    s.backup = CutAtCharacter(ini.Read("etc", "backup", s.backup), kBackupLimit);
+    s.extensions = CutAtCharBoundary(ini.Read("img", "kakucho2", s.extensions), kExtensionsLimit);
+    s.backup = ReadBackupDate(ini);
     s.lineHeight = ReadIniInt(ini, "window2", "height", s.lineHeight);
     s.charWidth = ReadIniInt(ini, "window2", "width", s.charWidth);
     s.fontSize = ReadIniInt(ini, "window", "font", s.fontSize);

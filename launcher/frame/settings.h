@@ -21,7 +21,6 @@ struct LauncherSettings {
 };
 
 inline constexpr std::size_t kExtensionsLimit = 127;
-inline constexpr std::size_t kBackupLimit = 8;
 
 // Reads every key in the file's fixed order; a missing key keeps its default, a value that is
 // not a number reads as 0, nothing is range-checked.

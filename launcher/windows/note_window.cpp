@@ -54,10 +54,6 @@ void ReleaseSlotObjects(NoteSlot& slot) {
 
 }  // namespace
 
-COLORREF ToColorRef(const Rgb& rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 HWND CreateNoteWindow(const Note& note) {
     DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
     // Made layered and in its place at once: each later change of style or place costs the
@@ -124,11 +120,7 @@ void FitTextControl(HWND window) {
 }
 
 void SetRoundedRegion(HWND window) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    HRGN region =
-        CreateRoundRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top, 10, 10);
-    SetWindowRgn(window, region, TRUE);  // the system owns the region from here on
+    RoundWindowCorners(window, 10);
     InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <string>
 
+#include "common/window_shape_win.h"
 #include "launcher/notes/note.h"
 #include "launcher/windows/colours.h"
 
@@ -37,5 +38,3 @@ void DestroyAllNoteWindows();
 
 // Releases the brushes and fonts still held at program end.
 void ReleaseNoteObjects();
-
-COLORREF ToColorRef(const Rgb& rgb);

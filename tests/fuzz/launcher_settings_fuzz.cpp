@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/backup_start.h"
 #include "common/int_values.h"
 #include "common/sjis.h"
 #include "launcher/frame/settings.h"

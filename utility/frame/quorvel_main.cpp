@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "common/profile_ini.h"
 #include "common/quotes.h"
+#include "common/window_shape_win.h"
 #include "common/window_text_win.h"
 #include "utility/commands/list_commands.h"
 #include "utility/commands/path_text.h"
@@ -28,10 +29,6 @@ constexpr char kClassName[] = "Quorvel";
 constexpr int kIconId = 1110;
 constexpr UINT_PTR kControlId = 1;
 
-COLORREF ToColorRef(const Rgb& colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
 WNDPROC Subclass(HWND control, WNDPROC procedure) {
     return reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
@@ -41,13 +38,6 @@ HWND MakeChild(const char* className, DWORD style, int x, int y, int w, int h, U
                const char* text) {
     return CreateWindowExA(0, className, text, style, x, y, w, h, utility.mainWindow,
                            reinterpret_cast<HMENU>(id), utility.instance, nullptr);
-}
-
-void RoundWindow(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    HRGN region = CreateRoundRectRgn(0, 0, rect.right - rect.left, rect.bottom - rect.top, 20, 20);
-    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
 void Place(HWND window, const Placement& p) {
@@ -70,7 +60,7 @@ void LayoutWindow(HWND window, WPARAM sizeType, LPARAM packedSize) {
     Place(utility.boardListBox, layout.boardListBox);
     Place(utility.bookmarkListBox, layout.bookmarkListBox);
     SendMessageA(utility.statusBar, WM_SIZE, sizeType, packedSize);
-    RoundWindow(window);
+    RoundWindowCorners(window, 20);
 }
 
 void ApplyInputColour() {
@@ -171,7 +161,7 @@ void CreateControls(HWND window) {
     ApplyListColours();
     SetFocus(utility.inputLine);
     SetForegroundWindow(window);
-    RoundWindow(window);
+    RoundWindowCorners(window, 20);
 }
 
 // A second start has put its text into the title.

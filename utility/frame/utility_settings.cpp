@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "common/backup_start.h"
 #include "common/sjis.h"
 
 namespace {
@@ -63,7 +64,7 @@ UtilitySettings ReadUtilitySettings(IniStore& ini) {
     s.excludeDate = ReadIniInt(ini, "etc", "filterdate3", 0) == 1;
     // While the filter is on there is nothing to remember for it.
     if (s.filterdate != -1) s.filterdate2 = -2;
-    s.backup = ini.Read("etc", "backup", "").substr(0, kBackupLimit);
+    s.backup = ReadBackupDate(ini);
     s.nowDir = ini.Read("path", "NowDir", "");
     s.nowTxt = ini.Read("path", "NowTxt", "");
     s.explorerexe = ini.Read("path", "explorerexe", s.explorerexe);

@@ -37,8 +37,6 @@ struct WindowRect {
     int top = 0, bottom = 0, right = 0, left = 0;
 };
 
-inline constexpr std::size_t kBackupLimit = 8;
-
 // Missing keys keep their defaults. A missing or "null" folder or file filter is written
 // back empty, which is how a first start leaves its [filter] section.
 UtilitySettings ReadUtilitySettings(IniStore& ini);
