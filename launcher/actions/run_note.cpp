@@ -86,19 +86,20 @@ void SwitchThroughSecondCopy(const std::string& board) {
 }
 
 void RunNote(HWND window, const Note& note) {
-    if (note.command.empty()) {
-        OpenEditDialog(window);
-        return;
-    }
-    switch (note.runType) {
-        case 0:
+    switch (NoteRunOf(note.command, note.runType)) {
+        case NoteRun::Edit:
+            OpenEditDialog(window);
+            break;
+        case NoteRun::Command:
             if (!OfferInternalCommand(window, note.command)) RunCommand(window, note.command);
             break;
-        case 1:
+        case NoteRun::CopyCommand:
             PutTextOnClipboard(app.mainWindow, note.command);
             break;
-        case 2:
+        case NoteRun::CopyLine:
             ShowLineMenu(window, note.command, true);
+            break;
+        case NoteRun::Nothing:
             break;
     }
 }
@@ -142,11 +143,11 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
 }
 
 void RunCommand(HWND owner, const std::string& command) {
-    // Nothing to start: the shell would open some folder of its own choosing.
-    if (command.find_first_not_of(" \t\r\n") == std::string::npos) return;
     RunPlan plan =
         PlanRun(command, owner != nullptr, board.folderBoards, board.outsideBoards, aliases);
     switch (plan.kind) {
+        case RunKind::Nothing:
+            return;
         case RunKind::LineMenu:
             ShowLineMenu(owner, command, false);
             return;

@@ -16,6 +16,10 @@ RunPlan PlanRun(std::string_view command, bool hasOwner,
                 const std::vector<std::string>& folderBoards,
                 const std::vector<std::string>& outsideBoards, const AliasTable& aliases) {
     RunPlan plan;
+    if (command.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        plan.kind = RunKind::Nothing;
+        return plan;
+    }
     if (hasOwner && command.find_first_of("\r\n") != std::string_view::npos) {
         plan.kind = RunKind::LineMenu;
         return plan;
@@ -36,4 +40,18 @@ RunPlan PlanRun(std::string_view command, bool hasOwner,
     plan.parameters = JoinParameters(note.arguments, alias.arguments);
     plan.logLine = plan.parameters.empty() ? plan.program : plan.program + " " + plan.parameters;
     return plan;
+}
+
+NoteRun NoteRunOf(const std::string& command, int runType) {
+    if (command.empty()) return NoteRun::Edit;
+    switch (runType) {
+        case kRunTypeCommand:
+            return NoteRun::Command;
+        case kRunTypeCopy:
+            return NoteRun::CopyCommand;
+        case kRunTypeCopyLine:
+            return NoteRun::CopyLine;
+        default:
+            return NoteRun::Nothing;
+    }
 }

@@ -7,8 +7,10 @@
 
 #include "launcher/actions/aliases.h"
 #include "launcher/actions/internal_commands.h"
+#include "launcher/notes/note.h"
 
-enum class RunKind { LineMenu, Internal, Board, Shell };
+// Nothing: a blank command, which the shell would take for some folder of its own choosing.
+enum class RunKind { Nothing, LineMenu, Internal, Board, Shell };
 
 struct RunPlan {
     RunKind kind = RunKind::Shell;
@@ -24,3 +26,9 @@ struct RunPlan {
 RunPlan PlanRun(std::string_view command, bool hasOwner,
                 const std::vector<std::string>& folderBoards,
                 const std::vector<std::string>& outsideBoards, const AliasTable& aliases);
+
+// What a quick click on a note does, by its run type (the note file's number: 0 run the
+// command, 1 copy it to the clipboard, 2 offer its lines to copy). A note without a command
+// opens the Edit dialog; an unknown run type does nothing.
+enum class NoteRun { Edit, Command, CopyCommand, CopyLine, Nothing };
+NoteRun NoteRunOf(const std::string& command, int runType);

@@ -4,7 +4,7 @@ bool BelongsToCommonFile(int commonFlag) {
     return commonFlag == 1;
 }
 
-FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag) {
+FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, SavedFile file) {
     FileSavePlan plan;
     if (records.empty()) {
         plan.change = FileChange::RemoveBoth;
@@ -12,7 +12,7 @@ FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag) {
     }
     bool anyMatched = false;
     for (const SaveRecord& record : records) {
-        if (BelongsToCommonFile(record.common) != (flag == 1)) continue;
+        if (BelongsToCommonFile(record.common) != (file == SavedFile::Common)) continue;
         anyMatched = true;
         plan.text += record.line;
     }

@@ -27,8 +27,11 @@ struct FileSavePlan {
 // as it is, so a record from another version is not lost at the next save.
 bool BelongsToCommonFile(int commonFlag);
 
-// The change for the file of `flag` (0 the board, 1 the common file).
-FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, int flag);
+// The two files a save writes; the common file holds the notes of the common flag 1.
+enum class SavedFile { Board, Common };
+
+// The change for one of the two files.
+FileSavePlan PlanFileSave(const std::vector<SaveRecord>& records, SavedFile file);
 
 // A file with content but no note record (a text file opened as a board by mistake, a board
 // of a layout this version does not know) is no board of ours: this run neither replaces nor

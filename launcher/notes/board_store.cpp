@@ -78,12 +78,13 @@ void ScanFolderBoards() {
 bool SaveBoardAndCommonNotes() {
     std::vector<SaveRecord> records = RecordsOnScreen();
     NoteFileChanges changes;
-    FileSavePlan boardPlan = PlanFileSave(records, 0);
+    FileSavePlan boardPlan = PlanFileSave(records, SavedFile::Board);
     AddChange(changes, board.currentBoardPath, board.boardUnreadable, boardPlan);
     // The common file opened as a board is written whole by the board's own change; a change
     // of its (now absent) common notes would remove it.
     if (!IsBoardFileTheCommonFile())
-        AddChange(changes, app.paths.commonFile, CommonFileUnreadable(), PlanFileSave(records, 1));
+        AddChange(changes, app.paths.commonFile, CommonFileUnreadable(),
+                  PlanFileSave(records, SavedFile::Common));
     // Both files change together or not at all: a note whose common flag changed would
     // otherwise leave one file without reaching the other, or stand in both.
     if (!changes.replaced.empty()) {

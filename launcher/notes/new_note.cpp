@@ -61,7 +61,7 @@ Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNot
             note.topmost = 1;
             note.backColor = 6;  // Silver
             note.textColor = 0;
-            note.runType = 1;
+            note.runType = kRunTypeCopy;
             note.mini = 1;
             break;
         case kRunNote:

@@ -2,6 +2,9 @@
 #pragma once
 #include <string>
 
+// What a click on a note does with its command, as the note file numbers it.
+enum NoteRunType : int { kRunTypeCommand = 0, kRunTypeCopy = 1, kRunTypeCopyLine = 2 };
+
 struct Note {
     std::string text;     // displayed text, lines separated by CR LF
     std::string command;  // what a click runs; empty means none
@@ -15,7 +18,7 @@ struct Note {
     int topmost = 0;
     int backColor = 11;  // index into the colour table
     int textColor = 0;
-    int runType = 0;  // 0 normal run, 1 clipboard, 2 clipboard list
+    int runType = 0;  // kRunTypeCommand, kRunTypeCopy or kRunTypeCopyLine
     int align = 0;    // 0 left, 1 centre, otherwise right
     int common = 0;   // shown on every board, stored in the common file
     int mini = 0;

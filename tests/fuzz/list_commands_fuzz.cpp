@@ -83,9 +83,9 @@ class FakeShell : public TransferHost {
         asked = true;
         return data_.ConsumeBool();
     }
-    void RunShellOperation(int kind, const std::string& source,
+    void RunShellOperation(PendingKind kind, const std::string& source,
                            const std::string& destination) override {
-        Require(kind == kPendingMove || kind == kPendingCopy, "a move or a copy");
+        Require(kind == PendingKind::Move || kind == PendingKind::Copy, "a move or a copy");
         Require(!IsDriveOrEmpty(source) && !destination.empty(), "never a drive or nothing");
         Require(!EqualsIgnoringCase(source, destination) &&
                     !(StartsWithIgnoringCase(destination, source + "\\") &&
@@ -96,7 +96,8 @@ class FakeShell : public TransferHost {
             Require(false, "an item is never moved or copied into the folder it lies in");
         // No piece holds the word, so only the name of a copy beside its original does.
         if (destination.find("\x83\x52\x83\x73\x81\x5b") != std::string::npos) {  // コピー
-            Require(kind == kPendingCopy && PathKind(destination) == 0 && destination.size() <= 259,
+            Require(kind == PendingKind::Copy && PathKind(destination) == 0 &&
+                        destination.size() <= 259,
                     "a copy beside its original gets a free name");
             items[destination] = PathKind(source);
         }
@@ -121,7 +122,7 @@ void CheckTransfers(FuzzedDataProvider& data) {
     for (int i = 0; i < declared; ++i) shell.items[MakePath(data)] = data.ConsumeBool() ? 1 : 2;
     PendingTransfer pending;
     while (data.remaining_bytes() > 0) {
-        int before = pending.pendingKind;
+        PendingKind before = pending.pendingKind;
         shell.asked = false;
         int operations = shell.operations;
         int key = data.ConsumeIntegralInRange(0, 3);
@@ -130,16 +131,17 @@ void CheckTransfers(FuzzedDataProvider& data) {
         if (key == 1) StartTransfer(pending, shell, 24, path);
         if (key == 2) Paste(pending, shell, path);
         if (key == 3) pending.Forget();
-        int kind = pending.pendingKind;
-        Require(kind == kPendingNothing || kind == kPendingMove || kind == kPendingCopy ||
-                    kind == kPendingDestination,
+        PendingKind kind = pending.pendingKind;
+        Require(kind == PendingKind::Nothing || kind == PendingKind::Move ||
+                    kind == PendingKind::Copy || kind == PendingKind::Destination,
                 "a known pending kind");
-        Require((kind == kPendingNothing) == pending.pendingText.empty(),
+        Require((kind == PendingKind::Nothing) == pending.pendingText.empty(),
                 "something waits exactly when a path is kept");
-        if (before == kPendingDestination && key < 2 && shell.operations > operations)
+        if (before == PendingKind::Destination && key < 2 && shell.operations > operations)
             Require(shell.asked, "an item pasted to a waiting destination is asked for first");
-        if (before == kPendingDestination && key < 2)
-            Require(kind == kPendingDestination, "the destination keeps waiting for more items");
+        if (before == PendingKind::Destination && key < 2)
+            Require(kind == PendingKind::Destination,
+                    "the destination keeps waiting for more items");
     }
 }
 

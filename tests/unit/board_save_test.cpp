@@ -7,28 +7,28 @@
 TEST(PlanFileSave, EachFileTakesTheNotesOfItsFlagInTableOrder) {
     const std::vector<SaveRecord> records = {{0, "a\r\n"},   {1, "c1\r\n"}, {0, "b\r\n"},
                                              {2, "odd\r\n"}, {1, "c2\r\n"}, {-1, "neg\r\n"}};
-    FileSavePlan board = PlanFileSave(records, 0);
+    FileSavePlan board = PlanFileSave(records, SavedFile::Board);
     EXPECT_EQ(board.change, FileChange::Replace);
     EXPECT_EQ(board.text, "a\r\nb\r\nodd\r\nneg\r\n") << "an odd flag stays with the board";
-    FileSavePlan common = PlanFileSave(records, 1);
+    FileSavePlan common = PlanFileSave(records, SavedFile::Common);
     EXPECT_EQ(common.change, FileChange::Replace);
     EXPECT_EQ(common.text, "c1\r\nc2\r\n");
 }
 
 TEST(PlanFileSave, FilesWithoutNotesAreRemoved) {
-    EXPECT_EQ(PlanFileSave({}, 0).change, FileChange::RemoveBoth);
-    EXPECT_EQ(PlanFileSave({}, 1).change, FileChange::RemoveBoth);
+    EXPECT_EQ(PlanFileSave({}, SavedFile::Board).change, FileChange::RemoveBoth);
+    EXPECT_EQ(PlanFileSave({}, SavedFile::Common).change, FileChange::RemoveBoth);
     const std::vector<SaveRecord> onlyCommon = {{1, "c\r\n"}};
-    EXPECT_EQ(PlanFileSave(onlyCommon, 0).change, FileChange::Remove);
-    EXPECT_EQ(PlanFileSave(onlyCommon, 1).change, FileChange::Replace);
+    EXPECT_EQ(PlanFileSave(onlyCommon, SavedFile::Board).change, FileChange::Remove);
+    EXPECT_EQ(PlanFileSave(onlyCommon, SavedFile::Common).change, FileChange::Replace);
     const std::vector<SaveRecord> onlyOdd = {{5, "x\r\n"}};
-    EXPECT_EQ(PlanFileSave(onlyOdd, 0).change, FileChange::Replace);
-    EXPECT_EQ(PlanFileSave(onlyOdd, 1).change, FileChange::Remove);
+    EXPECT_EQ(PlanFileSave(onlyOdd, SavedFile::Board).change, FileChange::Replace);
+    EXPECT_EQ(PlanFileSave(onlyOdd, SavedFile::Common).change, FileChange::Remove);
 }
 
 TEST(PlanFileSave, AnEmptyRecordStillKeepsItsFile) {
     // A note whose record is somehow empty still counts: the file is replaced, not removed.
-    EXPECT_EQ(PlanFileSave({{0, ""}}, 0).change, FileChange::Replace);
+    EXPECT_EQ(PlanFileSave({{0, ""}}, SavedFile::Board).change, FileChange::Replace);
 }
 
 TEST(MoveTargetPath, NamesLieInTheDataFolderAndPathsStandAsTheyAre) {

@@ -183,8 +183,8 @@ TEST(QuorvelModes, F10FourTimesComesBack) {
         {7, 1, "Quorvel", "", true},
     };
     for (const Case& c : cases) {
-        ModeStep step = CycleMode(c.state);
-        EXPECT_EQ(step.modeState, c.next) << c.state;
+        ModeStep step = CycleMode(static_cast<ModeState>(c.state));
+        EXPECT_EQ(static_cast<int>(step.modeState), c.next) << c.state;
         EXPECT_EQ(step.title, c.title) << c.state;
         EXPECT_EQ(step.statusText, c.status) << c.state;
         EXPECT_EQ(step.refreshLists, c.refresh) << c.state;

@@ -26,9 +26,10 @@ class FakeHost : public TransferHost {
         calls.push_back(std::string("ask ") + text + " " + caption);
         return answer;
     }
-    void RunShellOperation(int kind, const std::string& source,
+    void RunShellOperation(PendingKind kind, const std::string& source,
                            const std::string& destination) override {
-        calls.push_back((kind == 1 ? "move " : "copy ") + source + " > " + destination);
+        calls.push_back((kind == PendingKind::Move ? "move " : "copy ") + source + " > " +
+                        destination);
     }
     void SetClipboardText(const std::string& text) override { calls.push_back("clip " + text); }
     void ShowStatusText(const std::string& text) override { calls.push_back("status " + text); }
@@ -46,11 +47,11 @@ TEST(QuorvelTransfer, CutThenPasteMovesWithoutAQuestionAndEnds) {
     FakeHost host;
     StartTransfer(p, host, 24, "C:\\a\\f.txt");
     EXPECT_EQ(host.Take(), (Calls{"clip C:\\a\\f.txt", "status cut:C:\\a\\f.txt"}));
-    EXPECT_EQ(p.pendingKind, kPendingMove);
+    EXPECT_EQ(p.pendingKind, PendingKind::Move);
     Paste(p, host, "C:\\b");
     EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "move C:\\a\\f.txt > C:\\b", "status ", "relist",
                                   "recent C:\\b"}));
-    EXPECT_EQ(p.pendingKind, kPendingNothing);
+    EXPECT_EQ(p.pendingKind, PendingKind::Nothing);
     EXPECT_EQ(p.pendingText, "");
 }
 
@@ -64,7 +65,7 @@ TEST(QuorvelTransfer, CopyStaysPendingForAnotherPaste) {
     Calls calls = host.Take();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "copy C:\\a\\f.txt > C:\\b"), 1);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "copy C:\\a\\f.txt > C:\\a\\sub"), 1);
-    EXPECT_EQ(p.pendingKind, kPendingCopy);
+    EXPECT_EQ(p.pendingKind, PendingKind::Copy);
 }
 
 TEST(QuorvelTransfer, DestinationFirstAsksForEveryItemAndStays) {
@@ -72,14 +73,15 @@ TEST(QuorvelTransfer, DestinationFirstAsksForEveryItemAndStays) {
     FakeHost host;
     Paste(p, host, "C:\\b");
     EXPECT_EQ(host.Take(), (Calls{"status paste:C:\\b"}));
-    EXPECT_EQ(p.pendingKind, kPendingDestination);
+    EXPECT_EQ(p.pendingKind, PendingKind::Destination);
     StartTransfer(p, host, 3, "C:\\a\\f.txt");
     EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask コピーしますか？ ファイルコピー",
                                   "copy C:\\a\\f.txt > C:\\b", "relist"}));
     StartTransfer(p, host, 24, "C:\\a\\g.txt");
     EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask 切り取りますか？ ファイル切り取り",
                                   "move C:\\a\\g.txt > C:\\b", "relist"}));
-    EXPECT_EQ(p.pendingKind, kPendingDestination) << "a move into a waiting destination keeps it";
+    EXPECT_EQ(p.pendingKind, PendingKind::Destination)
+        << "a move into a waiting destination keeps it";
     EXPECT_EQ(p.pendingText, "C:\\b");
     host.answer = false;
     StartTransfer(p, host, 3, "C:\\a\\f.txt");
@@ -114,16 +116,16 @@ TEST(QuorvelTransfer, MissingOrUnusableItemsChangeNothing) {
         {"C:\\gone.txt", "C:\\b\\x.txt", {"clip C:\\gone.txt"}},
     };
     for (const Case& c : cases) {
-        PendingTransfer p{"C:\\a\\f.txt", kPendingMove};
+        PendingTransfer p{"C:\\a\\f.txt", PendingKind::Move};
         FakeHost host;
         StartTransfer(p, host, 3, c.source);
         Paste(p, host, c.paste);
         EXPECT_EQ(host.Take(), c.calls) << c.source << " " << c.paste;
         EXPECT_EQ(p.pendingText, "C:\\a\\f.txt") << "the status bar still names the source";
-        EXPECT_EQ(p.pendingKind, kPendingMove);
+        EXPECT_EQ(p.pendingKind, PendingKind::Move);
     }
     // Nothing waits after a save: the next paste asks nothing about the old destination.
-    PendingTransfer p{"C:\\b", kPendingDestination};
+    PendingTransfer p{"C:\\b", PendingKind::Destination};
     p.Forget();
     FakeHost host;
     Paste(p, host, "C:\\a");
@@ -133,21 +135,22 @@ TEST(QuorvelTransfer, MissingOrUnusableItemsChangeNothing) {
 TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
     struct Case {
         const char* source;
-        int kind;
+        PendingKind kind;
         const char* destination;
         const char* shell;  // what the shell is handed, empty for nothing
     };
     const Case cases[] = {
-        {"C:\\a\\f.txt", 2, "C:\\a\\*", "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
-        {"C:\\a\\f.txt", 2, "c:\\A\\", "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
-        {"C:\\a\\sub", 2, "C:\\a", "copy C:\\a\\sub > C:\\a\\sub - コピー"},
-        {"C:\\a\\f.txt", 1, "C:\\a", ""},  // already there
+        {"C:\\a\\f.txt", PendingKind::Copy, "C:\\a\\*",
+         "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
+        {"C:\\a\\f.txt", PendingKind::Copy, "c:\\A\\", "copy C:\\a\\f.txt > C:\\a\\f - コピー.txt"},
+        {"C:\\a\\sub", PendingKind::Copy, "C:\\a", "copy C:\\a\\sub > C:\\a\\sub - コピー"},
+        {"C:\\a\\f.txt", PendingKind::Move, "C:\\a", ""},  // already there
         // "C:\a" only begins "C:\ab\": a folder of its own, handed on as it is.
-        {"C:\\ab\\f.txt", 2, "C:\\a", "copy C:\\ab\\f.txt > C:\\a"},
-        {"C:\\", 2, "C:\\a", ""},        // never a whole drive
-        {"C:\\a", 2, "c:\\A\\*", ""},    // never into itself
-        {"C:\\a", 1, "C:\\a\\sub", ""},  // nor below itself
-        {"C:\\a", 1, "C:\\ab", "move C:\\a > C:\\ab"},
+        {"C:\\ab\\f.txt", PendingKind::Copy, "C:\\a", "copy C:\\ab\\f.txt > C:\\a"},
+        {"C:\\", PendingKind::Copy, "C:\\a", ""},        // never a whole drive
+        {"C:\\a", PendingKind::Copy, "c:\\A\\*", ""},    // never into itself
+        {"C:\\a", PendingKind::Move, "C:\\a\\sub", ""},  // nor below itself
+        {"C:\\a", PendingKind::Move, "C:\\ab", "move C:\\a > C:\\ab"},
     };
     for (const Case& c : cases) {
         PendingTransfer p{c.source, c.kind};  // as Ctrl+V finds it
@@ -156,7 +159,7 @@ TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
         Calls expected;
         if (*c.shell) expected.push_back(c.shell);
         if (std::string(c.source) != "C:\\") {
-            if (c.kind == kPendingMove) expected.push_back("status ");
+            if (c.kind == PendingKind::Move) expected.push_back("status ");
             expected.push_back("relist");
         }
         EXPECT_EQ(host.Take(), expected) << c.source << " > " << c.destination;

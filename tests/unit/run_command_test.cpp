@@ -120,7 +120,18 @@ TEST(PlanRun, LinesInternalCommandsAndBoardsComeBeforeTheShell) {
     EXPECT_EQ(PlanRun("D:\\x\\c.txt", true, folder, outside, aliases).board, "D:\\x\\c.txt");
     EXPECT_EQ(PlanRun("A.TXT", true, folder, outside, aliases).kind, RunKind::Shell)
         << "board names are compared exactly";
-    EXPECT_EQ(PlanRun("", true, {""}, {""}, aliases).kind, RunKind::Shell);
+    for (const char* blank : {"", " ", "\t\r\n"})
+        EXPECT_EQ(PlanRun(blank, true, {blank}, {blank}, aliases).kind, RunKind::Nothing)
+            << "the shell would open a folder of its own choosing";
+}
+
+TEST(NoteRunOf, ByRunTypeAndEditWithoutACommand) {
+    EXPECT_EQ(NoteRunOf("", kRunTypeCopy), NoteRun::Edit);
+    EXPECT_EQ(NoteRunOf("x", kRunTypeCommand), NoteRun::Command);
+    EXPECT_EQ(NoteRunOf("x", kRunTypeCopy), NoteRun::CopyCommand);
+    EXPECT_EQ(NoteRunOf("x", kRunTypeCopyLine), NoteRun::CopyLine);
+    EXPECT_EQ(NoteRunOf("x", 3), NoteRun::Nothing);
+    EXPECT_EQ(NoteRunOf("x", -1), NoteRun::Nothing);
 }
 
 constexpr const char* kData = "C:\\m\\fdir";

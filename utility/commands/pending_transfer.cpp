@@ -58,18 +58,19 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
 }
 
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
-                   const std::string& destination, int kind) {
-    if (pending.pendingKind == kPendingDestination) {
-        bool yes = kind == kPendingMove ? host.Ask(
-                                              "\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82"
-                                              "\xa9\x81\x48",
-                                              "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e"
-                                              "\xe6\x82\xe8")  // 切り取りますか？ ファイル切り取り
-                                        : host.Ask(
-                                              "\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82"
-                                              "\xa9\x81\x48",
-                                              "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81"
-                                              "\x5b");  // コピーしますか？ ファイルコピー
+                   const std::string& destination, PendingKind kind) {
+    if (pending.pendingKind == PendingKind::Destination) {
+        bool yes = kind == PendingKind::Move
+                       ? host.Ask(
+                             "\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82"
+                             "\xa9\x81\x48",
+                             "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e"
+                             "\xe6\x82\xe8")  // 切り取りますか？ ファイル切り取り
+                       : host.Ask(
+                             "\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82"
+                             "\xa9\x81\x48",
+                             "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81"
+                             "\x5b");  // コピーしますか？ ファイルコピー
         if (!yes) return;
     }
     std::string from = SourcePath(source);
@@ -80,7 +81,7 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
         // nothing the shell could do
     } else if (!InFolder(from, to)) {
         host.RunShellOperation(kind, from, to);
-    } else if (kind == kPendingCopy) {
+    } else if (kind == PendingKind::Copy) {
         // Wine's shell ignores the rename-on-collision flag and would copy the item onto
         // itself, so the copy's free name is chosen here, as the shell would name it.
         bool folder = host.PathKind(from) == 1;
@@ -88,7 +89,7 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
         if (std::optional<std::string> name = CopyNameBeside(from, folder, taken))
             host.RunShellOperation(kind, from, *name);
     }  // a move into the folder the item lies in has nothing to do
-    if (kind == kPendingMove && pending.pendingKind != kPendingDestination) {
+    if (kind == PendingKind::Move && pending.pendingKind != PendingKind::Destination) {
         pending.Forget();
         host.ShowStatusText("");
     }
@@ -98,8 +99,8 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
 void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
                    const std::string& source) {
     bool copy = character == 3;
-    int kind = copy ? kPendingCopy : kPendingMove;
-    if (pending.pendingKind == kPendingDestination && !pending.pendingText.empty()) {
+    PendingKind kind = copy ? PendingKind::Copy : PendingKind::Move;
+    if (pending.pendingKind == PendingKind::Destination && !pending.pendingText.empty()) {
         // The destination stays pending: more items may follow it.
         std::string destination = pending.pendingText;
         host.SetInputAndNowDir(destination);
@@ -118,7 +119,7 @@ void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
 void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text) {
     // Only a folder takes items: pasting onto a file would replace it.
     if (text.empty() || host.PathKind(text) != 1) return;
-    if (pending.pendingKind == kPendingMove || pending.pendingKind == kPendingCopy) {
+    if (pending.pendingKind == PendingKind::Move || pending.pendingKind == PendingKind::Copy) {
         if (pending.pendingText.empty()) return;
         host.SetInputAndNowDir(text);
         std::string source = pending.pendingText;
@@ -126,7 +127,7 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
         host.RecordRecentLine(text);
         return;
     }
-    if (pending.pendingKind == kPendingDestination && !pending.pendingText.empty() &&
+    if (pending.pendingKind == PendingKind::Destination && !pending.pendingText.empty() &&
         host.Ask("\x83\x52\x83\x73\x81\x5b\x90\xe6\x82\xc9\x88\xda\x93\xae\x82\xb5\x82\xdc\x82\xb7"
                  "\x82\xa9\x81\x48",
                  "\x88\xda\x93\xae")) {  // コピー先に移動しますか？ 移動
@@ -134,6 +135,6 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
         return;
     }
     pending.pendingText = text;
-    pending.pendingKind = kPendingDestination;
+    pending.pendingKind = PendingKind::Destination;
     host.ShowStatusText(StatusText("paste:", text));
 }

@@ -7,18 +7,20 @@
 #include <string>
 #include <string_view>
 
-inline constexpr int kPendingNothing = 0;
-inline constexpr int kPendingMove = 1;  // also the shell's move operation
-inline constexpr int kPendingCopy = 2;  // also the shell's copy operation
-inline constexpr int kPendingDestination = 99;
+enum class PendingKind : int {
+    Nothing = 0,
+    Move = 1,  // a source marked with Ctrl+X
+    Copy = 2,  // a source marked with Ctrl+C
+    Destination = 99,
+};
 
 struct PendingTransfer {
     std::string pendingText;  // the source (kind 1 or 2) or the destination folder (kind 99)
-    int pendingKind = kPendingNothing;
+    PendingKind pendingKind = PendingKind::Nothing;
     // Shift+Esc and every save: nothing waits any more.
     void Forget() {
         pendingText.clear();
-        pendingKind = kPendingNothing;
+        pendingKind = PendingKind::Nothing;
     }
 };
 
@@ -29,9 +31,9 @@ class TransferHost {
     virtual int PathKind(const std::string& path) = 0;
     // Yes/No with the question icon; true for Yes.
     virtual bool Ask(const char* text, const char* caption) = 0;
-    // The shell's move (1) or copy (2) of one item into a folder, or to the full new name
+    // The shell's move or copy of one item into a folder, or to the full new name
     // that `destination` gives when the item is copied beside itself.
-    virtual void RunShellOperation(int kind, const std::string& source,
+    virtual void RunShellOperation(PendingKind kind, const std::string& source,
                                    const std::string& destination) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     // The status bar's second part; an empty text clears it.
@@ -58,7 +60,7 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
 // One move or copy: asked first while a destination waits; a move by Ctrl+X then Ctrl+V ends
 // the pending transfer. A copy keeps it, so the source can be pasted again elsewhere.
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
-                   const std::string& destination, int kind);
+                   const std::string& destination, PendingKind kind);
 
 // "cut:", "copy:" or "paste:" and the path, at most 511 bytes, never ending inside a character.
 std::string StatusText(std::string_view prefix, std::string_view text);

@@ -22,14 +22,14 @@ bool ShellTransferHost::Ask(const char* text, const char* caption) {
     return MessageBoxA(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void ShellTransferHost::RunShellOperation(int kind, const std::string& source,
+void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& source,
                                           const std::string& destination) {
     // The shell reads both as lists ended by an empty string.
     std::string from = source + std::string(2, '\0');
     std::string to = destination + std::string(2, '\0');
     SHFILEOPSTRUCTA operation{};
     operation.hwnd = utility.mainWindow;
-    operation.wFunc = kind == kPendingMove ? FO_MOVE : FO_COPY;
+    operation.wFunc = kind == PendingKind::Move ? FO_MOVE : FO_COPY;
     operation.pFrom = from.c_str();
     operation.pTo = to.c_str();
     SHFileOperationA(&operation);

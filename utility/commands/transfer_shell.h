@@ -9,7 +9,7 @@ class ShellTransferHost : public TransferHost {
   public:
     int PathKind(const std::string& path) override;
     bool Ask(const char* text, const char* caption) override;
-    void RunShellOperation(int kind, const std::string& source,
+    void RunShellOperation(PendingKind kind, const std::string& source,
                            const std::string& destination) override;
     void SetClipboardText(const std::string& text) override;
     void ShowStatusText(const std::string& text) override;

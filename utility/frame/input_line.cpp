@@ -51,7 +51,7 @@ void ShowInputLineAction(KeyAction action) {
     switch (action) {
         case KeyAction::ForgetTransfer:
             ForgetPendingTransfer();
-            utility.modeState = 0;
+            utility.modeState = ModeState::Plain;
             SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
             break;
         case KeyAction::ClearInputLine:

@@ -123,7 +123,7 @@ void ReadInputText() {
 
 void RefreshLists() {
     std::vector<std::string> sources;
-    if (utility.modeState == 10) {
+    if (utility.modeState == ModeState::History) {
         for (const RecentPair& pair : utility.recent.pairs) sources.push_back(pair.folder);
     } else {
         sources = utility.notes.boards.names;

@@ -3,17 +3,22 @@
 #pragma once
 #include <string>
 
-inline constexpr int kModeNormal = 1;
-inline constexpr int kModeHistory = 10;  // the board list box shows the day's history folders
-inline constexpr int kModeNumberInput = 13;
-inline constexpr int kModeFolderSize = 14;
+// Shift+Esc leaves Plain, which the first F10 takes to Normal like any state outside the cycle.
+enum class ModeState : int {
+    Plain = 0,
+    Normal = 1,
+    History = 10,  // the board list box shows the day's history folders
+    NumberInput = 13,
+    FolderSize = 14,
+    Quit = 99,  // ends the message loop
+};
 
 struct ModeStep {
-    int modeState = kModeNormal;
+    ModeState modeState = ModeState::Normal;
     std::string title;       // the main window's title
     std::string statusText;  // the status bar's second part; empty clears it
     bool refreshLists = true;
 };
 
 // From 1 to 10, 13 and 14; from 14, and from any state outside the cycle, back to 1.
-ModeStep CycleMode(int modeState);
+ModeStep CycleMode(ModeState modeState);

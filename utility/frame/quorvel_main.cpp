@@ -275,14 +275,14 @@ int HandOff(HANDLE mutex, const std::string& text) {
 void ShowFirstView(const std::string& commandText) {
     const UtilitySettings& s = utility.settings;
     if (!commandText.empty()) {
-        utility.modeState = 1;
+        utility.modeState = ModeState::Normal;
         ListFolderShown(std::nullopt, false);
         RefreshAndFocusList();
         return;
     }
     if (!s.nowDir.empty()) {
         SetWindowTextA(utility.inputLine, s.nowDir.c_str());
-        utility.modeState = 1;
+        utility.modeState = ModeState::Normal;
         ListFolderShown(std::nullopt, false);
         if (!s.nowTxt.empty()) SetWindowTextA(utility.inputLine, s.nowTxt.c_str());
     } else if (!s.nowTxt.empty()) {
@@ -303,7 +303,7 @@ void ShowFirstView(const std::string& commandText) {
 void QuitUtility() {
     if (!utility.quitArmed) return;
     SaveState();
-    utility.modeState = kModeQuit;
+    utility.modeState = ModeState::Quit;
     ShowWindow(utility.mainWindow, SW_MINIMIZE);
     ShowWindow(utility.mainWindow, SW_HIDE);
     PostMessageA(utility.mainWindow, WM_CLOSE, 0, 0);
@@ -340,7 +340,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     CreateFolder(utility.exeFolder + "Quorvellog");
 
     MSG message{};
-    while (utility.modeState != kModeQuit) {
+    while (utility.modeState != ModeState::Quit) {
         if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
         TranslateMessage(&message);
         DispatchMessageA(&message);

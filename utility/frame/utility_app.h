@@ -9,13 +9,13 @@
 #include "utility/commands/key_sequence.h"
 #include "utility/commands/pending_transfer.h"
 #include "utility/frame/list_rows.h"
+#include "utility/frame/mode_cycle.h"
 #include "utility/frame/recent_list.h"
 #include "utility/frame/utility_settings.h"
 #include "utility/listing/folder_walk.h"
 #include "utility/listing/note_index.h"
 
 inline constexpr UINT kHandOffMessage = 266;
-inline constexpr int kModeQuit = 99;
 inline constexpr int kPastCheckBoxId = 1005;
 
 // The filters read at most this many bytes of the input line.
@@ -29,7 +29,7 @@ struct UtilityApp {
     // The procedures the subclassed controls hand unhandled messages on to.
     WNDPROC previousInputLine = nullptr, previousBoardList = nullptr, previousListView = nullptr,
             previousCommandBox = nullptr, previousTextBox = nullptr;
-    int modeState = 0;  // `mode state`; 99 ends the message loop
+    ModeState modeState = ModeState::Plain;
     bool quitArmed = true;
     std::string exeFolder, iniPath, fileListPath, launcherPath;
     HBRUSH inputBrush = nullptr;
