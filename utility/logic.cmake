@@ -15,6 +15,7 @@ add_library(utility_logic STATIC
   utility/frame/date_filter.cpp
   utility/frame/history_steps.cpp
   utility/frame/mode_cycle.cpp
+  utility/frame/first_view.cpp
   utility/commands/path_text.cpp
   utility/commands/key_sequence.cpp
   utility/commands/row_action.cpp

@@ -65,7 +65,8 @@ std::optional<std::string> Step(Place from, const std::vector<std::string>& fold
 std::optional<std::string> SteppedBoard(const std::string& currentPath,
                                         const std::vector<std::string>& folderBoards,
                                         const std::vector<std::string>& outsideBoards,
-                                        int direction) {
+                                        BoardStep step) {
+    const int direction = step == BoardStep::Next ? -1 : +1;
     if (auto i = PositionIn(folderBoards, currentPath))
         return Step({false, *i}, folderBoards, outsideBoards, direction);
     if (auto i = PositionIn(outsideBoards, currentPath))

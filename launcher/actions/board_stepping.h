@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-// +1 ("prev") goes to the board after the current one in the lists, -1 ("next") to the one
-// before. Nothing when the current board is in neither list, when it is the only folder
+// "next" goes to the board before the current one in the lists, "prev" to the one after it.
+enum class BoardStep { Next, Prev };
+
+// Nothing when the current board is in neither list, when it is the only folder
 // board, or when the step leaves the outside boards and there are no folder boards.
 std::optional<std::string> SteppedBoard(const std::string& currentPath,
                                         const std::vector<std::string>& folderBoards,
                                         const std::vector<std::string>& outsideBoards,
-                                        int direction);
+                                        BoardStep step);

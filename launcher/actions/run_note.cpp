@@ -40,9 +40,9 @@ void StartThroughShell(const std::string& command, const RunPlan& plan) {
     AppendRunLog(command);
 }
 
-void StepBoard(int direction) {
+void StepBoard(BoardStep step) {
     std::optional<std::string> target =
-        SteppedBoard(board.currentBoardPath, board.folderBoards, board.outsideBoards, direction);
+        SteppedBoard(board.currentBoardPath, board.folderBoards, board.outsideBoards, step);
     if (target) SwitchThroughSecondCopy(*target);
 }
 
@@ -115,10 +115,10 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
             if (owner) OpenEditDialog(owner);
             break;
         case InternalCommand::Next:
-            StepBoard(-1);
+            StepBoard(BoardStep::Next);
             break;
         case InternalCommand::Prev:
-            StepBoard(+1);
+            StepBoard(BoardStep::Prev);
             break;
         case InternalCommand::Repaint:
             RepaintAllNotes();

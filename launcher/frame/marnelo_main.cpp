@@ -13,6 +13,7 @@
 #include "launcher/frame/handoff.h"
 #include "launcher/frame/messages.h"
 #include "launcher/frame/settings_ini.h"
+#include "launcher/frame/start_up_read.h"
 #include "launcher/frame/tray_icon.h"
 #include "launcher/notes/board_list.h"
 #include "launcher/notes/board_store.h"
@@ -75,52 +76,34 @@ bool HoldsContent(const std::string& path) {
     return MayExist(path) && !FileExists(path) && !FolderExists(path);
 }
 
-// True when the list file holds content but could not be read.
-bool ReadOutsideListFile() {
-    const std::string& file = app.paths.outsideListFile;
-    if (std::optional<std::string> text = ReadWholeFile(file)) {
-        board.outsideListUnreadable = false;
-        ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
-        return false;
+class StartUpDisk : public StartUpFiles {
+  public:
+    bool ReadOutsideList() override {
+        const std::string& file = app.paths.outsideListFile;
+        std::optional<std::string> text = ReadWholeFile(file);
+        board.outsideListUnreadable = !text && MayExist(file);
+        if (text) ::ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
+        return text.has_value();
     }
-    board.outsideListUnreadable = MayExist(file);
-    return HoldsContent(file);
-}
-
-// The common notes are shown with every board, also in place of one that could not be read;
-// a later save then still finds them and does not drop the common file.
-void ShowCommonNotes(bool withDefaultNote) {
-    LoadNotes("", board.currentBoardPath, withDefaultNote);
-}
-
-// True when the board holds content but could not be read; a board that cannot be read on
-// the last try, or holds next to nothing, is replaced on screen by a default note.
-bool ReadBoardFile(bool lastTry) {
-    const std::string& path = board.currentBoardPath;
-    if (std::optional<std::string> text = ReadWholeFile(path)) {
-        board.boardUnreadable = false;
-        LoadNotes(*text, path);
-        return false;
+    bool ReadBoard() override {
+        const std::string& path = board.currentBoardPath;
+        std::optional<std::string> text = ReadWholeFile(path);
+        board.boardUnreadable = !text && MayExist(path);
+        if (text) LoadNotes(*text, path);
+        return text.has_value();
     }
-    board.boardUnreadable = MayExist(path);
-    if (HoldsContent(path) && !lastTry) return true;
-    ShowCommonNotes(true);
-    return false;
-}
-
-void ReadFilesAtStartUp() {
-    bool listFailed = ReadOutsideListFile();
-    bool boardFailed = ReadBoardFile(false);
-    if (!listFailed && !boardFailed) return;
-    int answer = MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
-                             "メッセージ", MB_YESNO | MB_ICONQUESTION);
-    if (answer != IDYES) {
-        if (boardFailed) ShowCommonNotes(false);
-        return;
+    bool OutsideListHoldsContent() override { return HoldsContent(app.paths.outsideListFile); }
+    bool BoardHoldsContent() override { return HoldsContent(board.currentBoardPath); }
+    bool AskToReadAgain() override {
+        return MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
+                           "メッセージ", MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
-    if (listFailed) ReadOutsideListFile();
-    if (boardFailed) ReadBoardFile(true);
-}
+    // The common notes are shown with every board, also in place of one that could not be
+    // read; a later save then still finds them and does not drop the common file.
+    void ShowCommonNotes(bool withDefaultNote) override {
+        LoadNotes("", board.currentBoardPath, withDefaultNote);
+    }
+};
 
 void ShutDown() {
     StopImageLibrary();
@@ -174,7 +157,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     LoadAliasFile(app.paths.aliasFile);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    ReadFilesAtStartUp();
+    StartUpDisk files;
+    ReadFilesAtStartUp(files);
     if (!AddTrayIcon(app.mainWindow, 10)) return -1;
     app.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     StartClockThread(app.mainWindow);

@@ -24,3 +24,13 @@ std::optional<std::string> NumberedBoard(unsigned command, unsigned first,
     if (index < outsideBoards.size() && !outsideBoards[index].empty()) return outsideBoards[index];
     return std::nullopt;
 }
+
+std::string MenuItemText(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (char c : text) {
+        shown += c;
+        if (c == '&') shown += '&';
+    }
+    return shown;
+}

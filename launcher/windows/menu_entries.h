@@ -10,6 +10,10 @@ struct MenuEntry {
     std::string text;
 };
 
+// What the menu is given for `text`: a menu takes "&" for the mark of a mnemonic, so each is
+// doubled and a command or path shows as it is.
+std::string MenuItemText(const std::string& text);
+
 // Board entries numbered from `first`: the folder boards, then the outside boards. Every board
 // uses up its number, but `leftOut` and emptied list entries are not listed.
 std::vector<MenuEntry> NumberedBoards(unsigned first, const std::vector<std::string>& folderBoards,

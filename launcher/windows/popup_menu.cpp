@@ -9,9 +9,7 @@ void InsertAtTop(HMENU menu, const MenuEntry& entry, HMENU submenu) {
     item.fType = MFT_STRING;
     item.wID = entry.command;
     item.hSubMenu = submenu;
-    // A menu takes "&" for the mark of a mnemonic: a command or path shows it as it is.
-    std::string text;
-    for (char c : entry.text) text += c == '&' ? std::string("&&") : std::string(1, c);
+    std::string text = MenuItemText(entry.text);
     item.dwTypeData = text.data();
     InsertMenuItemA(menu, 0, TRUE, &item);
 }

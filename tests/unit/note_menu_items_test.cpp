@@ -39,3 +39,9 @@ TEST(MoveMenuEntries, OutsideBoardNamedAsTheCurrentOneIsComparedExactly) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].text, "a.txt");
 }
+
+TEST(MenuItemText, EveryAmpersandShowsAsItself) {
+    EXPECT_EQ(MenuItemText("a&b && c&"), "a&&b &&&& c&&");
+    EXPECT_EQ(MenuItemText("\x95\x5c&"), "\x95\x5c&&") << "a double-byte character stays whole";
+    EXPECT_EQ(MenuItemText(""), "");
+}

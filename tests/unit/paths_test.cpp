@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+
+#include "launcher/frame/start_up_read.h"
 
 namespace {
 
@@ -94,4 +97,56 @@ TEST(IsRelativeBoardPath, OnlyPathsThatDependOnTheStartingFolder) {
         {"", false}};
     for (const auto& [argument, relative] : cases)
         EXPECT_EQ(IsRelativeBoardPath(argument), relative) << argument;
+}
+
+// A made-up disk for the start-up reads: each read fails while `failures` lasts.
+class FakeStartUpFiles : public StartUpFiles {
+  public:
+    int listFailures = 0, boardFailures = 0;
+    bool listContent = true, boardContent = true, yes = true;
+    std::string calls;
+    bool ReadOutsideList() override { return Read("list", listFailures); }
+    bool ReadBoard() override { return Read("board", boardFailures); }
+    bool OutsideListHoldsContent() override { return listContent; }
+    bool BoardHoldsContent() override { return boardContent; }
+    bool AskToReadAgain() override {
+        calls += "ask ";
+        return yes;
+    }
+    void ShowCommonNotes(bool withDefaultNote) override {
+        calls += withDefaultNote ? "common+default " : "common ";
+    }
+
+  private:
+    bool Read(const char* name, int& failures) {
+        calls += std::string(name) + (failures > 0 ? "! " : " ");
+        return failures-- <= 0;
+    }
+};
+
+TEST(ReadFilesAtStartUp, OneQuestionForBothFilesAndADefaultNoteOnlyWhereNothingIsLost) {
+    struct Case {
+        int listFailures, boardFailures;
+        bool listContent, boardContent, yes;
+        const char* calls;
+    };
+    const Case cases[] = {
+        {0, 0, true, true, true, "list board "},
+        {0, 1, true, false, true, "list board! common+default "},  // next to nothing: no question
+        {1, 0, false, true, true, "list! board "},
+        {1, 1, true, true, true, "list! board! ask list board "},
+        {0, 2, true, true, true, "list board! ask board! common+default "},
+        {1, 1, true, true, false, "list! board! ask common "},  // No: nothing may replace it
+        {1, 0, true, true, false, "list! board ask "},
+    };
+    for (const Case& c : cases) {
+        FakeStartUpFiles files;
+        files.listFailures = c.listFailures;
+        files.boardFailures = c.boardFailures;
+        files.listContent = c.listContent;
+        files.boardContent = c.boardContent;
+        files.yes = c.yes;
+        ReadFilesAtStartUp(files);
+        EXPECT_EQ(files.calls, c.calls);
+    }
 }

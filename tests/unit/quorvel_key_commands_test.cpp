@@ -209,6 +209,36 @@ TEST(QuorvelPathText, QuotingAndDriveRoots) {
     EXPECT_EQ(WithoutEnclosingQuotes("\""), "\"");
 }
 
+TEST(QuorvelPathText, TypedFolderByTheFolderThatMustExist) {
+    std::vector<std::string> asked;
+    auto exists = [&](const std::string& folder) {
+        asked.push_back(folder);
+        return folder != "C:\\gone";
+    };
+    struct Case {
+        const char* typed;
+        const char* listed;  // nullptr: nothing
+        const char* asked;   // nullptr: nothing asked
+    };
+    const Case cases[] = {
+        {"C:\\data", "C:\\data", "C:\\data"},
+        {"\"C:\\my docs\"", "C:\\my docs", "C:\\my docs"},
+        {"C:\\data\\*", "C:\\data\\*", "C:\\data"},
+        {"C:\\data\\ab*", "C:\\data\\ab*", "C:\\data"},  // a name pattern by its folder
+        {"C:", "C:", "C:\\"},
+        {"C:\\gone", nullptr, "C:\\gone"},
+        {"", nullptr, nullptr},
+        {"\"\"", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        asked.clear();
+        std::optional<std::string> folder = TypedFolder(c.typed, exists);
+        EXPECT_EQ(folder.value_or("<none>"), c.listed ? c.listed : "<none>") << c.typed;
+        EXPECT_EQ(asked, c.asked ? std::vector<std::string>{c.asked} : std::vector<std::string>{})
+            << c.typed;
+    }
+}
+
 TEST(QuorvelRecent, TrimmedQuotedMovedToTheEndWithTheCursorKept) {
     RecentList recent;
     AddRecent(recent, "C:\\a\\*", "text\\");

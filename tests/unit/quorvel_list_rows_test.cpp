@@ -102,6 +102,17 @@ TEST(QuorvelBoardList, ParentLevelsAreCutNumberedAndNotMerged) {
     EXPECT_EQ(WithoutDigitPrefix("x", 0, true), "x");
 }
 
+TEST(QuorvelBoardList, HistoryFoldersInHistoryModeElseTheBoards) {
+    BoardList boards;
+    boards.names = {"a.txt", "b.txt"};
+    RecentList recent;
+    recent.pairs = {{"C:\\x", "t"}, {"D:\\y", ""}};
+    EXPECT_EQ(BoardListItems(ModeState::History, recent, boards),
+              (std::vector<std::string>{"C:\\x", "D:\\y"}));
+    for (ModeState mode : {ModeState::Plain, ModeState::Normal, ModeState::NumberInput})
+        EXPECT_EQ(BoardListItems(mode, recent, boards), boards.names);
+}
+
 TEST(QuorvelBookmarkList, MatchingBookmarksInListOrder) {
     EXPECT_EQ(BookmarkTexts({"C:\\a", "D:\\b", "C:\\c"}, "c:", 1),
               (std::vector<std::string>{"C:\\a", "C:\\c"}));

@@ -3,10 +3,12 @@
 
 #include <map>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "common/backup_start.h"
 #include "utility/commands/path_text.h"
+#include "utility/frame/first_view.h"
 #include "utility/frame/layout.h"
 #include "utility/frame/recent_list.h"
 #include "utility/frame/state_files.h"
@@ -81,6 +83,19 @@ TEST(QuorvelSettings, ReadingRules) {
     EXPECT_EQ(s.nowDir.size(), 602u) << "a long saved folder is kept whole";
     ini.values["etc/filterdate3"] = "2";
     EXPECT_FALSE(ReadUtilitySettings(ini).excludeDate);
+}
+
+TEST(QuorvelFirstView, CommandFolderThenSavedFolderAndTextThenDrives) {
+    auto view = [](const char* command, const char* dir, const char* text) {
+        FirstView v = PlanFirstView(command, dir, text);
+        return std::make_tuple(v.listing, v.folder, v.text);
+    };
+    using F = FirstListing;
+    EXPECT_EQ(view("C:\\a", "D:\\b", "t"), std::make_tuple(F::CommandFolder, "", ""));
+    EXPECT_EQ(view("", "D:\\b", "t"), std::make_tuple(F::SavedFolder, "D:\\b", "t"));
+    EXPECT_EQ(view("", "D:\\b", ""), std::make_tuple(F::SavedFolder, "D:\\b", ""));
+    EXPECT_EQ(view("", "", "t"), std::make_tuple(F::SavedText, "", "t"));
+    EXPECT_EQ(view("", "", ""), std::make_tuple(F::Drives, "", ""));
 }
 
 TEST(QuorvelSettings, WindowRectangleRule) {

@@ -165,42 +165,49 @@ TEST(SteppedBoard, RingOverFolderAndOutsideBoards) {
     struct Case {
         std::string current;
         Boards folder, outside;
-        int direction;
+        BoardStep step;
         const char* expected;  // nullptr: nothing happens
     };
     const Case cases[] = {
-        {data + "b.txt", three, {}, -1, "a.txt"},  // "next"
-        {data + "a.txt", three, {}, -1, "c.txt"},  // wraps to the last folder board
-        {data + "b.txt", three, {}, +1, "c.txt"},  // "prev"
-        {data + "c.txt", three, {}, +1, "a.txt"},
-        {data + "c.txt", three, outside, +1, "D:\\o\\x.txt"},  // on into the outside boards
-        {data + "a.txt", three, outside, -1, "D:\\o\\y.txt"},
-        {"D:\\o\\x.txt", three, outside, +1, "D:\\o\\y.txt"},
-        {"D:\\o\\y.txt", three, outside, +1, "a.txt"},  // back to the folder boards
-        {"D:\\o\\x.txt", three, outside, -1, "c.txt"},
-        {"D:\\o\\y.txt", three, outside, -1, "D:\\o\\x.txt"},
-        {data + "a.txt", {"a.txt"}, outside, +1, nullptr},  // the only folder board
-        {data + "a.txt", {"a.txt"}, {}, -1, nullptr},
-        {"D:\\o\\y.txt", {}, outside, +1, nullptr},  // out of the outside boards to nowhere
-        {"D:\\o\\x.txt", {}, outside, -1, nullptr},
-        {"D:\\o\\x.txt", {}, outside, +1, "D:\\o\\y.txt"},
-        {"E:\\elsewhere\\b.txt", three, {}, -1, "a.txt"},  // found by its name
-        {"b.txt", three, {}, -1, "a.txt"},                 // a bare name in the list
-        {"zzz.txt", three, {}, -1, nullptr},               // no backslash, not listed
-        {data + "zzz.txt", three, {}, -1, nullptr},
+        {data + "b.txt", three, {}, BoardStep::Next, "a.txt"},
+        {data + "a.txt", three, {}, BoardStep::Next, "c.txt"},  // wraps to the last folder board
+        {data + "b.txt", three, {}, BoardStep::Prev, "c.txt"},
+        {data + "c.txt", three, {}, BoardStep::Prev, "a.txt"},
+        {data + "c.txt", three, outside, BoardStep::Prev,
+         "D:\\o\\x.txt"},  // on into the outside boards
+        {data + "a.txt", three, outside, BoardStep::Next, "D:\\o\\y.txt"},
+        {"D:\\o\\x.txt", three, outside, BoardStep::Prev, "D:\\o\\y.txt"},
+        {"D:\\o\\y.txt", three, outside, BoardStep::Prev, "a.txt"},  // back to the folder boards
+        {"D:\\o\\x.txt", three, outside, BoardStep::Next, "c.txt"},
+        {"D:\\o\\y.txt", three, outside, BoardStep::Next, "D:\\o\\x.txt"},
+        {data + "a.txt", {"a.txt"}, outside, BoardStep::Prev, nullptr},  // the only folder board
+        {data + "a.txt", {"a.txt"}, {}, BoardStep::Next, nullptr},
+        {"D:\\o\\y.txt",
+         {},
+         outside,
+         BoardStep::Prev,
+         nullptr},  // out of the outside boards to nowhere
+        {"D:\\o\\x.txt", {}, outside, BoardStep::Next, nullptr},
+        {"D:\\o\\x.txt", {}, outside, BoardStep::Prev, "D:\\o\\y.txt"},
+        {"E:\\elsewhere\\b.txt", three, {}, BoardStep::Next, "a.txt"},  // found by its name
+        {"b.txt", three, {}, BoardStep::Next, "a.txt"},                 // a bare name in the list
+        {"zzz.txt", three, {}, BoardStep::Next, nullptr},               // no backslash, not listed
+        {data + "zzz.txt", three, {}, BoardStep::Next, nullptr},
         // Entries emptied because their file has gone are passed over.
-        {data + "c.txt", three, {"", "D:\\o\\y.txt"}, +1, "D:\\o\\y.txt"},
-        {"D:\\o\\y.txt", three, {"", "D:\\o\\y.txt"}, -1, "c.txt"},
-        {data + "a.txt", three, {"D:\\o\\x.txt", ""}, -1, "D:\\o\\x.txt"},
-        {data + "c.txt", three, {"", ""}, +1, "a.txt"},
-        {"D:\\o\\y.txt", {}, {"", "D:\\o\\y.txt"}, -1, nullptr},
+        {data + "c.txt", three, {"", "D:\\o\\y.txt"}, BoardStep::Prev, "D:\\o\\y.txt"},
+        {"D:\\o\\y.txt", three, {"", "D:\\o\\y.txt"}, BoardStep::Next, "c.txt"},
+        {data + "a.txt", three, {"D:\\o\\x.txt", ""}, BoardStep::Next, "D:\\o\\x.txt"},
+        {data + "c.txt", three, {"", ""}, BoardStep::Prev, "a.txt"},
+        {"D:\\o\\y.txt", {}, {"", "D:\\o\\y.txt"}, BoardStep::Next, nullptr},
     };
     for (const Case& c : cases) {
-        std::optional<std::string> target =
-            SteppedBoard(c.current, c.folder, c.outside, c.direction);
+        std::optional<std::string> target = SteppedBoard(c.current, c.folder, c.outside, c.step);
         if (c.expected)
-            EXPECT_EQ(target.value_or("(nothing)"), c.expected) << c.current << " " << c.direction;
+            EXPECT_EQ(target.value_or("(nothing)"), c.expected)
+                << c.current << " " << (c.step == BoardStep::Next ? "next" : "prev");
         else
-            EXPECT_FALSE(target) << c.current << " " << c.direction << " gave " << *target;
+            EXPECT_FALSE(target) << c.current << " "
+                                 << (c.step == BoardStep::Next ? "next" : "prev") << " gave "
+                                 << *target;
     }
 }

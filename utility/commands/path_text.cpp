@@ -1,6 +1,8 @@
 #include "utility/commands/path_text.h"
 
+#include "common/quotes.h"
 #include "common/sjis.h"
+#include "utility/listing/folder_walk.h"
 
 std::string TrimPatternTail(std::string_view path) {
     std::string trimmed(path);
@@ -20,4 +22,16 @@ bool IsDriveOrEmpty(std::string_view path) {
     std::string trimmed = TrimPatternTail(path);
     if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
     return trimmed.empty() || (trimmed.size() == 2 && trimmed[1] == ':');
+}
+
+std::optional<std::string> TypedFolder(
+    const std::string& text, const std::function<bool(const std::string&)>& folderExists) {
+    std::string folder = WithoutEnclosingQuotes(text);
+    std::string bare = TrimPatternTail(folder);
+    if (!bare.empty() && bare.back() == '*') bare = TrimPatternTail(PatternFolder(bare));
+    if (bare.empty()) return std::nullopt;
+    // A drive root keeps its "\": "C:" alone names the drive's current folder.
+    if (bare.size() == 2 && bare[1] == ':') bare += "\\";
+    if (!folderExists(bare)) return std::nullopt;
+    return folder;
 }

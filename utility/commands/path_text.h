@@ -1,5 +1,7 @@
 // path_text.h — the small path rules shared by the listing, the history and the file commands.
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,3 +12,9 @@ std::string TrimPatternTail(std::string_view path);
 
 // A drive root (C:, C:\ or C:\*) or nothing at all: no file operation may take it as a file.
 bool IsDriveOrEmpty(std::string_view path);
+
+// A typed or pasted folder: a path, a path in quotes, or a folder pattern ending in "\*", as
+// it is to be listed; a name pattern (C:\data\ab*) counts when the folder it looks into exists.
+// Nothing when `folderExists` denies the folder.
+std::optional<std::string> TypedFolder(const std::string& text,
+                                       const std::function<bool(const std::string&)>& folderExists);

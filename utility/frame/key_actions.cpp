@@ -29,19 +29,6 @@ void ListFolderAndShow(const std::optional<std::string>& folder) {
     SetFocus(utility.inputLine);
 }
 
-// A typed or pasted folder: a path, a path in quotes, or a folder pattern ending in "\*".
-std::optional<std::string> TypedFolder(const std::string& text) {
-    std::string folder = WithoutEnclosingQuotes(text);
-    std::string bare = TrimPatternTail(folder);
-    // A name pattern (C:\data\ab*) is listed when the folder it looks into exists.
-    if (!bare.empty() && bare.back() == '*') bare = TrimPatternTail(PatternFolder(bare));
-    if (bare.empty()) return std::nullopt;
-    // A drive root keeps its "\": "C:" alone names the drive's current folder.
-    if (bare.size() == 2 && bare[1] == ':') bare += "\\";
-    if (!FolderExists(bare)) return std::nullopt;
-    return folder;
-}
-
 }  // namespace
 
 long long ShellOpen(const std::string& target, const std::string& parameters) {
@@ -124,7 +111,8 @@ void HandleDrop(HDROP drop) {
 }
 
 void EnterInputText() {
-    if (std::optional<std::string> folder = TypedFolder(WindowText(utility.inputLine))) {
+    if (std::optional<std::string> folder =
+            TypedFolder(WindowText(utility.inputLine), FolderExists)) {
         RecordRecent();
         ListFolderShown(*folder, false);
     }

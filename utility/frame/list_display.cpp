@@ -122,13 +122,7 @@ void ReadInputText() {
 }
 
 void RefreshLists() {
-    std::vector<std::string> sources;
-    if (utility.modeState == ModeState::History) {
-        for (const RecentPair& pair : utility.recent.pairs) sources.push_back(pair.folder);
-    } else {
-        sources = utility.notes.boards.names;
-    }
-    FillBoardListBox(sources);
+    FillBoardListBox(BoardListItems(utility.modeState, utility.recent, utility.notes.boards));
     FillBookmarkListBox();
     ShowNoteIndex();
 }

@@ -82,6 +82,14 @@ std::string DigitPrefix(int index) {
 
 }  // namespace
 
+std::vector<std::string> BoardListItems(ModeState mode, const RecentList& recent,
+                                        const BoardList& boards) {
+    if (mode != ModeState::History) return boards.names;
+    std::vector<std::string> folders;
+    for (const RecentPair& pair : recent.pairs) folders.push_back(pair.folder);
+    return folders;
+}
+
 std::vector<std::string> BoardListTexts(const std::vector<std::string>& items,
                                         std::string_view inputText, std::string_view nowDir,
                                         int parentLevel, int searchMode) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "utility/frame/mode_cycle.h"
+#include "utility/frame/recent_list.h"
 #include "utility/listing/note_index.h"
 #include "utility/listing/result_list.h"
 
@@ -47,6 +49,10 @@ std::string_view RowText(const ListRow& row, int column, const ResultList& resul
 // The bytes before the `level`-th separator ("\", ":" or "/", whole characters only) counted
 // from the end; nothing when there are too few or that separator is the first byte.
 std::optional<std::string> CutToLevel(std::string_view path, int level);
+
+// What the board list box filters: the day's history folders in history mode, else the boards.
+std::vector<std::string> BoardListItems(ModeState mode, const RecentList& recent,
+                                        const BoardList& boards);
 
 // The board list box's texts in shown order. An item must match the typed words and the
 // current folder; at level 0 the newest item comes first, above it items are cut back and the

@@ -13,6 +13,7 @@
 #include "common/window_text_win.h"
 #include "utility/commands/list_commands.h"
 #include "utility/commands/path_text.h"
+#include "utility/frame/first_view.h"
 #include "utility/frame/input_line.h"
 #include "utility/frame/key_actions.h"
 #include "utility/frame/layout.h"
@@ -273,26 +274,27 @@ int HandOff(HANDLE mutex, const std::string& text) {
 }
 
 void ShowFirstView(const std::string& commandText) {
-    const UtilitySettings& s = utility.settings;
-    if (!commandText.empty()) {
-        utility.modeState = ModeState::Normal;
-        ListFolderShown(std::nullopt, false);
-        RefreshAndFocusList();
-        return;
+    FirstView view = PlanFirstView(commandText, utility.settings.nowDir, utility.settings.nowTxt);
+    switch (view.listing) {
+        case FirstListing::CommandFolder:
+            utility.modeState = ModeState::Normal;
+            ListFolderShown(std::nullopt, false);
+            RefreshAndFocusList();
+            return;
+        case FirstListing::SavedFolder:
+            SetWindowTextA(utility.inputLine, view.folder.c_str());
+            utility.modeState = ModeState::Normal;
+            ListFolderShown(std::nullopt, false);
+            break;
+        case FirstListing::SavedText:
+            break;
+        case FirstListing::Drives:
+            ListDrives();
+            RefreshLists();
+            FillBookmarkListBox();
+            return;
     }
-    if (!s.nowDir.empty()) {
-        SetWindowTextA(utility.inputLine, s.nowDir.c_str());
-        utility.modeState = ModeState::Normal;
-        ListFolderShown(std::nullopt, false);
-        if (!s.nowTxt.empty()) SetWindowTextA(utility.inputLine, s.nowTxt.c_str());
-    } else if (!s.nowTxt.empty()) {
-        SetWindowTextA(utility.inputLine, s.nowTxt.c_str());
-    } else {
-        ListDrives();
-        RefreshLists();
-        FillBookmarkListBox();
-        return;
-    }
+    if (!view.text.empty()) SetWindowTextA(utility.inputLine, view.text.c_str());
     ShowNoteIndex();
     RefreshLists();
     FillBookmarkListBox();

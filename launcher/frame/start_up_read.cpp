@@ -1,0 +1,18 @@
+#include "launcher/frame/start_up_read.h"
+
+void ReadFilesAtStartUp(StartUpFiles& files) {
+    bool listFailed = !files.ReadOutsideList() && files.OutsideListHoldsContent();
+    bool boardFailed = false;
+    if (!files.ReadBoard()) {
+        boardFailed = files.BoardHoldsContent();
+        if (!boardFailed) files.ShowCommonNotes(true);
+    }
+    if (!listFailed && !boardFailed) return;
+    if (!files.AskToReadAgain()) {
+        // No default note: a save must not replace a board that may hold notes.
+        if (boardFailed) files.ShowCommonNotes(false);
+        return;
+    }
+    if (listFailed) files.ReadOutsideList();
+    if (boardFailed && !files.ReadBoard()) files.ShowCommonNotes(true);
+}
