@@ -1,6 +1,6 @@
 #include "launcher/frame/handoff.h"
 
-#include "launcher/frame/messages.h"
+#include "launcher/frame/messages_win.h"
 
 Handoff PlanHandoff(std::string_view argument, const std::string& boardPath) {
     if (argument == "exec") return {"", MSG_EXEC};

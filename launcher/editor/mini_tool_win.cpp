@@ -1,0 +1,139 @@
+#include "launcher/editor/mini_tool_win.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "launcher/actions/run_note_win.h"
+#include "launcher/editor/mini_tool_rules.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/attribute_rules.h"
+
+namespace {
+
+constexpr int kMiniToolDialogId = 104;
+enum ControlId {
+    kMainButton = IDOK,
+    kCloseButton = IDCANCEL,
+    kRandomCheck = 1008,
+    kKindCombo = 1029,
+    kPickedValue = 1030,
+};
+
+ToolView view;
+
+void ShowView(HWND dialog) {
+    app.toolMode = view.mode;
+    SetDlgItemTextA(dialog, kMainButton, MainButtonLabel(view.mode));
+    EnableWindow(GetDlgItem(dialog, kRandomCheck), view.randomEnabled);
+    SendDlgItemMessageA(dialog, kRandomCheck, BM_SETCHECK,
+                        view.randomChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ShowPickedValue(HWND dialog, int value) {
+    SetDlgItemTextA(dialog, kPickedValue, std::to_string(value).c_str());
+}
+
+void FillTool(HWND dialog) {
+    app.miniToolDialog = dialog;
+    for (int kind = 0; kind < kAttributeKindCount; ++kind)
+        SendDlgItemMessageA(dialog, kKindCombo, CB_INSERTSTRING, kind,
+                            reinterpret_cast<LPARAM>(kAttributeKindNames[kind]));
+    int kind = app.settings.attributeKind;
+    // A kind the list does not hold (a hand-edited settings file) shows no entry.
+    bool known = kind >= 0 && kind < kAttributeKindCount;
+    SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, known ? kind : -1, 0);
+    ShowPickedValue(dialog, app.settings.attributeBuffer[0]);
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    view = OpenedTool(kind);
+    ShowView(dialog);
+}
+
+void ForgetTool() {
+    app.toolMode = kToolOff;
+    app.miniToolDialog = nullptr;
+}
+
+void CloseTool(HWND dialog) {
+    ForgetTool();
+    EndDialog(dialog, 1);
+}
+
+void OnKindChosen(HWND dialog) {
+    LRESULT selected = SendDlgItemMessageA(dialog, kKindCombo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) return;
+    app.settings.attributeKind = static_cast<int>(selected);
+    view = KindChosen(view, app.settings.attributeKind);
+    ShowView(dialog);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    int id = LOWORD(wParam);
+    int code = HIWORD(wParam);
+    if (id == kKindCombo) {
+        if (code == CBN_SELCHANGE) OnKindChosen(dialog);
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    switch (id) {
+        case kMainButton:
+            view = MainButtonPressed(view);
+            ShowView(dialog);
+            return;
+        case kRandomCheck:
+            view = RandomToggled(
+                view, SendDlgItemMessageA(dialog, kRandomCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            ShowView(dialog);
+            return;
+        case kCloseButton:
+            CloseTool(dialog);
+            return;
+    }
+}
+
+INT_PTR CALLBACK MiniToolProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            FillTool(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(dialog, wParam);
+            return TRUE;
+        case WM_CLOSE:
+            CloseTool(dialog);
+            return TRUE;
+        case WM_DESTROY:
+            ForgetTool();
+            return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void MiniToolPicked(bool fromNote, int value) {
+    HWND dialog = app.miniToolDialog;
+    view = Picked(view);
+    app.toolMode = view.mode;
+    if (!dialog) return;
+    ShowView(dialog);
+    if (fromNote) ShowPickedValue(dialog, value);
+}
+
+void OpenMiniTool() {
+    if (app.miniToolDialog) {
+        SetForegroundWindow(app.miniToolDialog);
+        return;
+    }
+    INT_PTR result = DialogBoxParamA(app.instance, MAKEINTRESOURCEA(kMiniToolDialogId), nullptr,
+                                     &MiniToolProc, 0);
+    ForgetTool();
+    // A program ended while the tool was open also ends the tool: nothing to report or reload.
+    if (!IsWindow(app.mainWindow)) return;
+    if (result <= 0) {
+        MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
+        return;
+    }
+    SwitchThroughSecondCopy(board.currentBoardPath);
+}

@@ -1,0 +1,93 @@
+#include "launcher/frame/main_menu_win.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "common/file_io.h"
+#include "launcher/actions/command_split.h"
+#include "launcher/actions/run_note_win.h"
+#include "launcher/editor/mini_tool_win.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/main_menu_items.h"
+#include "launcher/notes/note_loader_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/popup_menu_win.h"
+
+namespace {
+
+// Kept for the whole run, so the dialog offers the last chosen name again.
+char newFileName[260] = "";
+
+void OpenHelpPage() {
+    std::string page = app.paths.exeFolder + "MarneloHelp\\help.html";
+    ShellStarted(page, "");
+}
+
+// A new, empty board chosen in a save dialog, then shown through a second copy.
+void MakeNewNoteFile() {
+    static const char types[] = "Marnelo files {*.marnl}\0*.marnl\0Text files {*.txt}\0*.txt\0";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = app.mainWindow;
+    dialog.lpstrFilter = types;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = newFileName;
+    dialog.nMaxFile = sizeof newFileName;
+    dialog.lpstrInitialDir = app.paths.dataFolder.c_str();
+    // The working folder stays where the user started us: relative paths mean that folder.
+    dialog.Flags =
+        OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameA(&dialog)) return;
+    std::string chosen = newFileName;
+    std::string path = WithNoteFileExtension(chosen, static_cast<int>(dialog.nFilterIndex));
+    // The dialog asked only about the name as typed: a file that the added extension happens
+    // to name is opened as it is, not emptied.
+    if (path == chosen || !MayExist(path)) ReplaceWholeFile(path, "");
+    std::string self = ExecutablePath();
+    if (!self.empty()) ShellStarted(self, HandOverArgument(path, app.paths.dataFolder));
+}
+
+// The lists as the menu showed them: a hand-over while the menu is open may change the live
+// ones, and the number chosen belongs to what was shown.
+struct ShownBoards {
+    std::vector<std::string> folder, outside;
+};
+
+void CarryOut(unsigned command, const ShownBoards& shown) {
+    switch (command) {
+        case 0:
+            return;
+        case kMainEnd:
+            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            return;
+        case kMainNewNote:
+            CreateNoteFromClipboard(kTextNote);
+            return;
+        case kMainNewNoteFile:
+            MakeNewNoteFile();
+            return;
+        case kMainHelp:
+            OpenHelpPage();
+            return;
+        case kMainMiniTool:
+            OpenMiniTool();
+            return;
+    }
+    if (std::optional<std::string> target = MainMenuBoard(command, shown.folder, shown.outside))
+        SwitchThroughSecondCopy(*target);
+}
+
+}  // namespace
+
+void OpenMainMenu(HWND window) {
+    ShownBoards shown{board.folderBoards, board.outsideBoards};
+    HMENU menu = CreatePopupMenu();
+    for (const MenuEntry& entry : MainMenuItems(shown.folder, shown.outside))
+        InsertAtTop(menu, entry);
+    unsigned command = TrackAtPointer(menu, window);
+    DestroyMenu(menu);
+    CarryOut(command, shown);
+}

@@ -1,0 +1,174 @@
+// marnelo_main_win.cpp — Marnelo's entry: the board a start opens, the single instance and the
+// hand-off of a second start, start-up, the message loop and shutdown.
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "common/command_line.h"
+#include "common/file_io.h"
+#include "launcher/actions/run_note_win.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/clock_thread_win.h"
+#include "launcher/frame/handoff.h"
+#include "launcher/frame/messages_win.h"
+#include "launcher/frame/settings_ini_win.h"
+#include "launcher/frame/start_up_read.h"
+#include "launcher/frame/tray_icon_win.h"
+#include "launcher/notes/board_list.h"
+#include "launcher/notes/board_store_win.h"
+#include "launcher/notes/note_loader_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/colours.h"
+#include "launcher/windows/image_library_win.h"
+#include "launcher/windows/note_window_win.h"
+#include "launcher/windows/window_proc_win.h"
+
+namespace {
+
+constexpr std::uint64_t kNearlyEmpty = 8;  // a board this small that cannot be read is no loss
+
+BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kWindowClass) != 0 || GetWindowTextLengthA(window) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The running copy is found by one of its note windows: class "marn" with an empty title.
+int HandOff(HANDLE mutex, const std::string& argument) {
+    HWND target = nullptr;
+    EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
+    Handoff handoff = PlanHandoff(argument, board.currentBoardPath);
+    if (target) {
+        if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+        SetForegroundWindow(GetLastActivePopup(target));
+        SetWindowTextA(target, handoff.title.c_str());
+    }
+    // A second instance never owns the mutex: closing the handle is all there is to release.
+    CloseHandle(mutex);
+    if (target) SendMessageA(target, handoff.message, 0, 0);
+    return 0;
+}
+
+bool RegisterNoteClass() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MarneloWindowProc;
+    windowClass.hInstance = app.instance;
+    windowClass.hIcon = LoadIconA(app.instance, MAKEINTRESOURCEA(kAppIconId));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+void MakePaletteBrushes() {
+    for (int i = 0; i < kColourCount; ++i)
+        app.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
+}
+
+// A file whose attributes cannot be read counts as one with content: asking again is safer
+// than letting a default note stand in for a board that may hold notes. A folder holds none.
+bool HoldsContent(const std::string& path) {
+    if (FileSize(path) > kNearlyEmpty) return true;
+    return MayExist(path) && !FileExists(path) && !FolderExists(path);
+}
+
+class StartUpDisk : public StartUpFiles {
+  public:
+    bool ReadOutsideList() override {
+        const std::string& file = app.paths.outsideListFile;
+        std::optional<std::string> text = ReadWholeFile(file);
+        board.outsideListUnreadable = !text && MayExist(file);
+        if (text) ::ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
+        return text.has_value();
+    }
+    bool ReadBoard() override {
+        const std::string& path = board.currentBoardPath;
+        std::optional<std::string> text = ReadWholeFile(path);
+        board.boardUnreadable = !text && MayExist(path);
+        if (text) LoadNotes(*text, path);
+        return text.has_value();
+    }
+    bool OutsideListHoldsContent() override { return HoldsContent(app.paths.outsideListFile); }
+    bool BoardHoldsContent() override { return HoldsContent(board.currentBoardPath); }
+    bool AskToReadAgain() override {
+        return MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
+                           "メッセージ", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
+    // The common notes are shown with every board, also in place of one that could not be
+    // read; a later save then still finds them and does not drop the common file.
+    void ShowCommonNotes(bool withDefaultNote) override {
+        LoadNotes("", board.currentBoardPath, withDefaultNote);
+    }
+};
+
+void ShutDown() {
+    StopImageLibrary();
+    RemoveTrayIcon(app.mainWindow);
+    for (HBRUSH& brush : app.paletteBrushes) {
+        DeleteObject(brush);
+        brush = nullptr;
+    }
+    ReleaseNoteObjects();
+    FreeAliases();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    app.instance = instance;
+    app.paths = BuildLauncherPaths(ExecutableFolder());
+    ScanFolderBoards();
+    std::string argument = ArgumentOf(CommandTail(GetCommandLineA()));
+    if (IsRelativeBoardPath(argument)) argument = FullPathOf(argument);
+    BoardChoice choice = ChooseBoard(app.paths, argument);
+    board.currentBoardName = choice.name;
+    board.currentBoardPath = choice.path;
+    board.deletedNotesPath = choice.deletedPath;
+    if (choice.createFolders) {
+        CreateFolder(app.paths.dataFolder);
+        CreateFolder(app.paths.imageFolder);
+        CreateFolder(app.paths.deletedFolder);
+    }
+
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, argument);
+    if (const char* refusal = FirstStartRefusal(argument)) {
+        MessageBoxA(nullptr, refusal, "メッセージ", MB_OK);
+        return 0;
+    }
+
+    StartImageLibrary();
+    if (!RegisterNoteClass()) return -1;
+    MakePaletteBrushes();
+    ProfileIniStore ini(app.paths.settingsFile);
+    app.settings = ReadSettings(ini);
+
+    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kMainWindowTitle,
+                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, -100, -100, 10, 10, nullptr,
+                                     nullptr, instance, nullptr);
+    if (!app.mainWindow) return -1;
+    HDC screen = GetDC(app.mainWindow);
+    app.screenWidth = GetDeviceCaps(screen, HORZRES);
+    ReleaseDC(app.mainWindow, screen);
+    LoadAliasFile(app.paths.aliasFile);
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    StartUpDisk files;
+    ReadFilesAtStartUp(files);
+    if (!AddTrayIcon(app.mainWindow, 10)) return -1;
+    app.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    StartClockThread(app.mainWindow);
+    CreateFolder(app.paths.logFolder);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    ShutDown();
+    return static_cast<int>(message.wParam);
+}

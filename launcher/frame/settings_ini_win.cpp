@@ -1,0 +1,13 @@
+#include "launcher/frame/settings_ini_win.h"
+
+#include <windows.h>
+
+#include "common/backup_start_win.h"
+#include "common/date_stamp.h"
+#include "launcher/frame/app_state_win.h"
+
+void SaveLauncherSettings() {
+    ProfileIniStore ini(app.paths.settingsFile);
+    if (WriteSettings(ini, app.settings, DateStamp(LocalNow())))
+        StartBackupProgram(app.paths.exeFolder);
+}

@@ -1,0 +1,49 @@
+// note_table_win.h — the notes of the board on screen: stored fields plus the windows and GDI
+// objects each slot owns. Slots are in creation order, which is also the order in the files.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher/notes/note.h"
+#include "launcher/windows/media_note.h"
+
+struct NoteSlot {
+    Note note;  // `text` is the text at creation; the text control holds the current one
+    HWND window = nullptr;
+    HWND textControl = nullptr;
+    HFONT font = nullptr;
+    HBRUSH backBrush = nullptr;
+    FolderListingCache folderListing;  // the files of a folder note, listed at most once a second
+};
+
+struct NoteTable {
+    std::vector<NoteSlot> slots;  // grows past 256 when a file holds more: no note is dropped
+    int editedNote = -1;          // the note open in the Edit dialog or being moved
+    int expandedNote = -1;        // the mini note shown at full size under the pointer
+    int runningX = 0;             // where the next note from the clipboard text goes
+    // While the Edit dialog is open its note's window is shrunk to nothing at the screen's
+    // origin; a save meanwhile writes the place it had.
+    bool editorOpen = false;
+    POINT editedOrigin{};
+    int Count() const { return static_cast<int>(slots.size()); }
+};
+
+// State of the current board and the boards the menus offer.
+struct BoardState {
+    std::string currentBoardPath;
+    std::string currentBoardName;
+    std::string deletedNotesPath;
+    std::vector<std::string> folderBoards;   // file names in the data folder
+    std::vector<std::string> outsideBoards;  // full paths from "filelist.txt"
+    // A file that exists but could not be read is never replaced by a save of this run,
+    // or its notes would be lost.
+    bool boardUnreadable = false;
+    bool commonUnreadable = false;
+    bool outsideListUnreadable = false;  // "filelist.txt" is then never rewritten
+    bool savedOnce = false;
+};
+
+extern NoteTable notes;
+extern BoardState board;

@@ -1,0 +1,79 @@
+#include "launcher/windows/attribute_tool_win.h"
+
+#include <ctime>
+#include <optional>
+
+#include "launcher/editor/mini_tool_win.h"
+#include "launcher/editor/mini_tool_rules.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/attribute_rules.h"
+#include "launcher/windows/note_window_win.h"
+
+namespace {
+
+WindowBox BoxOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The text control is a child window: it repaints with the note only when asked to.
+void RepaintWithText(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Pick(HWND window) {
+    int index = FindNoteOfWindow(window);
+    if (index >= 0) {
+        LauncherSettings& s = app.settings;
+        s.attributeBuffer = PickAttribute(s.attributeKind, notes.slots[index].note, BoxOf(window),
+                                          s.attributeBuffer);
+    }
+    MiniToolPicked(index >= 0, app.settings.attributeBuffer[0]);
+}
+
+void Paste(HWND window, bool random) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return;
+    // Seeded by the second: pastes within the same second give the same colours.
+    std::optional<unsigned> seed;
+    if (random) seed = static_cast<unsigned>(std::time(nullptr));
+    NoteSlot& slot = notes.slots[index];
+    PasteResult result = PasteAttribute(app.settings.attributeKind, app.settings.attributeBuffer,
+                                        seed, slot.note, BoxOf(window));
+    slot.note = result.note;
+    switch (result.effect) {
+        case PasteEffect::None:
+            return;
+        case PasteEffect::ColoursAndBrush:
+            RemakeBackBrush(index);
+            break;
+        case PasteEffect::Colours:
+            break;
+        case PasteEffect::Place:
+            MoveWindow(window, result.box.left, result.box.top, result.box.width, result.box.height,
+                       TRUE);
+            break;
+        case PasteEffect::Font:
+            ApplyFontAndOpacity(index);
+            break;
+    }
+    RepaintWithText(window);
+}
+
+}  // namespace
+
+void ReleaseInToolMode(HWND noteWindow) {
+    switch (app.toolMode) {
+        case kToolPick:
+            Pick(noteWindow);
+            return;
+        case kToolPaste:
+            Paste(noteWindow, false);
+            return;
+        case kToolRandom:
+            Paste(noteWindow, true);
+            return;
+    }
+}

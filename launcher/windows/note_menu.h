@@ -1,5 +1,0 @@
-// note_menu.h — the menu a right click on a note opens.
-#pragma once
-#include <windows.h>
-
-void ShowNoteMenu(HWND noteWindow);

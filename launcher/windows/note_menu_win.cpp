@@ -1,0 +1,83 @@
+#include "launcher/windows/note_menu_win.h"
+
+#include <string>
+
+#include "common/window_text_win.h"
+#include "launcher/actions/run_note_win.h"
+#include "launcher/editor/edit_dialog_win.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/messages_win.h"
+#include "launcher/notes/board_store_win.h"
+#include "launcher/notes/note_loader_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "common/clipboard_win.h"
+#include "launcher/windows/note_menu_items.h"
+#include "launcher/windows/note_window_win.h"
+#include "launcher/windows/popup_menu_win.h"
+
+namespace {
+
+HMENU BuildNoteMenu() {
+    HMENU menu = CreatePopupMenu();
+    HMENU boards = CreateMenu();
+    for (const MenuEntry& entry :
+         MoveMenuEntries(board.folderBoards, board.outsideBoards, board.currentBoardName))
+        InsertAtTop(boards, entry);
+    for (const MenuEntry& entry : NoteMenuItems())
+        InsertAtTop(menu, entry, entry.command == 0 ? boards : nullptr);
+    return menu;
+}
+
+std::string TextOfNoteWindow(HWND window) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return {};
+    return WindowText(notes.slots[index].textControl);
+}
+
+void MoveToChosenBoard(HWND window, unsigned command) {
+    std::optional<std::string> target =
+        MoveTargetOf(command, board.folderBoards, board.outsideBoards);
+    int index = FindNoteOfWindow(window);
+    if (!target || index < 0) return;
+    MoveNoteToBoard(index, *target);
+    if (notes.Count() == 0) SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+}
+
+void CarryOut(HWND window, unsigned command) {
+    // A board switch handed over while the menu was open has taken the note away.
+    if (command != kMenuNewNote && FindNoteOfWindow(window) < 0) return;
+    switch (command) {
+        case 0:
+            return;
+        case kMenuNewNote:
+            CreateNoteFromClipboard(kTextNote);
+            return;
+        case kMenuEdit:
+            OpenEditDialog(window);
+            return;
+        case kMenuDelete:
+            DeleteNote(FindNoteOfWindow(window));
+            return;
+        case kMenuRun:
+            RunCommand(window, TextOfNoteWindow(window));
+            return;
+        case kMenuCopy:
+            PutTextOnClipboard(app.mainWindow, TextOfNoteWindow(window));
+            return;
+    }
+    MoveToChosenBoard(window, command);
+}
+
+}  // namespace
+
+void ShowNoteMenu(HWND noteWindow) {
+    if (app.miniToolDialog) {
+        SendMessageA(app.miniToolDialog, WM_CLOSE, 0, 0);
+        app.miniToolDialog = nullptr;
+    }
+    HMENU menu = BuildNoteMenu();
+    unsigned command = TrackAtPointer(menu, noteWindow);
+    CarryOut(noteWindow, command);
+    DestroyMenu(menu);  // with its submenu
+    SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+}

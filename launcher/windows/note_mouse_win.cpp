@@ -1,0 +1,120 @@
+#include "launcher/windows/note_mouse_win.h"
+
+#include <string>
+
+#include "launcher/actions/run_note_win.h"
+#include "launcher/editor/edit_dialog_win.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/messages_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/attribute_tool_win.h"
+#include "launcher/windows/gestures.h"
+#include "launcher/windows/note_window_win.h"
+
+namespace {
+
+constexpr WPARAM kDragMove = SC_MOVE + 2;  // the move loop as if the caption were dragged
+constexpr std::size_t kMediaPathLimit = 511;
+
+void ResizeKeepingCorner(HWND window, int width, int height) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MoveWindow(window, rect.left, rect.top, width, height, TRUE);
+}
+
+// Brings every note to the front although another program is in the foreground: the system
+// lets only the foreground thread hand the foreground on.
+void RaiseAllNotes(HWND window) {
+    HWND foreground = GetForegroundWindow();
+    if (foreground == app.mainWindow) return;
+    DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
+    DWORD ownThread = GetCurrentThreadId();
+    AttachThreadInput(ownThread, foregroundThread, TRUE);
+    SetForegroundWindow(app.mainWindow);
+    SendMessageA(window, MSG_ACTIVATE, 0, 0);
+    AttachThreadInput(ownThread, foregroundThread, FALSE);
+    SetForegroundWindow(app.mainWindow);
+}
+
+}  // namespace
+
+void CollapseExpandedNote() {
+    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count()) {
+        notes.expandedNote = -1;
+        return;
+    }
+    NoteSlot& slot = notes.slots[notes.expandedNote];
+    // A resize made while the note was expanded is its new full size.
+    RECT rect{};
+    GetWindowRect(slot.window, &rect);
+    slot.note.width = rect.right - rect.left;
+    slot.note.height = rect.bottom - rect.top;
+    ResizeKeepingCorner(slot.window, slot.note.miniWidth, slot.note.miniHeight);
+    notes.expandedNote = -1;
+}
+
+void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (app.toolMode != 0) return;
+    GetCursorPos(&app.pressPoint);
+    // When the button went down, not when the press is handled: taken late, while the program
+    // was busy, a press held for long would otherwise count as a click.
+    app.pressTime = static_cast<DWORD>(GetMessageTime());
+    // The move loop returns at the release and swallows it, so the release is sent here.
+    SendMessageA(window, WM_SYSCOMMAND, kDragMove, 0);
+    SendMessageA(window, WM_LBUTTONUP, wParam, lParam);
+    app.pressTime = GetTickCount();
+}
+
+bool OnNoteRelease(HWND window) {
+    if (app.toolMode != 0) {
+        ReleaseInToolMode(window);
+        return false;
+    }
+    POINT now{};
+    GetCursorPos(&now);
+    bool stayed = now.x == app.pressPoint.x && now.y == app.pressPoint.y;
+    switch (ClassifyRelease(GetTickCount() - app.pressTime, app.settings.clickTime, stayed)) {
+        case Release::LongPress:
+            OpenEditDialog(window);
+            return false;
+        case Release::Drag:
+            return false;
+        case Release::Click:
+            break;
+    }
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return false;
+    // A copy: running a note may change the table.
+    Note note = notes.slots[index].note;
+    RunNote(window, note);
+    return true;
+}
+
+void OnNoteHover(HWND window) {
+    if (app.toolMode != 0 || !app.hoverEnabled) return;
+    int hovered = FindNoteOfWindow(window);
+    bool mini = hovered >= 0 && notes.slots[hovered].note.mini;
+    HoverPlan plan = PlanHover(notes.expandedNote, hovered, mini, GetKeyState(VK_CONTROL) < 0);
+    if (plan.collapse) CollapseExpandedNote();
+    if (plan.expand) {
+        notes.expandedNote = hovered;
+        const Note& n = notes.slots[hovered].note;
+        ResizeKeepingCorner(window, n.width, n.height);
+    }
+    if (plan.onNote && notes.slots[hovered].note.raiseOnHover) RaiseAllNotes(window);
+}
+
+void OnFilesDropped(HWND window, HDROP drop) {
+    int index = FindNoteOfWindow(window);
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; index >= 0 && i < count; ++i) {
+        UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        // A path too long for the field is ignored, the note keeps the picture it had.
+        if (length == 0 || length > kMediaPathLimit) continue;
+        std::string path(length + 1, '\0');
+        path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
+        notes.slots[index].note.mediaPath = path;
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    DragFinish(drop);
+}

@@ -1,0 +1,170 @@
+#include "launcher/windows/note_window_win.h"
+
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/clock_text.h"
+#include "launcher/frame/messages_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/colours.h"
+
+namespace {
+
+// With two clock notes the later one shows the time; when it goes, the other takes over.
+HWND LastClockLabel() {
+    for (auto slot = notes.slots.rbegin(); slot != notes.slots.rend(); ++slot)
+        if (IsClockCommand(slot->note.command)) return slot->textControl;
+    return nullptr;
+}
+
+constexpr int kTextControlId = 1;
+
+DWORD AlignStyle(int align) {
+    switch (AlignOf(align)) {
+        case TextAlign::Left:
+            return SS_LEFT;
+        case TextAlign::Centre:
+            return SS_CENTER;
+        case TextAlign::Right:
+            break;
+    }
+    return SS_RIGHT;
+}
+
+Rgb BackColourOf(const Note& n) {
+    return ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue);
+}
+Rgb TextColourOf(const Note& n) {
+    return ColourOf(n.textColor, n.textRed, n.textGreen, n.textBlue);
+}
+
+void SetOpacity(HWND window, int transparency) {
+    // Looked up at each use: where the system lacks it, the note simply stays opaque.
+    using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto setLayered = reinterpret_cast<SetLayeredFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    if (setLayered) setLayered(window, 0, static_cast<BYTE>(AlphaOf(transparency)), LWA_ALPHA);
+}
+
+void ReleaseSlotObjects(NoteSlot& slot) {
+    if (slot.font) DeleteObject(slot.font);
+    if (slot.backBrush) DeleteObject(slot.backBrush);
+    slot.font = nullptr;
+    slot.backBrush = nullptr;
+}
+
+}  // namespace
+
+HWND CreateNoteWindow(const Note& note) {
+    DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
+    // Made layered and in its place at once: each later change of style or place costs the
+    // window system a round of its own, for every note of a board.
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, note.x,
+                                  note.y, note.mini ? note.miniWidth : note.width,
+                                  note.mini ? note.miniHeight : note.height, nullptr, nullptr,
+                                  app.instance, nullptr);
+    DragAcceptFiles(window, TRUE);
+    // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
+    HWND text = CreateWindowExA(
+        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0, 0, 0,
+        window, reinterpret_cast<HMENU>(kTextControlId), app.instance, nullptr);
+    // Set apart from the creation, whose window name some systems cut short or drop past 32 767
+    // characters: the control's text is what the next save writes.
+    SetWindowTextA(text, note.text.c_str());
+
+    NoteSlot slot;
+    slot.note = note;
+    slot.window = window;
+    slot.textControl = text;
+    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
+    notes.slots.push_back(std::move(slot));
+    int index = notes.Count() - 1;
+    if (IsClockCommand(note.command)) app.clockLabel = text;
+
+    ApplyFontAndOpacity(index);
+    FitTextControl(window);
+    SetRoundedRegion(window);
+    ShowWindow(window, SW_SHOWNA);
+    return window;
+}
+
+void ApplyFontAndOpacity(int index) {
+    NoteSlot& slot = notes.slots[index];
+    const Note& n = slot.note;
+    HFONT font =
+        CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    FIXED_PITCH | FF_ROMAN, n.fontFace.empty() ? nullptr : n.fontFace.c_str());
+    SendMessageA(slot.textControl, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (slot.font) DeleteObject(slot.font);
+    slot.font = font;
+
+    LONG_PTR exStyle = GetWindowLongPtrA(slot.window, GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_LAYERED))
+        SetWindowLongPtrA(slot.window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetOpacity(slot.window, n.transparency);
+    if (n.topmost) SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void RemakeBackBrush(int index) {
+    NoteSlot& slot = notes.slots[index];
+    if (slot.backBrush) DeleteObject(slot.backBrush);
+    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(slot.note)));
+}
+
+void FitTextControl(HWND window) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return;
+    RECT client{};
+    GetClientRect(window, &client);
+    MoveWindow(notes.slots[index].textControl, 0, 0, client.right, client.bottom, FALSE);
+}
+
+void SetRoundedRegion(HWND window) {
+    RoundWindowCorners(window, 10);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+HBRUSH TextControlColours(HDC dc, HWND control) {
+    for (NoteSlot& slot : notes.slots) {
+        if (slot.textControl != control) continue;
+        const Note& n = slot.note;
+        SetTextColor(dc, ToColorRef(TextColourOf(n)));
+        SetBkColor(dc, ToColorRef(BackColourOf(n)));
+        bool palette = !IsCustomColour(n.backRed, n.backGreen, n.backBlue) && n.backColor >= 0 &&
+                       n.backColor < kColourCount;
+        return palette ? app.paletteBrushes[n.backColor] : slot.backBrush;
+    }
+    return nullptr;
+}
+
+int FindNoteOfWindow(HWND window) {
+    if (!window) return -1;
+    for (int i = 0; i < notes.Count(); ++i)
+        if (notes.slots[i].window == window) return i;
+    return -1;
+}
+
+void RemoveNoteWindow(int index) {
+    // Out of the table before the window goes, so messages sent during destruction find no note.
+    NoteSlot slot = std::move(notes.slots[index]);
+    notes.slots.erase(notes.slots.begin() + index);
+    if (app.clockLabel == slot.textControl) app.clockLabel = LastClockLabel();
+    DestroyWindow(slot.window);
+    ReleaseSlotObjects(slot);
+}
+
+void DestroyAllNoteWindows() {
+    // Emptied before the windows go, so messages sent during destruction find no note.
+    std::vector<NoteSlot> old = std::move(notes.slots);
+    notes.slots.clear();
+    notes.editedNote = -1;
+    app.clockLabel = nullptr;
+    for (NoteSlot& slot : old) {
+        DestroyWindow(slot.window);
+        ReleaseSlotObjects(slot);
+    }
+}
+
+void ReleaseNoteObjects() {
+    for (NoteSlot& slot : notes.slots) ReleaseSlotObjects(slot);
+}

@@ -1,6 +1,0 @@
-// window_proc.h — the one window procedure of the class "marn": the hidden main window and
-// every note window.
-#pragma once
-#include <windows.h>
-
-LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

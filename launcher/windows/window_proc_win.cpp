@@ -1,0 +1,161 @@
+#include "launcher/windows/window_proc_win.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/window_text_win.h"
+#include "launcher/frame/app_state_win.h"
+#include "launcher/frame/clock_thread_win.h"
+#include "launcher/frame/main_menu_win.h"
+#include "launcher/frame/messages_win.h"
+#include "launcher/frame/tray_icon_win.h"
+#include "launcher/notes/board_store_win.h"
+#include "launcher/notes/note_loader_win.h"
+#include "launcher/notes/note_table_win.h"
+#include "launcher/windows/media_paint_win.h"
+#include "launcher/windows/note_menu_win.h"
+#include "launcher/windows/note_mouse_win.h"
+#include "launcher/windows/note_window_win.h"
+
+namespace {
+
+// A second start writes the board it wants into the title of one note window.
+std::string TakeHandedOverPath() {
+    for (const NoteSlot& slot : notes.slots) {
+        std::string title = WindowText(slot.window);
+        if (title.empty()) continue;
+        SetWindowTextA(slot.window, "");
+        return title;
+    }
+    return {};
+}
+
+void BringAllNotesToFront() {
+    for (const NoteSlot& slot : notes.slots) {
+        SetForegroundWindow(slot.window);
+        ShowWindow(slot.window, SW_SHOWNORMAL);
+        InvalidateRect(slot.window, nullptr, TRUE);
+    }
+}
+
+void OnActivate() {
+    std::string path = TakeHandedOverPath();
+    if (path.empty()) {
+        BringAllNotesToFront();
+        return;
+    }
+    // A hand-over may arrive while a switch is saving (the shell start of the backup program
+    // lets sent messages in): it waits for that switch, or both would mix their boards.
+    static bool switching = false;
+    static std::vector<std::string> waiting;
+    waiting.push_back(path);
+    if (switching) return;
+    switching = true;
+    while (!waiting.empty()) {
+        std::string next = waiting.front();
+        waiting.erase(waiting.begin());
+        SwitchBoard(next);
+    }
+    switching = false;
+}
+
+// The board, the common notes and the settings, once; then the outside board list.
+void SaveAtClose() {
+    SaveOnce();
+    WriteKnownBoards();
+}
+
+// Any close request closes the program: a note window closed alone would leave its note in
+// the table without a window.
+LRESULT OnClose(HWND window) {
+    if (window != app.mainWindow) {
+        SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    SaveAtClose();
+    DestroyWindow(window);
+    return 0;
+}
+
+void OnTray(WPARAM wParam, LPARAM lParam, HWND window) {
+    if (wParam != TRAY_ICON_ID) return;
+    if (lParam == WM_RBUTTONUP) OpenMainMenu(window);
+    if (lParam == WM_LBUTTONDOWN) SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DESTROY:
+            if (window == app.mainWindow) PostQuitMessage(0);
+            return 0;
+        case WM_ERASEBKGND:
+        case WM_LBUTTONDBLCLK:
+            return 0;
+        case WM_SIZE:
+            FitTextControl(window);
+            SetRoundedRegion(window);
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            PaintNoteMedia(paint.hdc, window);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CLOSE:
+            return OnClose(window);
+        case WM_QUERYENDSESSION:
+            // Every top-level window is asked; the main window answers for the program.
+            if (window == app.mainWindow) SaveAtClose();
+            break;
+        case WM_ENDSESSION:
+            if (window != app.mainWindow) break;
+            if (wParam)
+                SaveAtClose();
+            else
+                board.savedOnce = false;  // the shutdown was called off: later closes save again
+            break;
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                TextControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_MOUSEMOVE:
+            OnNoteHover(window);
+            break;
+        case WM_LBUTTONDOWN:
+            if (FindNoteOfWindow(window) >= 0) OnNotePress(window, wParam, lParam);
+            break;
+        case WM_LBUTTONUP:
+            if (OnNoteRelease(window)) return 0;
+            break;
+        case WM_RBUTTONUP:
+            if (FindNoteOfWindow(window) >= 0) ShowNoteMenu(window);
+            break;
+        case WM_DROPFILES:
+            OnFilesDropped(window, reinterpret_cast<HDROP>(wParam));
+            break;
+        case MSG_END:
+            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            break;
+        case MSG_EXEC:
+            CreateNoteFromClipboard(kRunNote);
+            break;
+        case MSG_CLIPB:
+            CreateNoteFromClipboard(kClipboardNote);
+            break;
+        case MSG_ACTIVATE:
+            OnActivate();
+            break;
+        case MSG_TRAY:
+            OnTray(wParam, lParam, window);
+            break;
+        case MSG_CLOCK_TICK:
+            if (window == app.mainWindow) OnClockTick(wParam);
+            return 0;
+    }
+    if (message == app.taskbarCreated && message != 0 && window == app.mainWindow)
+        AddTrayIcon(window, 1);
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,49 @@
+#include "utility/commands/file_operations_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "utility/commands/list_controls_win.h"
+#include "utility/commands/path_text.h"
+#include "utility/commands/recycle_file_win.h"
+#include "utility/commands/row_action.h"
+#include "utility/frame/list_display_win.h"
+#include "utility/frame/utility_app_win.h"
+
+namespace {
+
+std::vector<int> CollectRows(bool all) {
+    std::vector<int> rows;
+    int count = static_cast<int>(SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        if (all || SendMessageA(utility.listView, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace
+
+void DeleteRows(bool all, bool selected) {
+    if (utility.listingRuns) return;
+    // The rows' files are fixed before the question, so the answer deletes what was shown.
+    std::vector<std::string> paths =
+        PathsToDelete(utility.listing.results, CollectRows(all || !selected));
+    const char* question = all ? "すべて削除しますか？" : "選択ファイルを削除しますか？";
+    if (MessageBoxA(nullptr, question, "ファイル削除", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        RefreshAndFocusList();
+        return;
+    }
+    for (const std::string& path : paths) RecycleFile(path);
+    if (utility.listing.nowDir.empty())
+        ListDrives();
+    else
+        ListFolderShown(utility.listing.nowDir, false);
+    RefreshAndFocusList();
+}
+
+void ForgetPendingTransfer() {
+    utility.pending.Forget();
+}

@@ -1,0 +1,377 @@
+#include "utility/commands/list_controls_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "common/quotes.h"
+#include "common/window_text_win.h"
+#include "utility/commands/file_operations_win.h"
+#include "utility/commands/list_keys.h"
+#include "utility/commands/path_text.h"
+#include "utility/commands/row_action.h"
+#include "utility/commands/stamp_list.h"
+#include "common/clipboard_win.h"
+#include "utility/commands/transfer_shell_win.h"
+#include "utility/frame/input_line_win.h"
+#include "utility/frame/key_actions_win.h"
+#include "utility/frame/list_display_win.h"
+#include "utility/frame/list_rows.h"
+#include "utility/frame/mode_cycle.h"
+#include "utility/frame/utility_app_win.h"
+#include "utility/listing/note_folder_win.h"
+
+namespace {
+
+bool KeyDown(int key) {
+    return GetKeyState(key) < 0;
+}
+
+void FocusInput() {
+    SetFocus(utility.inputLine);
+}
+
+int FocusedRow() {
+    return static_cast<int>(
+        SendMessageA(utility.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+int RowCount() {
+    return static_cast<int>(SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string RowText(int row, int column) {
+    std::string text(1024, '\0');
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    LRESULT length = SendMessageA(utility.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                  reinterpret_cast<LPARAM>(&item));
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return text;
+}
+
+void SetRowState(int row, UINT state, UINT mask) {
+    LVITEMA item{};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageA(utility.listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void MessageText(const char* text) {
+    MessageBoxA(nullptr, text, "メッセージ", MB_OK);
+}
+
+// Marnelo takes the board; the second start without a board brings its notes to the front.
+void OpenInLauncher(const std::string& board) {
+    ShellOpen(utility.launcherPath, QuoteIfSpaced(board));
+    Sleep(100);
+    ShellExecuteA(nullptr, "open", utility.launcherPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void RunPlan(const std::string& command, const CommandPlan& plan) {
+    if (plan.kind == CommandKind::NotRegistered) MessageText(kNotRegisteredText);
+    if (plan.kind == CommandKind::Run) ShellOpen(command, plan.parameters);
+}
+
+void ApplyMode(const ModeStep& step) {
+    utility.modeState = step.modeState;
+    SetWindowTextA(utility.mainWindow, step.title.c_str());
+    SendMessageA(utility.statusBar, SB_SETTEXTA, 1,
+                 reinterpret_cast<LPARAM>(step.statusText.c_str()));
+    if (step.refreshLists) RefreshLists();
+}
+
+std::optional<std::string> FocusedEntryPath() {
+    int row = FocusedRow();
+    if (row < 0) return std::nullopt;
+    return EntryPathOfRow(utility.listing.results, row);
+}
+
+void ParentOfInputShown() {
+    DWORD end = 0;
+    SendMessageA(utility.inputLine, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    ParentStep step =
+        ParentOfInput(WindowText(utility.inputLine), static_cast<int>(end), utility.listing.nowDir);
+    if (step.kind == ParentKind::SetInput) SetWindowTextA(utility.inputLine, step.text.c_str());
+    if (step.kind == ParentKind::ListDrives) {
+        ListDrives();
+        SetWindowTextA(utility.inputLine, "");
+    }
+}
+
+// Down or Up in the list view: past either end it wraps round; true when consumed.
+bool StepListView(bool down) {
+    int count = RowCount();
+    WrapStep step = StepWithWrap(count, FocusedRow(), down);
+    if (step.kind == WrapKind::Empty) {
+        FocusInput();
+        return false;
+    }
+    if (step.kind == WrapKind::Standard) {
+        ShowNotePair(step.index);
+        return false;
+    }
+    SetRowState(-1, 0, LVIS_SELECTED);
+    SetRowState(step.index, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    SendMessageA(utility.listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(step.index), FALSE);
+    ShowNotePair(step.index);
+    return true;
+}
+
+// Down or Up in the board list box: true when consumed.
+bool StepBoardList(bool down) {
+    int count = static_cast<int>(SendMessageA(utility.boardListBox, LB_GETCOUNT, 0, 0));
+    int current = static_cast<int>(SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0));
+    WrapStep step = StepWithWrap(count, current, down);
+    if (step.kind == WrapKind::Empty) FocusInput();
+    if (step.kind != WrapKind::Wrap) return false;
+    SendMessageA(utility.boardListBox, LB_SETCURSEL, static_cast<WPARAM>(step.index), 0);
+    return true;
+}
+
+void DeleteBoardItem(const std::optional<std::string>& item) {
+    if (!item) return;
+    if (MessageBoxA(nullptr, "削除しますか？", item->c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    DeleteBoardFile(*item);
+    LRESULT selected = SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0);
+    if (selected >= 0)
+        SendMessageA(utility.boardListBox, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    if (SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0) == 0) FocusInput();
+}
+
+// The board list box's own actions of a key-down; true when the key goes no further.
+bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
+    auto item = [&] { return ReadListBoxItem(utility.boardListBox, static_cast<unsigned>(key)); };
+    switch (d.action) {
+        case ListKey::OpenBoard:
+            if (std::optional<std::string> board = item()) {
+                if (IsPastBoard(utility.notes.boards, *board))
+                    MessageText("過去データです。");
+                else
+                    OpenInLauncher(*board);
+            }
+            break;
+        case ListKey::ArrowDown:
+        case ListKey::ArrowUp:
+            return StepBoardList(d.action == ListKey::ArrowDown);
+        case ListKey::DeleteBoard:
+            DeleteBoardItem(item());
+            break;
+        case ListKey::RunCommand: {
+            const std::string& command = utility.settings.commands[d.command];
+            RunPlan(command, PlanCommandWithText(command, item()));
+            break;
+        }
+        case ListKey::CycleMode:
+            ApplyMode(CycleMode(utility.modeState));
+            break;
+        case ListKey::ListItem:
+            if (std::optional<std::string> folder = item()) {
+                SetWindowTextA(utility.inputLine, folder->c_str());
+                ListFolderShown(std::nullopt, false);
+                ShowNoteIndex();
+                FocusInput();
+            }
+            break;
+        case ListKey::TakeItem:
+            if (std::optional<std::string> text = item())
+                SetWindowTextA(utility.inputLine, text->c_str());
+            break;
+        default:
+            break;
+    }
+    if (d.focusInput) FocusInput();
+    return false;
+}
+
+void BoardListCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
+    ShellTransferHost host;
+    switch (d.action) {
+        case ListKey::Transfer:
+            StartTransfer(utility.pending, host, static_cast<int>(character),
+                          ReadListBoxItem(utility.boardListBox, 0).value_or(""));
+            break;
+        case ListKey::Paste:
+            Paste(utility.pending, host, ReadListBoxItem(utility.boardListBox, 0).value_or(""));
+            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            break;
+        case ListKey::SendToInputLine:
+            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            break;
+        default:
+            break;
+    }
+}
+
+// The list view's own actions of a key-down; true when the key goes no further.
+bool ListViewKeyAction(const ListKeyDecision& d) {
+    switch (d.action) {
+        case ListKey::OpenRowBoard:
+            if (FocusedRow() >= 0) OpenInLauncher(RowText(FocusedRow(), 0));
+            break;
+        case ListKey::ArrowDown:
+        case ListKey::ArrowUp:
+            return StepListView(d.action == ListKey::ArrowDown);
+        case ListKey::DeleteRows:
+            DeleteRows(false, true);
+            break;
+        case ListKey::SelectFocusedRow:
+            // The list view's own Ctrl+Space would toggle the selection off again.
+            if (FocusedRow() >= 0) SetRowState(FocusedRow(), LVIS_SELECTED, LVIS_SELECTED);
+            return true;
+        case ListKey::RunCommand: {
+            const std::string& command = utility.settings.commands[d.command];
+            RunPlan(command, PlanCommandOnRow(command, FocusedEntryPath()));
+            break;
+        }
+        case ListKey::CycleMode:
+            ApplyMode(CycleMode(utility.modeState));
+            break;
+        case ListKey::AddBookmark:
+            if (std::optional<std::string> path = FocusedEntryPath()) {
+                AddBookmark(utility.bookmarks, utility.bookmarkCursor, TrimPatternTail(*path));
+                FillBookmarkListBox();
+            }
+            break;
+        case ListKey::ParentOfInput:
+            FocusInput();
+            ParentOfInputShown();
+            return false;
+        default:
+            break;
+    }
+    if (d.focusInput) FocusInput();
+    return false;
+}
+
+void ListViewCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
+    switch (d.action) {
+        case ListKey::CopyNoteString:
+            if (FocusedRow() >= 0) PutTextOnClipboard(utility.mainWindow, RowText(FocusedRow(), 1));
+            break;
+        case ListKey::CopyEntryPath:
+            if (std::optional<std::string> path = FocusedEntryPath())
+                PutTextOnClipboard(utility.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
+            break;
+        case ListKey::SendToInputLine:
+            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            break;
+        default:
+            break;
+    }
+}
+
+// Each line is started as it stands; nothing is logged and Quorvel stays.
+void OpenSelectedLines(HWND box) {
+    DWORD start = 0, end = 0;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    for (const std::string& line :
+         LinesToOpen(WindowText(box), static_cast<int>(start), static_cast<int>(end)))
+        ShellExecuteA(nullptr, "open", line.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// F10 arrives as a system key, like a key pressed with Alt.
+bool IsKeyDown(UINT message, WPARAM key) {
+    return message == WM_KEYDOWN || (message == WM_SYSKEYDOWN && key == VK_F10);
+}
+
+// Passed on, F10 would put the window into its menu mode, which takes the next keys.
+bool IsSystemF10(UINT message, WPARAM key) {
+    return (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && key == VK_F10;
+}
+
+// While a listing asks whether to go on, the lists stand for no finished result.
+bool IgnoredWhileListing(UINT message) {
+    return utility.listingRuns && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN ||
+                                   message == WM_CHAR || message == WM_LBUTTONDBLCLK);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WNDPROC previous = utility.previousBoardList;
+    if (IgnoredWhileListing(message)) return 0;
+    if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
+    if (IsKeyDown(message, wParam)) {
+        ListKeyDecision d =
+            BoardListKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL), KeyDown(VK_SHIFT));
+        bool consumed = BoardListKeyAction(d, wParam);
+        if (consumed || IsSystemF10(message, wParam)) return 0;
+        if (d.pass == ListKeyPass::StandardOnly)
+            return CallWindowProcA(previous, window, message, wParam, lParam);
+        if (d.pass == ListKeyPass::InputLineControlKeys) previous = utility.previousInputLine;
+    } else if (message == WM_CHAR) {
+        ListKeyDecision d = BoardListChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        BoardListCharAction(d, wParam, lParam);
+        if (d.pass == ListKeyPass::Consumed) return 0;
+    }
+    return HandleControlKey(window, message, wParam, lParam, previous);
+}
+
+LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IgnoredWhileListing(message)) return 0;
+    if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
+    if (IsKeyDown(message, wParam)) {
+        ListKeyDecision d = ListViewKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        if (ListViewKeyAction(d) || IsSystemF10(message, wParam)) return 0;
+    } else if (message == WM_CHAR) {
+        ListKeyDecision d = ListViewChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        ListViewCharAction(d, wParam, lParam);
+        if (d.pass == ListKeyPass::Consumed) return 0;
+    } else if (message == WM_NOTIFY && FocusedRow() >= 0) {
+        ShowNotePair(FocusedRow());
+    }
+    return HandleControlKey(window, message, wParam, lParam, utility.previousListView);
+}
+
+LRESULT CALLBACK NoteBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WNDPROC previous =
+        window == utility.noteCommandBox ? utility.previousCommandBox : utility.previousTextBox;
+    if (message == WM_KEYDOWN) OpenSelectedLines(window);
+    return HandleControlKey(window, message, wParam, lParam, previous);
+}
+
+std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key) {
+    bool boardList = listBox == utility.boardListBox;
+    std::optional<int> found = ListBoxItemIndex(
+        key, boardList, static_cast<int>(SendMessageA(listBox, LB_GETCURSEL, 0, 0)),
+        static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0)));
+    if (!found) return std::nullopt;
+    WPARAM index = static_cast<WPARAM>(*found);
+    LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, index, 0);
+    if (length < 0) return std::nullopt;
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    LRESULT copied =
+        SendMessageA(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    if (!boardList) return text;
+    return WithoutDigitPrefix(text, static_cast<int>(index), utility.boardListNumbered);
+}
+
+void FirstRowFocus() {
+    if (RowCount() <= 0) RefreshLists();
+    if (RowCount() <= 0) return;
+    SetFocus(utility.listView);
+    SetRowState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    ShowNotePair(0);
+}
+
+void RefreshAndFocusList() {
+    RefreshLists();
+    SetFocus(utility.listView);
+    SetRowState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+}
+
+void ShowNotePair(int row) {
+    if (row < 0) return;
+    std::string note = RowText(row, 1);
+    for (const NotePair& pair : utility.notes.pairs) {
+        if (pair.text != note && pair.command != note) continue;
+        SetWindowTextA(utility.noteCommandBox, std::string(pair.command).c_str());
+        SetWindowTextA(utility.noteTextBox, std::string(pair.text).c_str());
+        return;
+    }
+}

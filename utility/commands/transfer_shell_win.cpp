@@ -1,0 +1,64 @@
+#include "utility/commands/transfer_shell_win.h"
+
+#include "common/clipboard_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "utility/commands/list_controls_win.h"
+#include "utility/frame/list_display_win.h"
+#include "utility/frame/utility_app_win.h"
+
+int ShellTransferHost::PathKind(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 2;
+}
+
+bool ShellTransferHost::Ask(const char* text, const char* caption) {
+    return MessageBoxA(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& source,
+                                          const std::string& destination) {
+    // The shell reads both as lists ended by an empty string.
+    std::string from = source + std::string(2, '\0');
+    std::string to = destination + std::string(2, '\0');
+    SHFILEOPSTRUCTA operation{};
+    operation.hwnd = utility.mainWindow;
+    operation.wFunc = kind == PendingKind::Move ? FO_MOVE : FO_COPY;
+    operation.pFrom = from.c_str();
+    operation.pTo = to.c_str();
+    SHFileOperationA(&operation);
+}
+
+void ShellTransferHost::SetClipboardText(const std::string& text) {
+    PutTextOnClipboard(utility.mainWindow, text);
+}
+
+void ShellTransferHost::ShowStatusText(const std::string& text) {
+    SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ShellTransferHost::SetInputAndNowDir(const std::string& folder) {
+    SetWindowTextA(utility.inputLine, folder.c_str());
+    utility.listing.nowDir = folder;
+}
+
+void ShellTransferHost::ListInputFolder(const std::string& folder) {
+    SetWindowTextA(utility.inputLine, folder.c_str());
+    ListFolderShown(std::nullopt, false);
+    ShowNoteIndex();
+}
+
+void ShellTransferHost::RecordRecentLine(const std::string& line) {
+    AddRecentLine(utility.recent, line);
+}
+
+void ShellTransferHost::RelistAndFocus() {
+    ListFolderShown(utility.listing.nowDir, false);
+    RefreshAndFocusList();
+}

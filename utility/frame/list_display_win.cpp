@@ -1,0 +1,196 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "utility/frame/list_display_win.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+
+#include "common/sjis.h"
+
+#include "common/window_text_win.h"
+#include "utility/frame/list_rows.h"
+#include "utility/frame/text_widths.h"
+#include "utility/frame/utility_app_win.h"
+#include "utility/listing/folder_walk_win.h"
+
+namespace {
+
+// The real file system, with the question and the window texts of a running listing.
+class ShownListing : public SystemFolders {
+  public:
+    bool AskToContinue() override {
+        return MessageBoxA(nullptr, "まだ時間が掛かりますが、続けますか？", "確認",
+                           MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
+    void WalkStarted(const std::string& folder, bool top) override {
+        SetWindowTextA(utility.mainWindow, folder.c_str());
+        if (top) SetWindowTextA(utility.noteTextBox, folder.c_str());
+    }
+    void WalkEnded() override { SetWindowTextA(utility.inputLine, ""); }
+};
+
+void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
+    SendMessageA(listBox, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(listBox, LB_RESETCONTENT, 0, 0);
+    // By index, never sorted: the order is the one the list display decided.
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        SendMessageA(listBox, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i].c_str()));
+    SendMessageA(listBox, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listBox, nullptr, TRUE);
+}
+
+// The advances of the list view's font, kept while the font stays.
+class ListViewFont {
+  public:
+    CharAdvances& Advances(HWND listView) {
+        listView_ = listView;
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
+        if (font != font_) advances_.Forget();
+        font_ = font;
+        return advances_;
+    }
+    void Measure(CharAdvances& advances) {
+        HDC dc = GetDC(listView_);
+        HGDIOBJ previous = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        if (advances.SingleBytesPending()) {
+            INT singles[256] = {};
+            GetCharWidth32A(dc, 0, 0xFF, singles);
+            advances.TakeSingleBytes(singles);
+        }
+        const std::string& pending = advances.DoubleBytesPending();
+        if (!pending.empty()) {
+            std::vector<INT> extents(pending.size());
+            SIZE size{};
+            GetTextExtentExPointA(dc, pending.data(), static_cast<int>(pending.size()), 0, nullptr,
+                                  extents.data(), &size);
+            advances.TakeDoubleBytes(std::vector<int>(extents.begin(), extents.end()));
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(listView_, dc);
+    }
+
+  private:
+    CharAdvances advances_;
+    HWND listView_ = nullptr;
+    HFONT font_ = nullptr;
+};
+
+ListViewFont listViewFont;
+
+// The space the list view keeps after the text of a label sized to its content.
+constexpr int kLabelPadding = 12;
+
+// The columns as the list view's own sizing to content would make them.
+void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
+    std::array<int, 3> widest = WidestColumnTexts(
+        rows, utility.listing.results, utility.notes.index, listViewFont.Advances(listView),
+        [](CharAdvances& advances) { listViewFont.Measure(advances); });
+    // Set while the list view holds no row: with rows, each width change costs time per row.
+    for (int column = 0; column < 3; ++column)
+        SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest[column] + kLabelPadding);
+}
+
+}  // namespace
+
+int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
+    // A listing started from within the question of another would empty the results that one
+    // is still filling.
+    if (utility.listingRuns) return utility.listing.results.count();
+    utility.parentLevel = 0;
+    ListingState& listing = utility.listing;
+    listing.filterDate = utility.settings.filterdate;
+    listing.searchMode = utility.settings.search;
+    listing.filterDir = utility.settings.filterDir;
+    listing.filterFile = utility.settings.filterFile;
+    ShownListing host;
+    std::string listed = folder ? *folder : WindowText(utility.inputLine);
+    // The rows shown so far stand for the results this listing empties: with the question open
+    // a double-click or a key would act on the wrong file, so they go first.
+    utility.listingRuns = true;
+    ShowNoteIndex();
+    int count = ListFolder(listing, host, listed, recurse);
+    utility.listingRuns = false;
+    return count;
+}
+
+// The filters work on the first 255 bytes of the line, cut between whole characters.
+void ReadInputText() {
+    utility.inputText = CutAtCharBoundary(WindowText(utility.inputLine), kInputTextLimit);
+}
+
+void RefreshLists() {
+    FillBoardListBox(BoardListItems(utility.modeState, utility.recent, utility.notes.boards));
+    FillBookmarkListBox();
+    ShowNoteIndex();
+}
+
+void ShowNoteIndex() {
+    HWND listView = utility.listView;
+    ReadInputText();
+    ResultList& results = utility.listing.results;
+    std::vector<ListRow>& rows = utility.shownRows;
+    // Unsorted and incomplete while a listing runs: nothing is shown until it has ended.
+    if (utility.listingRuns)
+        rows.clear();
+    else
+        rows = ListViewRows(results, utility.notes.index, utility.inputText,
+                            utility.settings.search, utility.displayBuffer);
+    results.rowMap.resize(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) results.rowMap[row] = rows[row].entry;
+    // Without redrawing, the scroll bars are brought up to date once, at the end, instead of
+    // at every change of the row count.
+    SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
+    // Emptied first: the new rows start without the selection and focus of the old ones.
+    SendMessageA(listView, LVM_SETITEMCOUNT, 0, 0);
+    SizeColumnsToContent(listView, rows);
+    SendMessageA(listView, LVM_SETITEMCOUNT, rows.size(), 0);
+    SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listView, nullptr, TRUE);
+}
+
+void FillRowText(NMLVDISPINFOA& info) {
+    LVITEMA& item = info.item;
+    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= utility.shownRows.size()) return;
+    // No image list is attached, so nothing is drawn.
+    if (item.mask & LVIF_IMAGE) item.iImage = item.iItem;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    std::string_view text = RowText(utility.shownRows[item.iItem], item.iSubItem,
+                                    utility.listing.results, utility.notes.index);
+    std::size_t size = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    // A text longer than the buffer ends before a character, never inside one.
+    if (size < text.size() && !IsCharBoundary(text, size)) --size;
+    std::memcpy(item.pszText, text.data(), size);
+    item.pszText[size] = '\0';
+}
+
+void FillBoardListBox(const std::vector<std::string>& texts) {
+    ReadInputText();
+    utility.boardListNumbered = utility.parentLevel > 0;
+    InsertListBoxTexts(utility.boardListBox,
+                       BoardListTexts(texts, utility.inputText, utility.listing.nowDir,
+                                      utility.parentLevel, utility.settings.search));
+}
+
+// Filters by the text read last: during a bookmark walk the box keeps what it is walked over.
+void FillBookmarkListBox() {
+    InsertListBoxTexts(utility.bookmarkListBox, BookmarkTexts(utility.bookmarks, utility.inputText,
+                                                              utility.settings.search));
+}
+
+void ListDrives() {
+    utility.listing.results.entries.clear();
+    DWORD length = GetLogicalDriveStringsA(0, nullptr);
+    if (length > 0) {
+        std::string roots(length + 1, '\0');
+        length = GetLogicalDriveStringsA(length, roots.data());
+        for (std::size_t at = 0; at < length && roots[at] != '\0';) {
+            std::string root = roots.c_str() + at;
+            AddResult(utility.listing.results, root, root + "*", "");
+            at += root.size() + 1;
+        }
+    }
+    ShowNoteIndex();
+}
