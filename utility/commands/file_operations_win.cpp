@@ -16,9 +16,9 @@ namespace {
 
 std::vector<int> CollectRows(bool all) {
     std::vector<int> rows;
-    int count = static_cast<int>(SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
-        if (all || SendMessageA(utility.listView, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0)
+        if (all || SendMessageA(ui.listView, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0)
             rows.push_back(row);
     }
     return rows;
@@ -27,23 +27,23 @@ std::vector<int> CollectRows(bool all) {
 }  // namespace
 
 void DeleteRows(bool all, bool selected) {
-    if (utility.listingRuns) return;
+    if (quorvel.listingRuns) return;
     // The rows' files are fixed before the question, so the answer deletes what was shown.
     std::vector<std::string> paths =
-        PathsToDelete(utility.listing.results, CollectRows(all || !selected));
+        PathsToDelete(quorvel.listing.results, CollectRows(all || !selected));
     const char* question = all ? "すべて削除しますか？" : "選択ファイルを削除しますか？";
     if (MessageBoxA(nullptr, question, "ファイル削除", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         RefreshAndFocusList();
         return;
     }
     for (const std::string& path : paths) RecycleFile(path);
-    if (utility.listing.nowDir.empty())
+    if (quorvel.listing.nowDir.empty())
         ListDrives();
     else
-        ListFolderShown(utility.listing.nowDir, false);
+        ListFolderShown(quorvel.listing.nowDir, false);
     RefreshAndFocusList();
 }
 
 void ForgetPendingTransfer() {
-    utility.pending.Forget();
+    quorvel.pending.Forget();
 }

@@ -27,16 +27,16 @@ bool KeyDown(int key) {
 }
 
 void FocusInput() {
-    SetFocus(utility.inputLine);
+    SetFocus(ui.inputLine);
 }
 
 int FocusedRow() {
     return static_cast<int>(
-        SendMessageA(utility.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        SendMessageA(ui.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
 }
 
 int RowCount() {
-    return static_cast<int>(SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string RowText(int row, int column) {
@@ -45,7 +45,7 @@ std::string RowText(int row, int column) {
     item.iSubItem = column;
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(text.size());
-    LRESULT length = SendMessageA(utility.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+    LRESULT length = SendMessageA(ui.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
                                   reinterpret_cast<LPARAM>(&item));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
@@ -55,7 +55,7 @@ void SetRowState(int row, UINT state, UINT mask) {
     LVITEMA item{};
     item.stateMask = mask;
     item.state = state;
-    SendMessageA(utility.listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    SendMessageA(ui.listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -65,9 +65,9 @@ void MessageText(const char* text) {
 
 // Marnelo takes the board; the second start without a board brings its notes to the front.
 void OpenInLauncher(const std::string& board) {
-    ShellOpen(utility.launcherPath, QuoteIfSpaced(board));
+    ShellOpen(quorvel.launcherPath, QuoteIfSpaced(board));
     Sleep(100);
-    ShellExecuteA(nullptr, "open", utility.launcherPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(nullptr, "open", quorvel.launcherPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void RunPlan(const std::string& command, const CommandPlan& plan) {
@@ -76,28 +76,27 @@ void RunPlan(const std::string& command, const CommandPlan& plan) {
 }
 
 void ApplyMode(const ModeStep& step) {
-    utility.modeState = step.modeState;
-    SetWindowTextA(utility.mainWindow, step.title.c_str());
-    SendMessageA(utility.statusBar, SB_SETTEXTA, 1,
-                 reinterpret_cast<LPARAM>(step.statusText.c_str()));
+    quorvel.modeState = step.modeState;
+    SetWindowTextA(ui.mainWindow, step.title.c_str());
+    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(step.statusText.c_str()));
     if (step.refreshLists) RefreshLists();
 }
 
 std::optional<std::string> FocusedEntryPath() {
     int row = FocusedRow();
     if (row < 0) return std::nullopt;
-    return EntryPathOfRow(utility.listing.results, row);
+    return EntryPathOfRow(quorvel.listing.results, row);
 }
 
 void ParentOfInputShown() {
     DWORD end = 0;
-    SendMessageA(utility.inputLine, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    SendMessageA(ui.inputLine, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
     ParentStep step =
-        ParentOfInput(WindowText(utility.inputLine), static_cast<int>(end), utility.listing.nowDir);
-    if (step.kind == ParentKind::SetInput) SetWindowTextA(utility.inputLine, step.text.c_str());
+        ParentOfInput(WindowText(ui.inputLine), static_cast<int>(end), quorvel.listing.nowDir);
+    if (step.kind == ParentKind::SetInput) SetWindowTextA(ui.inputLine, step.text.c_str());
     if (step.kind == ParentKind::ListDrives) {
         ListDrives();
-        SetWindowTextA(utility.inputLine, "");
+        SetWindowTextA(ui.inputLine, "");
     }
 }
 
@@ -115,19 +114,19 @@ bool StepListView(bool down) {
     }
     SetRowState(-1, 0, LVIS_SELECTED);
     SetRowState(step.index, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    SendMessageA(utility.listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(step.index), FALSE);
+    SendMessageA(ui.listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(step.index), FALSE);
     ShowNotePair(step.index);
     return true;
 }
 
 // Down or Up in the board list box: true when consumed.
 bool StepBoardList(bool down) {
-    int count = static_cast<int>(SendMessageA(utility.boardListBox, LB_GETCOUNT, 0, 0));
-    int current = static_cast<int>(SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0));
+    int count = static_cast<int>(SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0));
+    int current = static_cast<int>(SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0));
     WrapStep step = StepWithWrap(count, current, down);
     if (step.kind == WrapKind::Empty) FocusInput();
     if (step.kind != WrapKind::Wrap) return false;
-    SendMessageA(utility.boardListBox, LB_SETCURSEL, static_cast<WPARAM>(step.index), 0);
+    SendMessageA(ui.boardListBox, LB_SETCURSEL, static_cast<WPARAM>(step.index), 0);
     return true;
 }
 
@@ -136,19 +135,19 @@ void DeleteBoardItem(const std::optional<std::string>& item) {
     if (MessageBoxA(nullptr, "削除しますか？", item->c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     DeleteBoardFile(*item);
-    LRESULT selected = SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0);
+    LRESULT selected = SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0);
     if (selected >= 0)
-        SendMessageA(utility.boardListBox, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    if (SendMessageA(utility.boardListBox, LB_GETCURSEL, 0, 0) == 0) FocusInput();
+        SendMessageA(ui.boardListBox, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    if (SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0) == 0) FocusInput();
 }
 
 // The board list box's own actions of a key-down; true when the key goes no further.
 bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
-    auto item = [&] { return ReadListBoxItem(utility.boardListBox, static_cast<unsigned>(key)); };
+    auto item = [&] { return ReadListBoxItem(ui.boardListBox, static_cast<unsigned>(key)); };
     switch (d.action) {
         case ListKey::OpenBoard:
             if (std::optional<std::string> board = item()) {
-                if (IsPastBoard(utility.notes.boards, *board))
+                if (IsPastBoard(quorvel.notes.boards, *board))
                     MessageText("過去データです。");
                 else
                     OpenInLauncher(*board);
@@ -161,16 +160,16 @@ bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
             DeleteBoardItem(item());
             break;
         case ListKey::RunCommand: {
-            const std::string& command = utility.settings.commands[d.command];
+            const std::string& command = quorvel.settings.commands[d.command];
             RunPlan(command, PlanCommandWithText(command, item()));
             break;
         }
         case ListKey::CycleMode:
-            ApplyMode(CycleMode(utility.modeState));
+            ApplyMode(CycleMode(quorvel.modeState));
             break;
         case ListKey::ListItem:
             if (std::optional<std::string> folder = item()) {
-                SetWindowTextA(utility.inputLine, folder->c_str());
+                SetWindowTextA(ui.inputLine, folder->c_str());
                 ListFolderShown(std::nullopt, false);
                 ShowNoteIndex();
                 FocusInput();
@@ -178,7 +177,7 @@ bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
             break;
         case ListKey::TakeItem:
             if (std::optional<std::string> text = item())
-                SetWindowTextA(utility.inputLine, text->c_str());
+                SetWindowTextA(ui.inputLine, text->c_str());
             break;
         default:
             break;
@@ -191,15 +190,15 @@ void BoardListCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lPar
     ShellTransferHost host;
     switch (d.action) {
         case ListKey::Transfer:
-            StartTransfer(utility.pending, host, static_cast<int>(character),
-                          ReadListBoxItem(utility.boardListBox, 0).value_or(""));
+            StartTransfer(quorvel.pending, host, static_cast<int>(character),
+                          ReadListBoxItem(ui.boardListBox, 0).value_or(""));
             break;
         case ListKey::Paste:
-            Paste(utility.pending, host, ReadListBoxItem(utility.boardListBox, 0).value_or(""));
-            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            Paste(quorvel.pending, host, ReadListBoxItem(ui.boardListBox, 0).value_or(""));
+            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
             break;
         case ListKey::SendToInputLine:
-            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
             break;
         default:
             break;
@@ -223,16 +222,16 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
             if (FocusedRow() >= 0) SetRowState(FocusedRow(), LVIS_SELECTED, LVIS_SELECTED);
             return true;
         case ListKey::RunCommand: {
-            const std::string& command = utility.settings.commands[d.command];
+            const std::string& command = quorvel.settings.commands[d.command];
             RunPlan(command, PlanCommandOnRow(command, FocusedEntryPath()));
             break;
         }
         case ListKey::CycleMode:
-            ApplyMode(CycleMode(utility.modeState));
+            ApplyMode(CycleMode(quorvel.modeState));
             break;
         case ListKey::AddBookmark:
             if (std::optional<std::string> path = FocusedEntryPath()) {
-                AddBookmark(utility.bookmarks, utility.bookmarkCursor, TrimPatternTail(*path));
+                AddBookmark(quorvel.bookmarks, quorvel.bookmarkCursor, TrimPatternTail(*path));
                 FillBookmarkListBox();
             }
             break;
@@ -250,14 +249,14 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
 void ListViewCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
     switch (d.action) {
         case ListKey::CopyNoteString:
-            if (FocusedRow() >= 0) PutTextOnClipboard(utility.mainWindow, RowText(FocusedRow(), 1));
+            if (FocusedRow() >= 0) PutTextOnClipboard(ui.mainWindow, RowText(FocusedRow(), 1));
             break;
         case ListKey::CopyEntryPath:
             if (std::optional<std::string> path = FocusedEntryPath())
-                PutTextOnClipboard(utility.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
+                PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
             break;
         case ListKey::SendToInputLine:
-            SendMessageA(utility.inputLine, WM_CHAR, character, lParam);
+            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
             break;
         default:
             break;
@@ -285,14 +284,14 @@ bool IsSystemF10(UINT message, WPARAM key) {
 
 // While a listing asks whether to go on, the lists stand for no finished result.
 bool IgnoredWhileListing(UINT message) {
-    return utility.listingRuns && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN ||
+    return quorvel.listingRuns && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN ||
                                    message == WM_CHAR || message == WM_LBUTTONDBLCLK);
 }
 
 }  // namespace
 
 LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = utility.previousBoardList;
+    WNDPROC previous = ui.previousBoardList;
     if (IgnoredWhileListing(message)) return 0;
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
@@ -302,7 +301,7 @@ LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (consumed || IsSystemF10(message, wParam)) return 0;
         if (d.pass == ListKeyPass::StandardOnly)
             return CallWindowProcA(previous, window, message, wParam, lParam);
-        if (d.pass == ListKeyPass::InputLineControlKeys) previous = utility.previousInputLine;
+        if (d.pass == ListKeyPass::InputLineControlKeys) previous = ui.previousInputLine;
     } else if (message == WM_CHAR) {
         ListKeyDecision d = BoardListChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
         BoardListCharAction(d, wParam, lParam);
@@ -324,18 +323,17 @@ LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM l
     } else if (message == WM_NOTIFY && FocusedRow() >= 0) {
         ShowNotePair(FocusedRow());
     }
-    return HandleControlKey(window, message, wParam, lParam, utility.previousListView);
+    return HandleControlKey(window, message, wParam, lParam, ui.previousListView);
 }
 
 LRESULT CALLBACK NoteBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous =
-        window == utility.noteCommandBox ? utility.previousCommandBox : utility.previousTextBox;
+    WNDPROC previous = window == ui.noteCommandBox ? ui.previousCommandBox : ui.previousTextBox;
     if (message == WM_KEYDOWN) OpenSelectedLines(window);
     return HandleControlKey(window, message, wParam, lParam, previous);
 }
 
 std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key) {
-    bool boardList = listBox == utility.boardListBox;
+    bool boardList = listBox == ui.boardListBox;
     std::optional<int> found = ListBoxItemIndex(
         key, boardList, static_cast<int>(SendMessageA(listBox, LB_GETCURSEL, 0, 0)),
         static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0)));
@@ -348,30 +346,30 @@ std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key) {
         SendMessageA(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     if (!boardList) return text;
-    return WithoutDigitPrefix(text, static_cast<int>(index), utility.boardListNumbered);
+    return WithoutDigitPrefix(text, static_cast<int>(index), quorvel.boardListNumbered);
 }
 
 void FirstRowFocus() {
     if (RowCount() <= 0) RefreshLists();
     if (RowCount() <= 0) return;
-    SetFocus(utility.listView);
+    SetFocus(ui.listView);
     SetRowState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     ShowNotePair(0);
 }
 
 void RefreshAndFocusList() {
     RefreshLists();
-    SetFocus(utility.listView);
+    SetFocus(ui.listView);
     SetRowState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
 }
 
 void ShowNotePair(int row) {
     if (row < 0) return;
     std::string note = RowText(row, 1);
-    for (const NotePair& pair : utility.notes.pairs) {
+    for (const NotePair& pair : quorvel.notes.pairs) {
         if (pair.text != note && pair.command != note) continue;
-        SetWindowTextA(utility.noteCommandBox, std::string(pair.command).c_str());
-        SetWindowTextA(utility.noteTextBox, std::string(pair.text).c_str());
+        SetWindowTextA(ui.noteCommandBox, std::string(pair.command).c_str());
+        SetWindowTextA(ui.noteTextBox, std::string(pair.text).c_str());
         return;
     }
 }

@@ -19,15 +19,15 @@ void InsertAtCaret(HWND box, const std::string& stamp) {
 // The menu opens at the key message's point in the box, the newest stamp at the top.
 void OfferStamps(HWND box, LPARAM position) {
     HMENU menu = CreatePopupMenu();
-    std::vector<StampMenuItem> items = StampMenuItems(utility.stamps);
+    std::vector<StampMenuItem> items = StampMenuItems(quorvel.stamps);
     for (auto item = items.rbegin(); item != items.rend(); ++item)
         InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, item->id, item->text.c_str());
     POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     ClientToScreen(box, &at);
-    unsigned chosen = static_cast<unsigned>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_BOTTOMALIGN, at.x, at.y, 0, utility.mainWindow, nullptr));
+    unsigned chosen = static_cast<unsigned>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_BOTTOMALIGN,
+                                                           at.x, at.y, 0, ui.mainWindow, nullptr));
     DestroyMenu(menu);
-    if (std::optional<std::string> stamp = StampOfMenuId(utility.stamps, chosen))
+    if (std::optional<std::string> stamp = StampOfMenuId(quorvel.stamps, chosen))
         InsertAtCaret(box, *stamp);
 }
 
@@ -39,6 +39,6 @@ void ToggleStamp(HWND box, LPARAM position) {
     std::string selected =
         SelectedInputText(WindowText(box), static_cast<int>(start), static_cast<int>(end));
     SendMessageA(box, EM_SETSEL, start, start);
-    if (ToggleStampText(utility.stamps, selected) == StampToggle::ShowMenu)
+    if (ToggleStampText(quorvel.stamps, selected) == StampToggle::ShowMenu)
         OfferStamps(box, position);
 }

@@ -28,7 +28,7 @@ void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& s
     std::string from = source + std::string(2, '\0');
     std::string to = destination + std::string(2, '\0');
     SHFILEOPSTRUCTA operation{};
-    operation.hwnd = utility.mainWindow;
+    operation.hwnd = ui.mainWindow;
     operation.wFunc = kind == PendingKind::Move ? FO_MOVE : FO_COPY;
     operation.pFrom = from.c_str();
     operation.pTo = to.c_str();
@@ -36,29 +36,29 @@ void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& s
 }
 
 void ShellTransferHost::SetClipboardText(const std::string& text) {
-    PutTextOnClipboard(utility.mainWindow, text);
+    PutTextOnClipboard(ui.mainWindow, text);
 }
 
 void ShellTransferHost::ShowStatusText(const std::string& text) {
-    SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void ShellTransferHost::SetInputAndNowDir(const std::string& folder) {
-    SetWindowTextA(utility.inputLine, folder.c_str());
-    utility.listing.nowDir = folder;
+    SetWindowTextA(ui.inputLine, folder.c_str());
+    quorvel.listing.nowDir = folder;
 }
 
 void ShellTransferHost::ListInputFolder(const std::string& folder) {
-    SetWindowTextA(utility.inputLine, folder.c_str());
+    SetWindowTextA(ui.inputLine, folder.c_str());
     ListFolderShown(std::nullopt, false);
     ShowNoteIndex();
 }
 
 void ShellTransferHost::RecordRecentLine(const std::string& line) {
-    AddRecentLine(utility.recent, line);
+    AddRecentLine(quorvel.recent, line);
 }
 
 void ShellTransferHost::RelistAndFocus() {
-    ListFolderShown(utility.listing.nowDir, false);
+    ListFolderShown(quorvel.listing.nowDir, false);
     RefreshAndFocusList();
 }

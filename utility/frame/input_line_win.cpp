@@ -51,24 +51,24 @@ void ShowInputLineAction(KeyAction action) {
     switch (action) {
         case KeyAction::ForgetTransfer:
             ForgetPendingTransfer();
-            utility.modeState = ModeState::Plain;
-            SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+            quorvel.modeState = ModeState::Plain;
+            SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
             break;
         case KeyAction::ClearInputLine:
-            utility.parentLevel = 0;
-            SetWindowTextA(utility.inputLine, "");
+            quorvel.parentLevel = 0;
+            SetWindowTextA(ui.inputLine, "");
             break;
         case KeyAction::ResetParentLevel:
-            utility.parentLevel = 0;
+            quorvel.parentLevel = 0;
             break;
         case KeyAction::ShowDrives:
             ShowDrivesHome();
             break;
         case KeyAction::FocusBoardList:
-            if (SendMessageA(utility.boardListBox, LB_GETCOUNT, 0, 0) <= 0) RefreshLists();
-            if (SendMessageA(utility.boardListBox, LB_GETCOUNT, 0, 0) > 0) {
-                SetFocus(utility.boardListBox);
-                SendMessageA(utility.boardListBox, LB_SETCURSEL, 0, 0);
+            if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) <= 0) RefreshLists();
+            if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) > 0) {
+                SetFocus(ui.boardListBox);
+                SendMessageA(ui.boardListBox, LB_SETCURSEL, 0, 0);
             }
             break;
         case KeyAction::FocusFirstRow:
@@ -89,10 +89,10 @@ void ShowInputLineAction(KeyAction action) {
 bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, LPARAM lParam) {
     switch (action) {
         case KeyAction::EmptyKeySequence:
-            utility.keySequence.Clear();
+            quorvel.keySequence.Clear();
             break;
         case KeyAction::RaiseParentLevel:
-            utility.parentLevel += 1;
+            quorvel.parentLevel += 1;
             RefreshLists();
             break;
         case KeyAction::ToggleDateFilter:
@@ -110,7 +110,7 @@ bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, L
         case KeyAction::PickItem:
             return PickItem();
         case KeyAction::ToggleStamp:
-            ToggleStamp(utility.inputLine, lParam);
+            ToggleStamp(ui.inputLine, lParam);
             break;
         case KeyAction::RecentForward:
         case KeyAction::RecentBack:
@@ -125,7 +125,7 @@ bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, L
             break;
         case KeyAction::DeleteAllRows:
             DeleteRows(true, true);
-            SetWindowTextA(utility.inputLine, "");
+            SetWindowTextA(ui.inputLine, "");
             break;
         case KeyAction::RunKeySequence:
             RunKeySequence(static_cast<int>(wParam));
@@ -146,9 +146,9 @@ LRESULT HandleControlKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     KeyInput input = Translate(message, wParam, lParam);
     if (input.kind != KeyKind::Other) {
         ControlKeyState state;
-        state.recentEmpty = utility.recent.pairs.empty();
-        state.bookmarkBoxEmpty = SendMessageA(utility.bookmarkListBox, LB_GETCOUNT, 0, 0) <= 0;
-        state.bookmarkWalk = utility.bookmarkCursor >= 0;
+        state.recentEmpty = quorvel.recent.pairs.empty();
+        state.bookmarkBoxEmpty = SendMessageA(ui.bookmarkListBox, LB_GETCOUNT, 0, 0) <= 0;
+        state.bookmarkWalk = quorvel.bookmarkCursor >= 0;
         KeyDecision decision = ControlKey(input, state);
         bool picked = ShowControlAction(decision.action, input, wParam, lParam);
         if (decision.disposition == Disposition::Consumed) return decision.result;
@@ -163,10 +163,10 @@ LRESULT CALLBACK InputLineProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     if (input.kind != KeyKind::Other) {
         InputLineState state;
         state.inputEmpty = GetWindowTextLengthA(window) == 0;
-        state.parentLevel = utility.parentLevel;
+        state.parentLevel = quorvel.parentLevel;
         KeyDecision decision = InputLineKey(input, state);
         ShowInputLineAction(decision.action);
         if (decision.disposition == Disposition::Consumed) return decision.result;
     }
-    return HandleControlKey(window, message, wParam, lParam, utility.previousInputLine);
+    return HandleControlKey(window, message, wParam, lParam, ui.previousInputLine);
 }

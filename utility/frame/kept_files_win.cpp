@@ -23,65 +23,65 @@ void EnsureFolder(const std::string& path) {
 namespace {
 
 std::string RecentFilePath() {
-    return utility.exeFolder + "recent\\" + TodayStamp() + ".txt";
+    return quorvel.exeFolder + "recent\\" + TodayStamp() + ".txt";
 }
 
 void WriteUnlessEmpty(const std::string& name, bool empty, const std::string& text) {
-    if (!empty) ReplaceWholeFile(utility.exeFolder + name, text);
+    if (!empty) ReplaceWholeFile(quorvel.exeFolder + name, text);
 }
 
 }  // namespace
 
 void ReadTodayRecent() {
     if (std::optional<std::string> text = ReadWholeFile(RecentFilePath()))
-        ParseRecentText(utility.recent, *text);
+        ParseRecentText(quorvel.recent, *text);
 }
 
 void ReadStampsAndBookmarks() {
-    if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "hanko.txt"))
-        utility.stamps = ParseLineList(*text);
-    if (std::optional<std::string> text = ReadWholeFile(utility.exeFolder + "bookmark.txt"))
-        utility.bookmarks = ParseLineList(*text);
-    utility.stampsRead = !utility.stamps.empty();
-    utility.bookmarksRead = !utility.bookmarks.empty();
+    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + "hanko.txt"))
+        quorvel.stamps = ParseLineList(*text);
+    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + "bookmark.txt"))
+        quorvel.bookmarks = ParseLineList(*text);
+    quorvel.stampsRead = !quorvel.stamps.empty();
+    quorvel.bookmarksRead = !quorvel.bookmarks.empty();
 }
 
 void SaveState() {
     // A copy or move waiting for its second key is not carried over a save.
-    utility.pending.Forget();
-    SendMessageA(utility.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
-    UtilitySettings& settings = utility.settings;
-    settings.nowTxt = WindowText(utility.inputLine);
-    settings.nowDir = utility.listing.nowDir;
+    quorvel.pending.Forget();
+    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+    UtilitySettings& settings = quorvel.settings;
+    settings.nowTxt = WindowText(ui.inputLine);
+    settings.nowDir = quorvel.listing.nowDir;
 
-    const BoardList& boards = utility.notes.boards;
+    const BoardList& boards = quorvel.notes.boards;
     if (boards.count() > 0) {
         std::string text = FormatDataTxt(boards);
-        std::string path = utility.exeFolder + "data.txt";
+        std::string path = quorvel.exeFolder + "data.txt";
         if (ShouldWriteDataTxt(FileSize(path), text.size())) ReplaceWholeFile(path, text);
     }
-    WriteUnlessEmpty("cmd.txt", utility.notes.index.rows.empty(),
-                     FormatCmdTxt(utility.notes.index));
-    WriteUnlessEmpty("ctrl.txt", utility.notes.pairs.empty(), FormatCtrlTxt(utility.notes.pairs));
+    WriteUnlessEmpty("cmd.txt", quorvel.notes.index.rows.empty(),
+                     FormatCmdTxt(quorvel.notes.index));
+    WriteUnlessEmpty("ctrl.txt", quorvel.notes.pairs.empty(), FormatCtrlTxt(quorvel.notes.pairs));
     // Emptied since they were read back: the file is emptied too, or the stamps would return.
-    if (utility.stampsRead && utility.stamps.empty())
-        ReplaceWholeFile(utility.exeFolder + "hanko.txt", "");
-    if (utility.bookmarksRead && utility.bookmarks.empty())
-        ReplaceWholeFile(utility.exeFolder + "bookmark.txt", "");
-    WriteUnlessEmpty("hanko.txt", utility.stamps.empty(), FormatLines(utility.stamps));
-    WriteUnlessEmpty("bookmark.txt", utility.bookmarks.empty(), FormatBookmarks(utility.bookmarks));
-    if (!utility.recent.pairs.empty())
-        ReplaceWholeFile(RecentFilePath(), FormatRecent(utility.recent));
+    if (quorvel.stampsRead && quorvel.stamps.empty())
+        ReplaceWholeFile(quorvel.exeFolder + "hanko.txt", "");
+    if (quorvel.bookmarksRead && quorvel.bookmarks.empty())
+        ReplaceWholeFile(quorvel.exeFolder + "bookmark.txt", "");
+    WriteUnlessEmpty("hanko.txt", quorvel.stamps.empty(), FormatLines(quorvel.stamps));
+    WriteUnlessEmpty("bookmark.txt", quorvel.bookmarks.empty(), FormatBookmarks(quorvel.bookmarks));
+    if (!quorvel.recent.pairs.empty())
+        ReplaceWholeFile(RecentFilePath(), FormatRecent(quorvel.recent));
 
     RECT rect{};
     std::optional<WindowRect> place;
-    if (GetWindowRect(utility.mainWindow, &rect))
+    if (GetWindowRect(ui.mainWindow, &rect))
         place = WindowRect{rect.top, rect.bottom, rect.right, rect.left};
-    ProfileIniStore ini(utility.iniPath);
+    ProfileIniStore ini(quorvel.iniPath);
     WriteUtilitySettings(ini, settings, place);
-    if (TakeBackupTurn(ini, settings.backup, TodayStamp())) StartBackupProgram(utility.exeFolder);
+    if (TakeBackupTurn(ini, settings.backup, TodayStamp())) StartBackupProgram(quorvel.exeFolder);
 }
 
 void LogCommand(const std::string& line) {
-    AppendToFile(utility.exeFolder + "Quorvellog\\" + TodayStamp() + ".log", line + "\n");
+    AppendToFile(quorvel.exeFolder + "Quorvellog\\" + TodayStamp() + ".log", line + "\n");
 }

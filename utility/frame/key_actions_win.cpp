@@ -20,13 +20,13 @@ bool CtrlDown() {
 }
 
 void SetInputLine(const std::string& text) {
-    SetWindowTextA(utility.inputLine, text.c_str());
+    SetWindowTextA(ui.inputLine, text.c_str());
 }
 
 void ListFolderAndShow(const std::optional<std::string>& folder) {
     ListFolderShown(folder, false);
     ShowNoteIndex();
-    SetFocus(utility.inputLine);
+    SetFocus(ui.inputLine);
 }
 
 }  // namespace
@@ -37,25 +37,25 @@ long long ShellOpen(const std::string& target, const std::string& parameters) {
         ShellExecuteA(nullptr, "open", target.c_str(),
                       parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
     LogCommand(parameters.empty() ? target : target + " " + parameters);
-    utility.parentLevel = 0;
+    quorvel.parentLevel = 0;
     auto code = reinterpret_cast<long long>(result);
     if (code > 32) QuitUtility();
     return code;
 }
 
 void RecordRecent() {
-    AddRecent(utility.recent, utility.listing.nowDir, WindowText(utility.inputLine));
+    AddRecent(quorvel.recent, quorvel.listing.nowDir, WindowText(ui.inputLine));
 }
 
 void ReloadLists() {
-    utility.keySequence.Clear();
-    ClearNoteLists(utility.notes);
+    quorvel.keySequence.Clear();
+    ClearNoteLists(quorvel.notes);
     ReadTodayRecent();
 }
 
 bool PickItem() {
     RecordRecent();
-    std::optional<std::string> text = ReadListBoxItem(utility.boardListBox, '1');
+    std::optional<std::string> text = ReadListBoxItem(ui.boardListBox, '1');
     if (!text) return false;
     if (FolderExists(*text)) {
         SetInputLine(*text);
@@ -63,15 +63,15 @@ bool PickItem() {
     } else {
         ShellOpen(*text);
     }
-    SetInputLine(utility.inputText);
-    SendMessageA(utility.inputLine, EM_SETSEL, 0, -1);
+    SetInputLine(quorvel.inputText);
+    SendMessageA(ui.inputLine, EM_SETSEL, 0, -1);
     return true;
 }
 
 void ActivateRow(int row) {
-    if (utility.listingRuns) return;
+    if (quorvel.listingRuns) return;
     RowAction action =
-        PlanRowAction(utility.listing.results, row, CtrlDown(), utility.listing.nowDir);
+        PlanRowAction(quorvel.listing.results, row, CtrlDown(), quorvel.listing.nowDir);
     if (!action.inputLine.empty()) SetInputLine(action.inputLine);
     switch (action.kind) {
         case RowActionKind::Nothing:
@@ -81,7 +81,7 @@ void ActivateRow(int row) {
             RefreshAndFocusList();
             return;
         case RowActionKind::OpenInExplorer:
-            ShellOpen(utility.settings.explorerexe, action.target);
+            ShellOpen(quorvel.settings.explorerexe, action.target);
             return;
         case RowActionKind::OpenListedFolder:
         case RowActionKind::Open:
@@ -91,9 +91,9 @@ void ActivateRow(int row) {
 }
 
 void RunKeySequence(int controlCharacter) {
-    if (!utility.keySequence.Append(controlCharacter)) return;
+    if (!quorvel.keySequence.Append(controlCharacter)) return;
     std::optional<std::string> command =
-        FindSequenceCommand(utility.notes.pairs, utility.keySequence.Letters());
+        FindSequenceCommand(quorvel.notes.pairs, quorvel.keySequence.Letters());
     if (command) ShellOpen(*command);
 }
 
@@ -106,86 +106,84 @@ void HandleDrop(HDROP drop) {
         RefreshLists();
     }
     DragFinish(drop);
-    SetForegroundWindow(GetLastActivePopup(utility.mainWindow));
-    SetFocus(utility.inputLine);
+    SetForegroundWindow(GetLastActivePopup(ui.mainWindow));
+    SetFocus(ui.inputLine);
 }
 
 void EnterInputText() {
-    if (std::optional<std::string> folder =
-            TypedFolder(WindowText(utility.inputLine), FolderExists)) {
+    if (std::optional<std::string> folder = TypedFolder(WindowText(ui.inputLine), FolderExists)) {
         RecordRecent();
         ListFolderShown(*folder, false);
     }
-    if (!utility.notes.dataFolderNotesRead) {
-        LoadNoteFolder(utility.exeFolder + "fdir", false, 0);
-        utility.notes.dataFolderNotesRead = true;
+    if (!quorvel.notes.dataFolderNotesRead) {
+        LoadNoteFolder(quorvel.exeFolder + "fdir", false, 0);
+        quorvel.notes.dataFolderNotesRead = true;
     }
     ShowNoteIndex();
 }
 
 void ShowDrivesHome() {
-    utility.listing.nowDir.clear();
+    quorvel.listing.nowDir.clear();
     ListDrives();
-    SetWindowTextA(utility.mainWindow, "Quorvel");
-    SetWindowTextA(utility.noteTextBox, "");
+    SetWindowTextA(ui.mainWindow, "Quorvel");
+    SetWindowTextA(ui.noteTextBox, "");
 }
 
 void ToggleDateFilterShown(bool shift, bool alt) {
-    DateFilterToggle toggle = ToggleDateFilter(utility.settings, shift, alt);
+    DateFilterToggle toggle = ToggleDateFilter(quorvel.settings, shift, alt);
     if (toggle.focusCommandBox) {
-        SetFocus(utility.noteCommandBox);
+        SetFocus(ui.noteCommandBox);
         return;
     }
-    if (toggle.boxText) SetWindowTextA(utility.noteCommandBox, toggle.boxText->c_str());
+    if (toggle.boxText) SetWindowTextA(ui.noteCommandBox, toggle.boxText->c_str());
     if (!toggle.relist) return;
     ReadInputText();
-    std::string kept = utility.inputText;
+    std::string kept = quorvel.inputText;
     // Without a folder the drive list stands for the listing.
-    if (utility.listing.nowDir.empty()) {
-        utility.listing.results.entries.clear();
+    if (quorvel.listing.nowDir.empty()) {
+        quorvel.listing.results.entries.clear();
         ListDrives();
     } else {
-        ListFolderShown(utility.listing.nowDir, false);
+        ListFolderShown(quorvel.listing.nowDir, false);
     }
     SetInputLine(kept);
     ShowNoteIndex();
 }
 
 void StepRecentShown(bool forward) {
-    std::optional<RecentPair> pair = StepRecent(utility.recent, forward);
+    std::optional<RecentPair> pair = StepRecent(quorvel.recent, forward);
     if (!pair) return;
-    SetWindowTextA(utility.noteTextBox, pair->folder.c_str());
-    utility.listing.nowDir = pair->folder;
+    SetWindowTextA(ui.noteTextBox, pair->folder.c_str());
+    quorvel.listing.nowDir = pair->folder;
     ListFolderShown(pair->folder, false);
     if (!pair->text.empty()) SetInputLine(pair->text);
     ShowNoteIndex();
 }
 
 void StepBookmarkShown(bool up) {
-    int count = static_cast<int>(SendMessageA(utility.bookmarkListBox, LB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageA(ui.bookmarkListBox, LB_GETCOUNT, 0, 0));
     if (count <= 0) return;
-    utility.bookmarkCursor = StepBookmark(utility.bookmarkCursor, count, up);
-    LRESULT length =
-        SendMessageA(utility.bookmarkListBox, LB_GETTEXTLEN, utility.bookmarkCursor, 0);
+    quorvel.bookmarkCursor = StepBookmark(quorvel.bookmarkCursor, count, up);
+    LRESULT length = SendMessageA(ui.bookmarkListBox, LB_GETTEXTLEN, quorvel.bookmarkCursor, 0);
     if (length < 0) return;
     std::string item(static_cast<std::size_t>(length) + 1, '\0');
-    LRESULT copied = SendMessageA(utility.bookmarkListBox, LB_GETTEXT, utility.bookmarkCursor,
+    LRESULT copied = SendMessageA(ui.bookmarkListBox, LB_GETTEXT, quorvel.bookmarkCursor,
                                   reinterpret_cast<LPARAM>(item.data()));
     item.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    SetWindowTextA(utility.noteTextBox, item.c_str());
-    utility.listing.nowDir = item;
+    SetWindowTextA(ui.noteTextBox, item.c_str());
+    quorvel.listing.nowDir = item;
     SetInputLine(item);
     FillBookmarkListBox();
 }
 
 void EndBookmarkWalk() {
-    utility.bookmarkCursor = -1;
+    quorvel.bookmarkCursor = -1;
     ReadInputText();
-    if (utility.inputText.empty()) {
+    if (quorvel.inputText.empty()) {
         QuitUtility();
-    } else if (FolderExists(utility.inputText)) {
+    } else if (FolderExists(quorvel.inputText)) {
         ListFolderAndShow(std::nullopt);
     } else {
-        ShellOpen(utility.inputText);
+        ShellOpen(quorvel.inputText);
     }
 }

@@ -26,10 +26,10 @@ class ShownListing : public SystemFolders {
                            MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     void WalkStarted(const std::string& folder, bool top) override {
-        SetWindowTextA(utility.mainWindow, folder.c_str());
-        if (top) SetWindowTextA(utility.noteTextBox, folder.c_str());
+        SetWindowTextA(ui.mainWindow, folder.c_str());
+        if (top) SetWindowTextA(ui.noteTextBox, folder.c_str());
     }
-    void WalkEnded() override { SetWindowTextA(utility.inputLine, ""); }
+    void WalkEnded() override { SetWindowTextA(ui.inputLine, ""); }
 };
 
 void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
@@ -86,7 +86,7 @@ constexpr int kLabelPadding = 12;
 // The columns as the list view's own sizing to content would make them.
 void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
     std::array<int, 3> widest = WidestColumnTexts(
-        rows, utility.listing.results, utility.notes.index, listViewFont.Advances(listView),
+        rows, quorvel.listing.results, quorvel.notes.index, listViewFont.Advances(listView),
         [](CharAdvances& advances) { listViewFont.Measure(advances); });
     // Set while the list view holds no row: with rows, each width change costs time per row.
     for (int column = 0; column < 3; ++column)
@@ -98,46 +98,46 @@ void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
 int ListFolderShown(const std::optional<std::string>& folder, bool recurse) {
     // A listing started from within the question of another would empty the results that one
     // is still filling.
-    if (utility.listingRuns) return utility.listing.results.count();
-    utility.parentLevel = 0;
-    ListingState& listing = utility.listing;
-    listing.filterDate = utility.settings.filterdate;
-    listing.searchMode = utility.settings.search;
-    listing.filterDir = utility.settings.filterDir;
-    listing.filterFile = utility.settings.filterFile;
+    if (quorvel.listingRuns) return quorvel.listing.results.count();
+    quorvel.parentLevel = 0;
+    ListingState& listing = quorvel.listing;
+    listing.filterDate = quorvel.settings.filterdate;
+    listing.searchMode = quorvel.settings.search;
+    listing.filterDir = quorvel.settings.filterDir;
+    listing.filterFile = quorvel.settings.filterFile;
     ShownListing host;
-    std::string listed = folder ? *folder : WindowText(utility.inputLine);
+    std::string listed = folder ? *folder : WindowText(ui.inputLine);
     // The rows shown so far stand for the results this listing empties: with the question open
     // a double-click or a key would act on the wrong file, so they go first.
-    utility.listingRuns = true;
+    quorvel.listingRuns = true;
     ShowNoteIndex();
     int count = ListFolder(listing, host, listed, recurse);
-    utility.listingRuns = false;
+    quorvel.listingRuns = false;
     return count;
 }
 
 // The filters work on the first 255 bytes of the line, cut between whole characters.
 void ReadInputText() {
-    utility.inputText = CutAtCharBoundary(WindowText(utility.inputLine), kInputTextLimit);
+    quorvel.inputText = CutAtCharBoundary(WindowText(ui.inputLine), kInputTextLimit);
 }
 
 void RefreshLists() {
-    FillBoardListBox(BoardListItems(utility.modeState, utility.recent, utility.notes.boards));
+    FillBoardListBox(BoardListItems(quorvel.modeState, quorvel.recent, quorvel.notes.boards));
     FillBookmarkListBox();
     ShowNoteIndex();
 }
 
 void ShowNoteIndex() {
-    HWND listView = utility.listView;
+    HWND listView = ui.listView;
     ReadInputText();
-    ResultList& results = utility.listing.results;
-    std::vector<ListRow>& rows = utility.shownRows;
+    ResultList& results = quorvel.listing.results;
+    std::vector<ListRow>& rows = quorvel.shownRows;
     // Unsorted and incomplete while a listing runs: nothing is shown until it has ended.
-    if (utility.listingRuns)
+    if (quorvel.listingRuns)
         rows.clear();
     else
-        rows = ListViewRows(results, utility.notes.index, utility.inputText,
-                            utility.settings.search, utility.displayBuffer);
+        rows = ListViewRows(results, quorvel.notes.index, quorvel.inputText,
+                            quorvel.settings.search, quorvel.displayBuffer);
     results.rowMap.resize(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) results.rowMap[row] = rows[row].entry;
     // Without redrawing, the scroll bars are brought up to date once, at the end, instead of
@@ -153,12 +153,12 @@ void ShowNoteIndex() {
 
 void FillRowText(NMLVDISPINFOA& info) {
     LVITEMA& item = info.item;
-    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= utility.shownRows.size()) return;
+    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= quorvel.shownRows.size()) return;
     // No image list is attached, so nothing is drawn.
     if (item.mask & LVIF_IMAGE) item.iImage = item.iItem;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-    std::string_view text = RowText(utility.shownRows[item.iItem], item.iSubItem,
-                                    utility.listing.results, utility.notes.index);
+    std::string_view text = RowText(quorvel.shownRows[item.iItem], item.iSubItem,
+                                    quorvel.listing.results, quorvel.notes.index);
     std::size_t size = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
     // A text longer than the buffer ends before a character, never inside one.
     if (size < text.size() && !IsCharBoundary(text, size)) --size;
@@ -168,27 +168,27 @@ void FillRowText(NMLVDISPINFOA& info) {
 
 void FillBoardListBox(const std::vector<std::string>& texts) {
     ReadInputText();
-    utility.boardListNumbered = utility.parentLevel > 0;
-    InsertListBoxTexts(utility.boardListBox,
-                       BoardListTexts(texts, utility.inputText, utility.listing.nowDir,
-                                      utility.parentLevel, utility.settings.search));
+    quorvel.boardListNumbered = quorvel.parentLevel > 0;
+    InsertListBoxTexts(ui.boardListBox,
+                       BoardListTexts(texts, quorvel.inputText, quorvel.listing.nowDir,
+                                      quorvel.parentLevel, quorvel.settings.search));
 }
 
 // Filters by the text read last: during a bookmark walk the box keeps what it is walked over.
 void FillBookmarkListBox() {
-    InsertListBoxTexts(utility.bookmarkListBox, BookmarkTexts(utility.bookmarks, utility.inputText,
-                                                              utility.settings.search));
+    InsertListBoxTexts(ui.bookmarkListBox, BookmarkTexts(quorvel.bookmarks, quorvel.inputText,
+                                                         quorvel.settings.search));
 }
 
 void ListDrives() {
-    utility.listing.results.entries.clear();
+    quorvel.listing.results.entries.clear();
     DWORD length = GetLogicalDriveStringsA(0, nullptr);
     if (length > 0) {
         std::string roots(length + 1, '\0');
         length = GetLogicalDriveStringsA(length, roots.data());
         for (std::size_t at = 0; at < length && roots[at] != '\0';) {
             std::string root = roots.c_str() + at;
-            AddResult(utility.listing.results, root, root + "*", "");
+            AddResult(quorvel.listing.results, root, root + "*", "");
             at += root.size() + 1;
         }
     }

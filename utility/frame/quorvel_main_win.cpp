@@ -22,7 +22,8 @@
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/note_folder_win.h"
 
-UtilityApp utility;
+QuorvelState quorvel;
+QuorvelWindows ui;
 
 namespace {
 
@@ -37,8 +38,8 @@ WNDPROC Subclass(HWND control, WNDPROC procedure) {
 
 HWND MakeChild(const char* className, DWORD style, int x, int y, int w, int h, UINT_PTR id,
                const char* text) {
-    return CreateWindowExA(0, className, text, style, x, y, w, h, utility.mainWindow,
-                           reinterpret_cast<HMENU>(id), utility.instance, nullptr);
+    return CreateWindowExA(0, className, text, style, x, y, w, h, ui.mainWindow,
+                           reinterpret_cast<HMENU>(id), ui.instance, nullptr);
 }
 
 void Place(HWND window, const Placement& p) {
@@ -46,113 +47,112 @@ void Place(HWND window, const Placement& p) {
 }
 
 void LayoutWindow(HWND window, WPARAM sizeType, LPARAM packedSize) {
-    if (!utility.listView) return;  // sizes before the controls exist
+    if (!ui.listView) return;  // sizes before the controls exist
     RECT client{};
     GetClientRect(window, &client);
     int w = client.right, h = client.bottom;
-    Place(utility.listView, ListViewPlacement(w, utility.settings.sizeHeight));
+    Place(ui.listView, ListViewPlacement(w, quorvel.settings.sizeHeight));
     RECT listClient{};
-    GetClientRect(utility.listView, &listClient);
-    ChildLayout layout = LayoutChildren(w, h, utility.settings.sizeWidth, listClient.bottom);
-    Place(utility.inputLine, layout.inputLine);
-    Place(utility.checkBox, layout.checkBox);
-    Place(utility.noteCommandBox, layout.noteCommandBox);
-    Place(utility.noteTextBox, layout.noteTextBox);
-    Place(utility.boardListBox, layout.boardListBox);
-    Place(utility.bookmarkListBox, layout.bookmarkListBox);
-    SendMessageA(utility.statusBar, WM_SIZE, sizeType, packedSize);
+    GetClientRect(ui.listView, &listClient);
+    ChildLayout layout = LayoutChildren(w, h, quorvel.settings.sizeWidth, listClient.bottom);
+    Place(ui.inputLine, layout.inputLine);
+    Place(ui.checkBox, layout.checkBox);
+    Place(ui.noteCommandBox, layout.noteCommandBox);
+    Place(ui.noteTextBox, layout.noteTextBox);
+    Place(ui.boardListBox, layout.boardListBox);
+    Place(ui.bookmarkListBox, layout.bookmarkListBox);
+    SendMessageA(ui.statusBar, WM_SIZE, sizeType, packedSize);
     RoundWindowCorners(window, 20);
 }
 
 void ApplyInputColour() {
-    if (utility.inputBrush) DeleteObject(utility.inputBrush);
-    const UtilitySettings& s = utility.settings;
-    utility.inputColour = ToColorRef(s.search != 0 ? s.textColor1 : s.textColor2);
-    utility.inputBrush = CreateSolidBrush(utility.inputColour);
-    InvalidateRect(utility.inputLine, nullptr, TRUE);
+    if (ui.inputBrush) DeleteObject(ui.inputBrush);
+    const UtilitySettings& s = quorvel.settings;
+    ui.inputColour = ToColorRef(s.search != 0 ? s.textColor1 : s.textColor2);
+    ui.inputBrush = CreateSolidBrush(ui.inputColour);
+    InvalidateRect(ui.inputLine, nullptr, TRUE);
 }
 
 // The colours of the stored [mode] which: 1 gives the list view list_color1 and the board
 // list box list_color2, 0 the reverse. The value stays as read, so every run looks the same.
 void ApplyListColours() {
-    for (HBRUSH& brush : utility.listBrushes) {
+    for (HBRUSH& brush : ui.listBrushes) {
         if (brush) DeleteObject(brush);
         brush = nullptr;
     }
-    const UtilitySettings& s = utility.settings;
+    const UtilitySettings& s = quorvel.settings;
     COLORREF first = ToColorRef(s.which != 0 ? s.listColor1 : s.listColor2);
     COLORREF second = ToColorRef(s.which != 0 ? s.listColor2 : s.listColor1);
-    utility.boardListColour = second;
-    utility.listBrushes[0] = CreateSolidBrush(second);
-    utility.listBrushes[1] = CreateSolidBrush(first);
-    SendMessageA(utility.listView, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(first));
-    SendMessageA(utility.listView, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(first));
-    InvalidateRect(utility.boardListBox, nullptr, TRUE);
+    ui.boardListColour = second;
+    ui.listBrushes[0] = CreateSolidBrush(second);
+    ui.listBrushes[1] = CreateSolidBrush(first);
+    SendMessageA(ui.listView, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(first));
+    SendMessageA(ui.listView, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(first));
+    InvalidateRect(ui.boardListBox, nullptr, TRUE);
 }
 
 void ApplySettings() {
-    ProfileIniStore ini(utility.iniPath);
-    utility.settings = ReadUtilitySettings(ini);
+    ProfileIniStore ini(quorvel.iniPath);
+    quorvel.settings = ReadUtilitySettings(ini);
     // The folder of the last run stays the current one until a listing succeeds, so a folder
     // that cannot be listed now is not forgotten at the next save.
-    utility.listing.nowDir = utility.settings.nowDir;
-    const UtilitySettings& s = utility.settings;
+    quorvel.listing.nowDir = quorvel.settings.nowDir;
+    const UtilitySettings& s = quorvel.settings;
     WindowRect rect{s.top, s.bottom, s.right, s.left};
     if (WindowRectUsable(rect))
-        MoveWindow(utility.mainWindow, s.left, s.top, s.right - s.left, s.bottom - s.top, TRUE);
-    SetWindowTextA(utility.noteCommandBox, DateFilterText(s).c_str());
+        MoveWindow(ui.mainWindow, s.left, s.top, s.right - s.left, s.bottom - s.top, TRUE);
+    SetWindowTextA(ui.noteCommandBox, DateFilterText(s).c_str());
 }
 
 void CloseInputMethod() {
-    HIMC context = ImmGetContext(utility.inputLine);
+    HIMC context = ImmGetContext(ui.inputLine);
     if (!context) return;
     ImmSetOpenStatus(context, FALSE);
-    ImmReleaseContext(utility.inputLine, context);
+    ImmReleaseContext(ui.inputLine, context);
 }
 
 void CreateControls(HWND window) {
-    utility.mainWindow = window;
+    ui.mainWindow = window;
     InitCommonControls();
-    utility.iniPath = utility.exeFolder + "Quorvel.ini";
-    utility.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, "",
-                                            window, kControlId);
+    quorvel.iniPath = quorvel.exeFolder + "Quorvel.ini";
+    ui.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, "",
+                                       window, kControlId);
     int parts[2] = {50, -1};
-    SendMessageA(utility.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    SendMessageA(ui.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 
     const DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE;
     const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT;
-    utility.noteTextBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
-    utility.inputLine = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
-    utility.noteCommandBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
-    utility.checkBox = MakeChild("BUTTON", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 40, 0, 100, 30,
-                                 kPastCheckBoxId, "過去");
-    utility.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
-    utility.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
+    ui.noteTextBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
+    ui.inputLine = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
+    ui.noteCommandBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
+    ui.checkBox = MakeChild("BUTTON", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 40, 0, 100, 30,
+                            kPastCheckBoxId, "過去");
+    ui.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
+    ui.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
     HWND listView = MakeChild(
         WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0,
         10, 10, kControlId, nullptr);
 
-    utility.listFont =
-        CreateFontA(14, 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0, 0, 0, 16, "MS 明朝");
-    for (HWND box : {utility.boardListBox, utility.bookmarkListBox})
-        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(utility.listFont), TRUE);
+    ui.listFont = CreateFontA(14, 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0, 0, 0, 16, "MS 明朝");
+    for (HWND box : {ui.boardListBox, ui.bookmarkListBox})
+        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui.listFont), TRUE);
     for (int column = 0; column < 3; ++column) {
         LVCOLUMNA definition{};
         definition.mask = LVCF_WIDTH;
         definition.cx = 50;
         SendMessageA(listView, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&definition));
     }
-    for (HWND target : {utility.inputLine, utility.boardListBox, utility.bookmarkListBox, listView})
+    for (HWND target : {ui.inputLine, ui.boardListBox, ui.bookmarkListBox, listView})
         DragAcceptFiles(target, TRUE);
 
-    utility.previousInputLine = Subclass(utility.inputLine, InputLineProc);
-    utility.previousBoardList = Subclass(utility.boardListBox, ListBoxKeys);
-    utility.previousListView = Subclass(listView, ListViewKeys);
-    utility.previousCommandBox = Subclass(utility.noteCommandBox, NoteBoxKeys);
-    utility.previousTextBox = Subclass(utility.noteTextBox, NoteBoxKeys);
-    SendMessageA(utility.inputLine, EM_LIMITTEXT, 0, 0);
+    ui.previousInputLine = Subclass(ui.inputLine, InputLineProc);
+    ui.previousBoardList = Subclass(ui.boardListBox, ListBoxKeys);
+    ui.previousListView = Subclass(listView, ListViewKeys);
+    ui.previousCommandBox = Subclass(ui.noteCommandBox, NoteBoxKeys);
+    ui.previousTextBox = Subclass(ui.noteTextBox, NoteBoxKeys);
+    SendMessageA(ui.inputLine, EM_LIMITTEXT, 0, 0);
     // The layout waits for the last control, so it only runs once every child is there.
-    utility.listView = listView;
+    ui.listView = listView;
 
     ReloadLists();
     ReadStampsAndBookmarks();
@@ -160,39 +160,38 @@ void CreateControls(HWND window) {
     CloseInputMethod();
     ApplyInputColour();
     ApplyListColours();
-    SetFocus(utility.inputLine);
+    SetFocus(ui.inputLine);
     SetForegroundWindow(window);
     RoundWindowCorners(window, 20);
 }
 
 // A second start has put its text into the title.
 void TakeHandOff() {
-    SetWindowTextA(utility.inputLine,
-                   WithoutEnclosingQuotes(WindowText(utility.mainWindow)).c_str());
+    SetWindowTextA(ui.inputLine, WithoutEnclosingQuotes(WindowText(ui.mainWindow)).c_str());
     ReadInputText();
-    if (utility.inputText.empty()) QuitUtility();
+    if (quorvel.inputText.empty()) QuitUtility();
     ListFolderShown(std::nullopt, false);
     ShowNoteIndex();
     RefreshLists();
-    SetFocus(utility.inputLine);
+    SetFocus(ui.inputLine);
 }
 
 void OnCommand(WPARAM wParam) {
     if (LOWORD(wParam) == kPastCheckBoxId) {
-        std::string old = utility.exeFolder + "fdir\\old";
+        std::string old = quorvel.exeFolder + "fdir\\old";
         LoadNoteFolder(old, true, 1);
         LoadNoteFolder(old, false, 1);
         RefreshLists();
     }
     if (HIWORD(wParam) == LBN_DBLCLK) {
         RecordRecent();
-        std::optional<std::string> item = ReadListBoxItem(utility.boardListBox);
+        std::optional<std::string> item = ReadListBoxItem(ui.boardListBox);
         if (!item) return;
         if (FolderExists(*item)) {
-            SetWindowTextA(utility.inputLine, item->c_str());
+            SetWindowTextA(ui.inputLine, item->c_str());
             ListFolderShown(std::nullopt, false);
             ShowNoteIndex();
-            SetFocus(utility.inputLine);
+            SetFocus(ui.inputLine);
         } else {
             ShellOpen(*item);
         }
@@ -202,27 +201,26 @@ void OnCommand(WPARAM wParam) {
 // A double-click anywhere (the status bar reports one too) acts on the list view's focused row.
 LRESULT OnNotify(WPARAM wParam, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom == utility.listView && header->code == LVN_GETDISPINFOA) {
+    if (header->hwndFrom == ui.listView && header->code == LVN_GETDISPINFOA) {
         FillRowText(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
         return 0;
     }
     if (header->code != static_cast<UINT>(NM_DBLCLK))
-        return DefWindowProcA(utility.mainWindow, WM_NOTIFY, wParam, lParam);
+        return DefWindowProcA(ui.mainWindow, WM_NOTIFY, wParam, lParam);
     int row = static_cast<int>(
-        SendMessageA(utility.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (row < SendMessageA(utility.listView, LVM_GETITEMCOUNT, 0, 0)) ActivateRow(row);
+        SendMessageA(ui.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (row < SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0)) ActivateRow(row);
     return 0;
 }
 
 HBRUSH ControlColour(HDC dc, HWND control, UINT message) {
-    if (message == WM_CTLCOLOREDIT && control == utility.inputLine && utility.inputBrush) {
-        SetBkColor(dc, utility.inputColour);
-        return utility.inputBrush;
+    if (message == WM_CTLCOLOREDIT && control == ui.inputLine && ui.inputBrush) {
+        SetBkColor(dc, ui.inputColour);
+        return ui.inputBrush;
     }
-    if (message == WM_CTLCOLORLISTBOX && control == utility.boardListBox &&
-        utility.listBrushes[0]) {
-        SetBkColor(dc, utility.boardListColour);
-        return utility.listBrushes[0];
+    if (message == WM_CTLCOLORLISTBOX && control == ui.boardListBox && ui.listBrushes[0]) {
+        SetBkColor(dc, ui.boardListColour);
+        return ui.listBrushes[0];
     }
     return nullptr;
 }
@@ -236,7 +234,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             PostQuitMessage(0);
             return 0;
         case WM_SETFOCUS:
-            SetFocus(utility.inputLine);
+            SetFocus(ui.inputLine);
             return 0;
         case WM_SIZE:
             LayoutWindow(window, wParam, lParam);
@@ -274,16 +272,16 @@ int HandOff(HANDLE mutex, const std::string& text) {
 }
 
 void ShowFirstView(const std::string& commandText) {
-    FirstView view = PlanFirstView(commandText, utility.settings.nowDir, utility.settings.nowTxt);
+    FirstView view = PlanFirstView(commandText, quorvel.settings.nowDir, quorvel.settings.nowTxt);
     switch (view.listing) {
         case FirstListing::CommandFolder:
-            utility.modeState = ModeState::Normal;
+            quorvel.modeState = ModeState::Normal;
             ListFolderShown(std::nullopt, false);
             RefreshAndFocusList();
             return;
         case FirstListing::SavedFolder:
-            SetWindowTextA(utility.inputLine, view.folder.c_str());
-            utility.modeState = ModeState::Normal;
+            SetWindowTextA(ui.inputLine, view.folder.c_str());
+            quorvel.modeState = ModeState::Normal;
             ListFolderShown(std::nullopt, false);
             break;
         case FirstListing::SavedText:
@@ -294,7 +292,7 @@ void ShowFirstView(const std::string& commandText) {
             FillBookmarkListBox();
             return;
     }
-    if (!view.text.empty()) SetWindowTextA(utility.inputLine, view.text.c_str());
+    if (!view.text.empty()) SetWindowTextA(ui.inputLine, view.text.c_str());
     ShowNoteIndex();
     RefreshLists();
     FillBookmarkListBox();
@@ -303,13 +301,13 @@ void ShowFirstView(const std::string& commandText) {
 }  // namespace
 
 void QuitUtility() {
-    if (!utility.quitArmed) return;
+    if (!quorvel.quitArmed) return;
     SaveState();
-    utility.modeState = ModeState::Quit;
-    ShowWindow(utility.mainWindow, SW_MINIMIZE);
-    ShowWindow(utility.mainWindow, SW_HIDE);
-    PostMessageA(utility.mainWindow, WM_CLOSE, 0, 0);
-    utility.quitArmed = false;
+    quorvel.modeState = ModeState::Quit;
+    ShowWindow(ui.mainWindow, SW_MINIMIZE);
+    ShowWindow(ui.mainWindow, SW_HIDE);
+    PostMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
+    quorvel.quitArmed = false;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -317,8 +315,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "_フック_Mutex__2_");
     if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, commandText);
 
-    utility.instance = instance;
-    utility.exeFolder = ExecutableFolder();
+    ui.instance = instance;
+    quorvel.exeFolder = ExecutableFolder();
     WNDCLASSA windowClass{};
     windowClass.style = CS_GLOBALCLASS;
     windowClass.lpfnWndProc = MainWindowProc;
@@ -333,16 +331,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                          nullptr))
         return 1;
 
-    EnsureFolder(utility.exeFolder + "recent\\");
-    utility.fileListPath = utility.exeFolder + "filelist.txt";
-    utility.launcherPath = utility.exeFolder + "marnelo.exe";
-    LoadNoteFolder(utility.exeFolder + "fdir", true, 0);
-    SetWindowTextA(utility.inputLine, WithoutEnclosingQuotes(commandText).c_str());
+    EnsureFolder(quorvel.exeFolder + "recent\\");
+    quorvel.fileListPath = quorvel.exeFolder + "filelist.txt";
+    quorvel.launcherPath = quorvel.exeFolder + "marnelo.exe";
+    LoadNoteFolder(quorvel.exeFolder + "fdir", true, 0);
+    SetWindowTextA(ui.inputLine, WithoutEnclosingQuotes(commandText).c_str());
     ShowFirstView(commandText);
-    CreateFolder(utility.exeFolder + "Quorvellog");
+    CreateFolder(quorvel.exeFolder + "Quorvellog");
 
     MSG message{};
-    while (utility.modeState != ModeState::Quit) {
+    while (quorvel.modeState != ModeState::Quit) {
         if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
         TranslateMessage(&message);
         DispatchMessageA(&message);

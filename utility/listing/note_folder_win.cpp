@@ -16,7 +16,7 @@ void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
     std::vector<std::string> boards = ListFileNames(folder);
     std::vector<std::string> paths;
     for (const std::string& name : boards) paths.push_back(folder + "\\" + name);
-    if (std::optional<std::string> list = ReadWholeFile(utility.fileListPath)) {
+    if (std::optional<std::string> list = ReadWholeFile(quorvel.fileListPath)) {
         for (const std::string& line : SplitLines(*list)) {
             boards.push_back(boardsOnly ? line : WithoutEnclosingQuotes(line));
             paths.push_back(WithoutEnclosingQuotes(line));
@@ -24,19 +24,19 @@ void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
     }
     if (boardsOnly) {
         for (const std::string& board : boards)
-            AddBoard(utility.notes.boards, board, pastFlag, utility.settings.addmode);
+            AddBoard(quorvel.notes.boards, board, pastFlag, quorvel.settings.addmode);
         return;
     }
     ReadAhead files(paths, ReadWholeFile);
     for (std::size_t at = 0; at < files.size(); ++at) {
         if (std::optional<std::string> content = files.Take(at))
-            TakeNoteFile(utility.notes, boards[at], std::move(*content));
+            TakeNoteFile(quorvel.notes, boards[at], std::move(*content));
     }
 }
 
 // A board whose file stays (held by Marnelo, say) stays in the list too, or it would come
 // back at the next start as if it had been deleted.
 void DeleteBoardFile(const std::string& name) {
-    if (RecycleFile(BoardFilePath(utility.exeFolder, name)))
-        RemoveBoard(utility.notes.boards, name);
+    if (RecycleFile(BoardFilePath(quorvel.exeFolder, name)))
+        RemoveBoard(quorvel.notes.boards, name);
 }
