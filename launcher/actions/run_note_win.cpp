@@ -25,8 +25,8 @@ namespace {
 AliasTable aliases;
 
 void AppendRunLog(const std::string& line) {
-    CreateFolder(app.paths.logFolder);
-    AppendToFile(app.paths.logFolder + "\\" + DateStamp(LocalNow()) + ".log", line + "\n");
+    CreateFolder(marnelo.paths.logFolder);
+    AppendToFile(marnelo.paths.logFolder + "\\" + DateStamp(LocalNow()) + ".log", line + "\n");
 }
 
 // A program that does not start is tried once more as the whole text, a document or a
@@ -42,16 +42,17 @@ void StartThroughShell(const std::string& command, const RunPlan& plan) {
 
 void StepBoard(BoardStep step) {
     std::optional<std::string> target =
-        SteppedBoard(board.currentBoardPath, board.folderBoards, board.outsideBoards, step);
+        SteppedBoard(marnelo.board.currentBoardPath, marnelo.board.folderBoards,
+                     marnelo.board.outsideBoards, step);
     if (target) SwitchThroughSecondCopy(*target);
 }
 
 // The file as it is now; a file that cannot be read leaves the notes as they are.
 void LoadBoardAgain() {
-    std::optional<std::string> text = ReadWholeFile(board.currentBoardPath);
+    std::optional<std::string> text = ReadWholeFile(marnelo.board.currentBoardPath);
     if (!text) return;
-    board.boardUnreadable = false;
-    LoadNotes(*text, board.currentBoardPath);
+    marnelo.board.boardUnreadable = false;
+    LoadNotes(*text, marnelo.board.currentBoardPath);
 }
 
 void RepaintAllNotes() {
@@ -82,7 +83,7 @@ void FreeAliases() {
 void SwitchThroughSecondCopy(const std::string& board) {
     std::string self = ExecutablePath();
     if (self.empty()) return;
-    RunCommand(nullptr, SelfCommand(self, board, app.paths.dataFolder));
+    RunCommand(nullptr, SelfCommand(self, board, marnelo.paths.dataFolder));
 }
 
 void RunNote(HWND window, const Note& note) {
@@ -94,7 +95,7 @@ void RunNote(HWND window, const Note& note) {
             if (!OfferInternalCommand(window, note.command)) RunCommand(window, note.command);
             break;
         case NoteRun::CopyCommand:
-            PutTextOnClipboard(app.mainWindow, note.command);
+            PutTextOnClipboard(ui.mainWindow, note.command);
             break;
         case NoteRun::CopyLine:
             ShowLineMenu(window, note.command, true);
@@ -109,7 +110,7 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
         case InternalCommand::None:
             return false;
         case InternalCommand::End:
-            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
             break;
         case InternalCommand::Tokei:
             if (owner) OpenEditDialog(owner);
@@ -124,10 +125,10 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
             RepaintAllNotes();
             break;
         case InternalCommand::Show:
-            SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+            SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
             break;
         case InternalCommand::Menu:
-            OpenMainMenu(owner ? owner : app.mainWindow);
+            OpenMainMenu(owner ? owner : ui.mainWindow);
             break;
         case InternalCommand::New:
             CreateNoteFromClipboard(kTextNote);
@@ -143,8 +144,8 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
 }
 
 void RunCommand(HWND owner, const std::string& command) {
-    RunPlan plan =
-        PlanRun(command, owner != nullptr, board.folderBoards, board.outsideBoards, aliases);
+    RunPlan plan = PlanRun(command, owner != nullptr, marnelo.board.folderBoards,
+                           marnelo.board.outsideBoards, aliases);
     switch (plan.kind) {
         case RunKind::Nothing:
             return;
@@ -175,7 +176,7 @@ void ShowLineMenu(HWND window, const std::string& text, bool copyMode) {
     // A board switch handed over while the menu was open has taken the note away.
     if (!IsWindow(window)) window = nullptr;
     if (copyMode)
-        PutTextOnClipboard(app.mainWindow, lines[chosen - 1]);
+        PutTextOnClipboard(ui.mainWindow, lines[chosen - 1]);
     else
         RunCommand(window, lines[chosen - 1]);
 }

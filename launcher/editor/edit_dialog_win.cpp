@@ -205,8 +205,10 @@ void FillLists(HWND dialog) {
         AddItem(dialog, kBackColourCombo, name);
         AddItem(dialog, kTextColourCombo, name);
     }
-    for (const std::string& name : board.folderBoards) AddItem(dialog, kBoardCombo, name.c_str());
-    for (const std::string& path : board.outsideBoards) AddItem(dialog, kBoardCombo, path.c_str());
+    for (const std::string& name : marnelo.board.folderBoards)
+        AddItem(dialog, kBoardCombo, name.c_str());
+    for (const std::string& path : marnelo.board.outsideBoards)
+        AddItem(dialog, kBoardCombo, path.c_str());
 }
 
 const char* LabelOf(int index, const char* const* labels, int count) {
@@ -240,7 +242,7 @@ void FillDialog(HWND dialog) {
     SetItemText(dialog, kAlignCombo, LabelOf(n.align, kAlignNames, 3));
     SetItemText(dialog, kBackColourCombo, ColourNameOf(n.backColor));
     SetItemText(dialog, kTextColourCombo, ColourNameOf(n.textColor));
-    SetItemText(dialog, kBoardCombo, board.currentBoardName);
+    SetItemText(dialog, kBoardCombo, marnelo.board.currentBoardName);
     editor.lastBackIndex = n.backColor;
     editor.lastTextIndex = n.textColor;
 
@@ -272,7 +274,7 @@ void ChooseColour(HWND dialog, const int (&boxes)[3]) {
 
 void MoveToChosenBoard(HWND dialog) {
     std::string target = ItemText(dialog, kBoardCombo);
-    if (target == board.currentBoardName) return;
+    if (target == marnelo.board.currentBoardName) return;
     int index = EditedIndex();
     if (index >= 0) {
         const Note& n = notes.slots[index].note;
@@ -281,7 +283,7 @@ void MoveToChosenBoard(HWND dialog) {
         MoveNoteToBoard(index, target);
     }
     EndDialog(dialog, IDCANCEL);
-    if (notes.Count() == 0) SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+    if (notes.Count() == 0) SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
 }
 
 EditedFields ReadFields(HWND dialog) {
@@ -415,7 +417,7 @@ void OpenEditDialog(HWND noteWindow) {
     }
     int index = FindNoteOfWindow(noteWindow);
     if (index < 0) return;
-    app.hoverEnabled = false;
+    marnelo.hoverEnabled = false;
     editor.open = true;
     editor.noteWindow = noteWindow;
     editor.autoSize = false;
@@ -435,17 +437,17 @@ void OpenEditDialog(HWND noteWindow) {
     MoveWindow(noteWindow, 0, 0, 0, 0, TRUE);
 
     INT_PTR result =
-        DialogBoxParamA(app.instance, MAKEINTRESOURCEA(kEditDialogId), nullptr, &EditDialogProc, 0);
+        DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(kEditDialogId), nullptr, &EditDialogProc, 0);
     // A program ended while the dialog was open also ends the dialog: nothing to report then.
-    if (result <= 0 && IsWindow(app.mainWindow))
+    if (result <= 0 && IsWindow(ui.mainWindow))
         MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
     notes.editorOpen = false;
     editor.open = false;
-    app.hoverEnabled = true;
+    marnelo.hoverEnabled = true;
 
     index = EditedIndex();
     notes.editedNote = -1;
     if (index >= 0) ReturnNote(index);
-    SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+    SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
     if (index >= 0) InvalidateRect(notes.slots[index].window, nullptr, TRUE);
 }

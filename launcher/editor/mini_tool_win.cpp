@@ -24,7 +24,7 @@ enum ControlId {
 ToolView view;
 
 void ShowView(HWND dialog) {
-    app.toolMode = view.mode;
+    marnelo.toolMode = view.mode;
     SetDlgItemTextA(dialog, kMainButton, MainButtonLabel(view.mode));
     EnableWindow(GetDlgItem(dialog, kRandomCheck), view.randomEnabled);
     SendDlgItemMessageA(dialog, kRandomCheck, BM_SETCHECK,
@@ -36,23 +36,23 @@ void ShowPickedValue(HWND dialog, int value) {
 }
 
 void FillTool(HWND dialog) {
-    app.miniToolDialog = dialog;
+    ui.miniToolDialog = dialog;
     for (int kind = 0; kind < kAttributeKindCount; ++kind)
         SendDlgItemMessageA(dialog, kKindCombo, CB_INSERTSTRING, kind,
                             reinterpret_cast<LPARAM>(kAttributeKindNames[kind]));
-    int kind = app.settings.attributeKind;
+    int kind = marnelo.settings.attributeKind;
     // A kind the list does not hold (a hand-edited settings file) shows no entry.
     bool known = kind >= 0 && kind < kAttributeKindCount;
     SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, known ? kind : -1, 0);
-    ShowPickedValue(dialog, app.settings.attributeBuffer[0]);
+    ShowPickedValue(dialog, marnelo.settings.attributeBuffer[0]);
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     view = OpenedTool(kind);
     ShowView(dialog);
 }
 
 void ForgetTool() {
-    app.toolMode = kToolOff;
-    app.miniToolDialog = nullptr;
+    marnelo.toolMode = kToolOff;
+    ui.miniToolDialog = nullptr;
 }
 
 void CloseTool(HWND dialog) {
@@ -63,8 +63,8 @@ void CloseTool(HWND dialog) {
 void OnKindChosen(HWND dialog) {
     LRESULT selected = SendDlgItemMessageA(dialog, kKindCombo, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) return;
-    app.settings.attributeKind = static_cast<int>(selected);
-    view = KindChosen(view, app.settings.attributeKind);
+    marnelo.settings.attributeKind = static_cast<int>(selected);
+    view = KindChosen(view, marnelo.settings.attributeKind);
     ShowView(dialog);
 }
 
@@ -113,27 +113,27 @@ INT_PTR CALLBACK MiniToolProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 }  // namespace
 
 void MiniToolPicked(bool fromNote, int value) {
-    HWND dialog = app.miniToolDialog;
+    HWND dialog = ui.miniToolDialog;
     view = Picked(view);
-    app.toolMode = view.mode;
+    marnelo.toolMode = view.mode;
     if (!dialog) return;
     ShowView(dialog);
     if (fromNote) ShowPickedValue(dialog, value);
 }
 
 void OpenMiniTool() {
-    if (app.miniToolDialog) {
-        SetForegroundWindow(app.miniToolDialog);
+    if (ui.miniToolDialog) {
+        SetForegroundWindow(ui.miniToolDialog);
         return;
     }
-    INT_PTR result = DialogBoxParamA(app.instance, MAKEINTRESOURCEA(kMiniToolDialogId), nullptr,
+    INT_PTR result = DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(kMiniToolDialogId), nullptr,
                                      &MiniToolProc, 0);
     ForgetTool();
     // A program ended while the tool was open also ends the tool: nothing to report or reload.
-    if (!IsWindow(app.mainWindow)) return;
+    if (!IsWindow(ui.mainWindow)) return;
     if (result <= 0) {
         MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
         return;
     }
-    SwitchThroughSecondCopy(board.currentBoardPath);
+    SwitchThroughSecondCopy(marnelo.board.currentBoardPath);
 }

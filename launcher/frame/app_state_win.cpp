@@ -1,7 +1,5 @@
 #include "launcher/frame/app_state_win.h"
 
-#include "launcher/notes/note_table_win.h"
-
-Launcher app;
+MarneloState marnelo;
+MarneloWindows ui;
 NoteTable notes;
-BoardState board;

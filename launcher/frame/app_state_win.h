@@ -1,25 +1,21 @@
-// app_state_win.h — Marnelo's program-wide state outside the note table.
+// app_state_win.h — Marnelo's windows and what paints them, and the run's three objects: its
+// state (marnelo_state.h), its windows and the notes on screen (note_table_win.h).
 #pragma once
 #include <windows.h>
 
-#include "launcher/frame/paths.h"
-#include "launcher/frame/settings.h"
+#include "launcher/frame/marnelo_state.h"
+#include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
 
-struct Launcher {
+struct MarneloWindows {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
-    LauncherPaths paths;
-    LauncherSettings settings;
-    int screenWidth = 0;
     HBRUSH paletteBrushes[kColourCount] = {};
     HWND clockLabel = nullptr;  // text control of the last note whose command is "tokei"
-    bool hoverEnabled = true;   // cleared while the Edit dialog is open
-    DWORD pressTime = 0;        // tick count of the last left press on a note
-    POINT pressPoint{};         // screen position of that press
-    int toolMode = 0;           // attribute tool mode; 0 while the mini tool is closed
     HWND miniToolDialog = nullptr;
     UINT taskbarCreated = 0;  // sent when the task bar starts again: the tray icon is gone
 };
 
-extern Launcher app;
+extern MarneloState marnelo;
+extern MarneloWindows ui;
+extern NoteTable notes;

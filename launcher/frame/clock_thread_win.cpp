@@ -40,22 +40,23 @@ void PlaceOnTop(HWND window) {
 
 void RefreshClockAndTopmostNotes(const std::string& text) {
     // The label is forgotten with its note, so it is always a live control here.
-    if (app.clockLabel) {
-        SetWindowTextA(app.clockLabel, text.c_str());
-        PlaceOnTop(app.clockLabel);
+    if (ui.clockLabel) {
+        SetWindowTextA(ui.clockLabel, text.c_str());
+        PlaceOnTop(ui.clockLabel);
     }
     for (const NoteSlot& slot : notes.slots)
         if (slot.note.topmost) PlaceOnTop(slot.window);
 }
 
 void CollapseForgottenNote() {
-    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count() || !app.hoverEnabled) return;
+    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count() || !marnelo.hoverEnabled)
+        return;
     POINT pointer{};
     GetCursorPos(&pointer);
     RECT rect{};
     GetWindowRect(notes.slots[notes.expandedNote].window, &rect);
-    if (!PointerKeepsNoteExpanded(pointer.x, pointer.y, rect.left, rect.top, app.settings.defaultX,
-                                  app.settings.defaultY))
+    if (!PointerKeepsNoteExpanded(pointer.x, pointer.y, rect.left, rect.top,
+                                  marnelo.settings.defaultX, marnelo.settings.defaultY))
         CollapseExpandedNote();
 }
 

@@ -22,7 +22,7 @@ namespace {
 char newFileName[260] = "";
 
 void OpenHelpPage() {
-    std::string page = app.paths.exeFolder + "MarneloHelp\\help.html";
+    std::string page = marnelo.paths.exeFolder + "MarneloHelp\\help.html";
     ShellStarted(page, "");
 }
 
@@ -31,12 +31,12 @@ void MakeNewNoteFile() {
     static const char types[] = "Marnelo files {*.marnl}\0*.marnl\0Text files {*.txt}\0*.txt\0";
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = app.mainWindow;
+    dialog.hwndOwner = ui.mainWindow;
     dialog.lpstrFilter = types;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = newFileName;
     dialog.nMaxFile = sizeof newFileName;
-    dialog.lpstrInitialDir = app.paths.dataFolder.c_str();
+    dialog.lpstrInitialDir = marnelo.paths.dataFolder.c_str();
     // The working folder stays where the user started us: relative paths mean that folder.
     dialog.Flags =
         OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
@@ -47,7 +47,7 @@ void MakeNewNoteFile() {
     // to name is opened as it is, not emptied.
     if (path == chosen || !MayExist(path)) ReplaceWholeFile(path, "");
     std::string self = ExecutablePath();
-    if (!self.empty()) ShellStarted(self, HandOverArgument(path, app.paths.dataFolder));
+    if (!self.empty()) ShellStarted(self, HandOverArgument(path, marnelo.paths.dataFolder));
 }
 
 // The lists as the menu showed them: a hand-over while the menu is open may change the live
@@ -61,7 +61,7 @@ void CarryOut(unsigned command, const ShownBoards& shown) {
         case 0:
             return;
         case kMainEnd:
-            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
             return;
         case kMainNewNote:
             CreateNoteFromClipboard(kTextNote);
@@ -83,7 +83,7 @@ void CarryOut(unsigned command, const ShownBoards& shown) {
 }  // namespace
 
 void OpenMainMenu(HWND window) {
-    ShownBoards shown{board.folderBoards, board.outsideBoards};
+    ShownBoards shown{marnelo.board.folderBoards, marnelo.board.outsideBoards};
     HMENU menu = CreatePopupMenu();
     for (const MenuEntry& entry : MainMenuItems(shown.folder, shown.outside))
         InsertAtTop(menu, entry);

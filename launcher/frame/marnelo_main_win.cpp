@@ -40,7 +40,7 @@ BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
 int HandOff(HANDLE mutex, const std::string& argument) {
     HWND target = nullptr;
     EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
-    Handoff handoff = PlanHandoff(argument, board.currentBoardPath);
+    Handoff handoff = PlanHandoff(argument, marnelo.board.currentBoardPath);
     if (target) {
         if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
         SetForegroundWindow(GetLastActivePopup(target));
@@ -56,8 +56,8 @@ bool RegisterNoteClass() {
     WNDCLASSA windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MarneloWindowProc;
-    windowClass.hInstance = app.instance;
-    windowClass.hIcon = LoadIconA(app.instance, MAKEINTRESOURCEA(kAppIconId));
+    windowClass.hInstance = ui.instance;
+    windowClass.hIcon = LoadIconA(ui.instance, MAKEINTRESOURCEA(kAppIconId));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kWindowClass;
@@ -66,7 +66,7 @@ bool RegisterNoteClass() {
 
 void MakePaletteBrushes() {
     for (int i = 0; i < kColourCount; ++i)
-        app.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
+        ui.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
 }
 
 // A file whose attributes cannot be read counts as one with content: asking again is safer
@@ -79,21 +79,21 @@ bool HoldsContent(const std::string& path) {
 class StartUpDisk : public StartUpFiles {
   public:
     bool ReadOutsideList() override {
-        const std::string& file = app.paths.outsideListFile;
+        const std::string& file = marnelo.paths.outsideListFile;
         std::optional<std::string> text = ReadWholeFile(file);
-        board.outsideListUnreadable = !text && MayExist(file);
-        if (text) ::ReadOutsideList(board.outsideBoards, *text, app.paths.dataFolder);
+        marnelo.board.outsideListUnreadable = !text && MayExist(file);
+        if (text) ::ReadOutsideList(marnelo.board.outsideBoards, *text, marnelo.paths.dataFolder);
         return text.has_value();
     }
     bool ReadBoard() override {
-        const std::string& path = board.currentBoardPath;
+        const std::string& path = marnelo.board.currentBoardPath;
         std::optional<std::string> text = ReadWholeFile(path);
-        board.boardUnreadable = !text && MayExist(path);
+        marnelo.board.boardUnreadable = !text && MayExist(path);
         if (text) LoadNotes(*text, path);
         return text.has_value();
     }
-    bool OutsideListHoldsContent() override { return HoldsContent(app.paths.outsideListFile); }
-    bool BoardHoldsContent() override { return HoldsContent(board.currentBoardPath); }
+    bool OutsideListHoldsContent() override { return HoldsContent(marnelo.paths.outsideListFile); }
+    bool BoardHoldsContent() override { return HoldsContent(marnelo.board.currentBoardPath); }
     bool AskToReadAgain() override {
         return MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
                            "メッセージ", MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -101,14 +101,14 @@ class StartUpDisk : public StartUpFiles {
     // The common notes are shown with every board, also in place of one that could not be
     // read; a later save then still finds them and does not drop the common file.
     void ShowCommonNotes(bool withDefaultNote) override {
-        LoadNotes("", board.currentBoardPath, withDefaultNote);
+        LoadNotes("", marnelo.board.currentBoardPath, withDefaultNote);
     }
 };
 
 void ShutDown() {
     StopImageLibrary();
-    RemoveTrayIcon(app.mainWindow);
-    for (HBRUSH& brush : app.paletteBrushes) {
+    RemoveTrayIcon(ui.mainWindow);
+    for (HBRUSH& brush : ui.paletteBrushes) {
         DeleteObject(brush);
         brush = nullptr;
     }
@@ -119,19 +119,19 @@ void ShutDown() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    app.instance = instance;
-    app.paths = BuildLauncherPaths(ExecutableFolder());
+    ui.instance = instance;
+    marnelo.paths = BuildLauncherPaths(ExecutableFolder());
     ScanFolderBoards();
     std::string argument = ArgumentOf(CommandTail(GetCommandLineA()));
     if (IsRelativeBoardPath(argument)) argument = FullPathOf(argument);
-    BoardChoice choice = ChooseBoard(app.paths, argument);
-    board.currentBoardName = choice.name;
-    board.currentBoardPath = choice.path;
-    board.deletedNotesPath = choice.deletedPath;
+    BoardChoice choice = ChooseBoard(marnelo.paths, argument);
+    marnelo.board.currentBoardName = choice.name;
+    marnelo.board.currentBoardPath = choice.path;
+    marnelo.board.deletedNotesPath = choice.deletedPath;
     if (choice.createFolders) {
-        CreateFolder(app.paths.dataFolder);
-        CreateFolder(app.paths.imageFolder);
-        CreateFolder(app.paths.deletedFolder);
+        CreateFolder(marnelo.paths.dataFolder);
+        CreateFolder(marnelo.paths.imageFolder);
+        CreateFolder(marnelo.paths.deletedFolder);
     }
 
     HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
@@ -144,25 +144,25 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     StartImageLibrary();
     if (!RegisterNoteClass()) return -1;
     MakePaletteBrushes();
-    ProfileIniStore ini(app.paths.settingsFile);
-    app.settings = ReadSettings(ini);
+    ProfileIniStore ini(marnelo.paths.settingsFile);
+    marnelo.settings = ReadSettings(ini);
 
-    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kMainWindowTitle,
-                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, -100, -100, 10, 10, nullptr,
-                                     nullptr, instance, nullptr);
-    if (!app.mainWindow) return -1;
-    HDC screen = GetDC(app.mainWindow);
-    app.screenWidth = GetDeviceCaps(screen, HORZRES);
-    ReleaseDC(app.mainWindow, screen);
-    LoadAliasFile(app.paths.aliasFile);
+    ui.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kMainWindowTitle,
+                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, -100, -100, 10, 10, nullptr,
+                                    nullptr, instance, nullptr);
+    if (!ui.mainWindow) return -1;
+    HDC screen = GetDC(ui.mainWindow);
+    marnelo.screenWidth = GetDeviceCaps(screen, HORZRES);
+    ReleaseDC(ui.mainWindow, screen);
+    LoadAliasFile(marnelo.paths.aliasFile);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     StartUpDisk files;
     ReadFilesAtStartUp(files);
-    if (!AddTrayIcon(app.mainWindow, 10)) return -1;
-    app.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    StartClockThread(app.mainWindow);
-    CreateFolder(app.paths.logFolder);
+    if (!AddTrayIcon(ui.mainWindow, 10)) return -1;
+    ui.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    StartClockThread(ui.mainWindow);
+    CreateFolder(marnelo.paths.logFolder);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -7,7 +7,7 @@
 #include "launcher/frame/app_state_win.h"
 
 void SaveLauncherSettings() {
-    ProfileIniStore ini(app.paths.settingsFile);
-    if (WriteSettings(ini, app.settings, DateStamp(LocalNow())))
-        StartBackupProgram(app.paths.exeFolder);
+    ProfileIniStore ini(marnelo.paths.settingsFile);
+    if (WriteSettings(ini, marnelo.settings, DateStamp(LocalNow())))
+        StartBackupProgram(marnelo.paths.exeFolder);
 }

@@ -18,12 +18,13 @@
 namespace {
 
 bool IsBoardFileTheCommonFile() {
-    return IsCommonFile(board.currentBoardPath, app.paths);
+    return IsCommonFile(marnelo.board.currentBoardPath, marnelo.paths);
 }
 
 // Also the common file opened as a board that could not be read.
 bool CommonFileUnreadable() {
-    return board.commonUnreadable || (IsBoardFileTheCommonFile() && board.boardUnreadable);
+    return marnelo.board.commonUnreadable ||
+           (IsBoardFileTheCommonFile() && marnelo.board.boardUnreadable);
 }
 
 // On the common file opened as a board every note belongs to that one file, whatever its flag.
@@ -72,43 +73,44 @@ void AddChange(NoteFileChanges& changes, const std::string& path, bool unreadabl
 }  // namespace
 
 void ScanFolderBoards() {
-    board.folderBoards = ListFileNames(app.paths.dataFolder);
+    marnelo.board.folderBoards = ListFileNames(marnelo.paths.dataFolder);
 }
 
 bool SaveBoardAndCommonNotes() {
     std::vector<SaveRecord> records = RecordsOnScreen();
     NoteFileChanges changes;
     FileSavePlan boardPlan = PlanFileSave(records, SavedFile::Board);
-    AddChange(changes, board.currentBoardPath, board.boardUnreadable, boardPlan);
+    AddChange(changes, marnelo.board.currentBoardPath, marnelo.board.boardUnreadable, boardPlan);
     // The common file opened as a board is written whole by the board's own change; a change
     // of its (now absent) common notes would remove it.
     if (!IsBoardFileTheCommonFile())
-        AddChange(changes, app.paths.commonFile, CommonFileUnreadable(),
+        AddChange(changes, marnelo.paths.commonFile, CommonFileUnreadable(),
                   PlanFileSave(records, SavedFile::Common));
     // Both files change together or not at all: a note whose common flag changed would
     // otherwise leave one file without reaching the other, or stand in both.
     if (!changes.replaced.empty()) {
-        CreateFolder(app.paths.dataFolder);
+        CreateFolder(marnelo.paths.dataFolder);
         if (!ReplaceFiles(changes.replaced)) return false;
     }
     // Removed last: a failed replacement above must not have cost a file its notes.
     for (const std::string& path : changes.removed) DeleteFileAt(path);
-    if (boardPlan.change == FileChange::Replace && !board.boardUnreadable) SaveLauncherSettings();
+    if (boardPlan.change == FileChange::Replace && !marnelo.board.boardUnreadable)
+        SaveLauncherSettings();
     return true;
 }
 
 void SaveOnce() {
-    if (board.savedOnce) return;
+    if (marnelo.board.savedOnce) return;
     // A save that failed is tried again at the next close or shutdown message.
-    board.savedOnce = SaveBoardAndCommonNotes();
+    marnelo.board.savedOnce = SaveBoardAndCommonNotes();
 }
 
 void DeleteNote(int index) {
     if (index < 0 || index >= notes.Count()) return;
     std::string record = SerializeNote(index);
-    CreateFolder(app.paths.dataFolder);
-    CreateFolder(app.paths.deletedFolder);
-    AppendToFile(board.deletedNotesPath, DeletedNoteHeader(LocalNow()) + record);
+    CreateFolder(marnelo.paths.dataFolder);
+    CreateFolder(marnelo.paths.deletedFolder);
+    AppendToFile(marnelo.board.deletedNotesPath, DeletedNoteHeader(LocalNow()) + record);
 
     RemoveNoteWindow(index);
     notes.expandedNote = IndexAfterRemoval(notes.expandedNote, index);
@@ -117,14 +119,15 @@ void DeleteNote(int index) {
 
 bool MoveNoteToBoard(int index, const std::string& target) {
     if (index < 0 || index >= notes.Count() || target.empty()) return false;
-    std::string path = MoveTargetPath(target, app.paths.dataFolder);
+    std::string path = MoveTargetPath(target, marnelo.paths.dataFolder);
     // Moving onto the board on screen, or onto the common file whose notes are all on screen,
     // would be undone by the next save.
-    if (EqualsIgnoringCase(path, board.currentBoardPath) || IsCommonFile(path, app.paths))
+    if (EqualsIgnoringCase(path, marnelo.board.currentBoardPath) ||
+        IsCommonFile(path, marnelo.paths))
         return false;
     std::optional<std::string> present = ReadOtherBoard(path);
     if (!present) return false;
-    if (!ContainsChar(target, '\\')) CreateFolder(app.paths.dataFolder);
+    if (!ContainsChar(target, '\\')) CreateFolder(marnelo.paths.dataFolder);
     if (!ReplaceWholeFile(path, SerializeNote(index) + *present)) return false;
     ScanFolderBoards();
     DeleteNote(index);
@@ -133,17 +136,17 @@ bool MoveNoteToBoard(int index, const std::string& target) {
 
 void SwitchBoard(const std::string& path) {
     SaveOnce();
-    board.savedOnce = false;
+    marnelo.board.savedOnce = false;
     // A board made meanwhile (a new note file, one written by the other program) is offered.
     ScanFolderBoards();
-    board.currentBoardPath = path;
+    marnelo.board.currentBoardPath = path;
     std::optional<std::string> text = ReadWholeFile(path);
-    AddOutsideBoard(board.outsideBoards, path, app.paths.dataFolder);
-    SwitchedBoard to = PlanBoardSwitch(path, board.currentBoardName, app.paths.dataFolder,
-                                       app.paths.deletedFolder);
-    board.currentBoardName = to.name;
-    board.deletedNotesPath = to.deletedNotesPath;
-    board.boardUnreadable = !text && MayHoldNotes(path);
+    AddOutsideBoard(marnelo.board.outsideBoards, path, marnelo.paths.dataFolder);
+    SwitchedBoard to = PlanBoardSwitch(path, marnelo.board.currentBoardName,
+                                       marnelo.paths.dataFolder, marnelo.paths.deletedFolder);
+    marnelo.board.currentBoardName = to.name;
+    marnelo.board.deletedNotesPath = to.deletedNotesPath;
+    marnelo.board.boardUnreadable = !text && MayHoldNotes(path);
     if (text && !text->empty()) {
         LoadNotes(*text, path);
         return;
@@ -152,8 +155,8 @@ void SwitchBoard(const std::string& path) {
 }
 
 void WriteKnownBoards() {
-    if (board.outsideListUnreadable) return;
+    if (marnelo.board.outsideListUnreadable) return;
     std::optional<std::string> text = KnownBoardsText(
-        board.outsideBoards, [](const std::string& path) { return FileExists(path); });
-    if (text) ReplaceWholeFile(app.paths.outsideListFile, *text);
+        marnelo.board.outsideBoards, [](const std::string& path) { return FileExists(path); });
+    if (text) ReplaceWholeFile(marnelo.paths.outsideListFile, *text);
 }

@@ -14,7 +14,7 @@
 namespace {
 
 NewNoteSettings NewNoteSettingsNow() {
-    const LauncherSettings& s = app.settings;
+    const LauncherSettings& s = marnelo.settings;
     NewNoteSettings n;
     n.fontSize = s.fontSize;
     n.transparency = s.transparency;
@@ -29,17 +29,17 @@ NewNoteSettings NewNoteSettingsNow() {
 
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
     notes.expandedNote = -1;
-    NoteDefaults defaults{app.settings.defaultX, app.settings.defaultY};
+    NoteDefaults defaults{marnelo.settings.defaultX, marnelo.settings.defaultY};
     std::vector<Note> loaded = ParseNotes(text, defaults);
-    if (HoldsForeignContent(text, loaded.size())) board.boardUnreadable = true;
-    if (!IsCommonFile(boardPath, app.paths)) {
+    if (HoldsForeignContent(text, loaded.size())) marnelo.board.boardUnreadable = true;
+    if (!IsCommonFile(boardPath, marnelo.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
-        std::optional<std::string> common = ReadWholeFile(app.paths.commonFile);
-        board.commonUnreadable = !common && MayExist(app.paths.commonFile);
+        std::optional<std::string> common = ReadWholeFile(marnelo.paths.commonFile);
+        marnelo.board.commonUnreadable = !common && MayExist(marnelo.paths.commonFile);
         if (common) {
             std::vector<Note> commonNotes = ParseNotes(*common, defaults);
-            board.commonUnreadable = HoldsForeignContent(*common, commonNotes.size());
+            marnelo.board.commonUnreadable = HoldsForeignContent(*common, commonNotes.size());
             loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
         }
     }
@@ -57,9 +57,9 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
     std::optional<std::string> text = TakeClipboardText();
     if (text && !text->empty())
         return CreateNoteWindow(MakeClipboardTextNote(kind, *text, NewNoteSettingsNow(),
-                                                      notes.runningX, app.screenWidth));
-    CreateFolder(app.paths.imageFolder);
-    std::string path = app.paths.imageFolder + "\\" + ClipboardImageName(LocalNow());
+                                                      notes.runningX, marnelo.screenWidth));
+    CreateFolder(marnelo.paths.imageFolder);
+    std::string path = marnelo.paths.imageFolder + "\\" + ClipboardImageName(LocalNow());
     ClipboardPicture picture = SaveClipboardBitmapAsJpeg(path);
     if (picture.result >= 0)
         return CreateNoteWindow(

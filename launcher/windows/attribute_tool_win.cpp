@@ -26,11 +26,11 @@ void RepaintWithText(HWND window) {
 void Pick(HWND window) {
     int index = FindNoteOfWindow(window);
     if (index >= 0) {
-        LauncherSettings& s = app.settings;
+        LauncherSettings& s = marnelo.settings;
         s.attributeBuffer = PickAttribute(s.attributeKind, notes.slots[index].note, BoxOf(window),
                                           s.attributeBuffer);
     }
-    MiniToolPicked(index >= 0, app.settings.attributeBuffer[0]);
+    MiniToolPicked(index >= 0, marnelo.settings.attributeBuffer[0]);
 }
 
 void Paste(HWND window, bool random) {
@@ -40,8 +40,9 @@ void Paste(HWND window, bool random) {
     std::optional<unsigned> seed;
     if (random) seed = static_cast<unsigned>(std::time(nullptr));
     NoteSlot& slot = notes.slots[index];
-    PasteResult result = PasteAttribute(app.settings.attributeKind, app.settings.attributeBuffer,
-                                        seed, slot.note, BoxOf(window));
+    PasteResult result =
+        PasteAttribute(marnelo.settings.attributeKind, marnelo.settings.attributeBuffer, seed,
+                       slot.note, BoxOf(window));
     slot.note = result.note;
     switch (result.effect) {
         case PasteEffect::None:
@@ -65,7 +66,7 @@ void Paste(HWND window, bool random) {
 }  // namespace
 
 void ReleaseInToolMode(HWND noteWindow) {
-    switch (app.toolMode) {
+    switch (marnelo.toolMode) {
         case kToolPick:
             Pick(noteWindow);
             return;

@@ -30,7 +30,7 @@ const std::vector<std::string>& FolderFiles(NoteSlot& slot) {
     FolderListingCache& cache = slot.folderListing;
     unsigned now = GetTickCount();
     if (!cache.Fresh(pattern, now)) {
-        cache.files = FolderNoteFiles(pattern, ListPattern(pattern), app.settings.extensions);
+        cache.files = FolderNoteFiles(pattern, ListPattern(pattern), marnelo.settings.extensions);
         cache.pattern = pattern;
         cache.takenAt = now;
         cache.taken = true;

@@ -21,7 +21,8 @@ HMENU BuildNoteMenu() {
     HMENU menu = CreatePopupMenu();
     HMENU boards = CreateMenu();
     for (const MenuEntry& entry :
-         MoveMenuEntries(board.folderBoards, board.outsideBoards, board.currentBoardName))
+         MoveMenuEntries(marnelo.board.folderBoards, marnelo.board.outsideBoards,
+                         marnelo.board.currentBoardName))
         InsertAtTop(boards, entry);
     for (const MenuEntry& entry : NoteMenuItems())
         InsertAtTop(menu, entry, entry.command == 0 ? boards : nullptr);
@@ -36,11 +37,11 @@ std::string TextOfNoteWindow(HWND window) {
 
 void MoveToChosenBoard(HWND window, unsigned command) {
     std::optional<std::string> target =
-        MoveTargetOf(command, board.folderBoards, board.outsideBoards);
+        MoveTargetOf(command, marnelo.board.folderBoards, marnelo.board.outsideBoards);
     int index = FindNoteOfWindow(window);
     if (!target || index < 0) return;
     MoveNoteToBoard(index, *target);
-    if (notes.Count() == 0) SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+    if (notes.Count() == 0) SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
 }
 
 void CarryOut(HWND window, unsigned command) {
@@ -62,7 +63,7 @@ void CarryOut(HWND window, unsigned command) {
             RunCommand(window, TextOfNoteWindow(window));
             return;
         case kMenuCopy:
-            PutTextOnClipboard(app.mainWindow, TextOfNoteWindow(window));
+            PutTextOnClipboard(ui.mainWindow, TextOfNoteWindow(window));
             return;
     }
     MoveToChosenBoard(window, command);
@@ -71,13 +72,13 @@ void CarryOut(HWND window, unsigned command) {
 }  // namespace
 
 void ShowNoteMenu(HWND noteWindow) {
-    if (app.miniToolDialog) {
-        SendMessageA(app.miniToolDialog, WM_CLOSE, 0, 0);
-        app.miniToolDialog = nullptr;
+    if (ui.miniToolDialog) {
+        SendMessageA(ui.miniToolDialog, WM_CLOSE, 0, 0);
+        ui.miniToolDialog = nullptr;
     }
     HMENU menu = BuildNoteMenu();
     unsigned command = TrackAtPointer(menu, noteWindow);
     CarryOut(noteWindow, command);
     DestroyMenu(menu);  // with its submenu
-    SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+    SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
 }

@@ -26,14 +26,14 @@ void ResizeKeepingCorner(HWND window, int width, int height) {
 // lets only the foreground thread hand the foreground on.
 void RaiseAllNotes(HWND window) {
     HWND foreground = GetForegroundWindow();
-    if (foreground == app.mainWindow) return;
+    if (foreground == ui.mainWindow) return;
     DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
     DWORD ownThread = GetCurrentThreadId();
     AttachThreadInput(ownThread, foregroundThread, TRUE);
-    SetForegroundWindow(app.mainWindow);
+    SetForegroundWindow(ui.mainWindow);
     SendMessageA(window, MSG_ACTIVATE, 0, 0);
     AttachThreadInput(ownThread, foregroundThread, FALSE);
-    SetForegroundWindow(app.mainWindow);
+    SetForegroundWindow(ui.mainWindow);
 }
 
 }  // namespace
@@ -54,26 +54,30 @@ void CollapseExpandedNote() {
 }
 
 void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (app.toolMode != 0) return;
-    GetCursorPos(&app.pressPoint);
+    if (marnelo.toolMode != 0) return;
+    POINT at{};
+    GetCursorPos(&at);
+    marnelo.press.x = at.x;
+    marnelo.press.y = at.y;
     // When the button went down, not when the press is handled: taken late, while the program
     // was busy, a press held for long would otherwise count as a click.
-    app.pressTime = static_cast<DWORD>(GetMessageTime());
+    marnelo.press.time = static_cast<DWORD>(GetMessageTime());
     // The move loop returns at the release and swallows it, so the release is sent here.
     SendMessageA(window, WM_SYSCOMMAND, kDragMove, 0);
     SendMessageA(window, WM_LBUTTONUP, wParam, lParam);
-    app.pressTime = GetTickCount();
+    marnelo.press.time = GetTickCount();
 }
 
 bool OnNoteRelease(HWND window) {
-    if (app.toolMode != 0) {
+    if (marnelo.toolMode != 0) {
         ReleaseInToolMode(window);
         return false;
     }
     POINT now{};
     GetCursorPos(&now);
-    bool stayed = now.x == app.pressPoint.x && now.y == app.pressPoint.y;
-    switch (ClassifyRelease(GetTickCount() - app.pressTime, app.settings.clickTime, stayed)) {
+    bool stayed = now.x == marnelo.press.x && now.y == marnelo.press.y;
+    switch (
+        ClassifyRelease(GetTickCount() - marnelo.press.time, marnelo.settings.clickTime, stayed)) {
         case Release::LongPress:
             OpenEditDialog(window);
             return false;
@@ -91,7 +95,7 @@ bool OnNoteRelease(HWND window) {
 }
 
 void OnNoteHover(HWND window) {
-    if (app.toolMode != 0 || !app.hoverEnabled) return;
+    if (marnelo.toolMode != 0 || !marnelo.hoverEnabled) return;
     int hovered = FindNoteOfWindow(window);
     bool mini = hovered >= 0 && notes.slots[hovered].note.mini;
     HoverPlan plan = PlanHover(notes.expandedNote, hovered, mini, GetKeyState(VK_CONTROL) < 0);

@@ -61,12 +61,12 @@ HWND CreateNoteWindow(const Note& note) {
     HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, note.x,
                                   note.y, note.mini ? note.miniWidth : note.width,
                                   note.mini ? note.miniHeight : note.height, nullptr, nullptr,
-                                  app.instance, nullptr);
+                                  ui.instance, nullptr);
     DragAcceptFiles(window, TRUE);
     // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
     HWND text = CreateWindowExA(
         0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(note.align), 0, 0, 0, 0,
-        window, reinterpret_cast<HMENU>(kTextControlId), app.instance, nullptr);
+        window, reinterpret_cast<HMENU>(kTextControlId), ui.instance, nullptr);
     // Set apart from the creation, whose window name some systems cut short or drop past 32 767
     // characters: the control's text is what the next save writes.
     SetWindowTextA(text, note.text.c_str());
@@ -78,7 +78,7 @@ HWND CreateNoteWindow(const Note& note) {
     slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
     notes.slots.push_back(std::move(slot));
     int index = notes.Count() - 1;
-    if (IsClockCommand(note.command)) app.clockLabel = text;
+    if (IsClockCommand(note.command)) ui.clockLabel = text;
 
     ApplyFontAndOpacity(index);
     FitTextControl(window);
@@ -132,7 +132,7 @@ HBRUSH TextControlColours(HDC dc, HWND control) {
         SetBkColor(dc, ToColorRef(BackColourOf(n)));
         bool palette = !IsCustomColour(n.backRed, n.backGreen, n.backBlue) && n.backColor >= 0 &&
                        n.backColor < kColourCount;
-        return palette ? app.paletteBrushes[n.backColor] : slot.backBrush;
+        return palette ? ui.paletteBrushes[n.backColor] : slot.backBrush;
     }
     return nullptr;
 }
@@ -148,7 +148,7 @@ void RemoveNoteWindow(int index) {
     // Out of the table before the window goes, so messages sent during destruction find no note.
     NoteSlot slot = std::move(notes.slots[index]);
     notes.slots.erase(notes.slots.begin() + index);
-    if (app.clockLabel == slot.textControl) app.clockLabel = LastClockLabel();
+    if (ui.clockLabel == slot.textControl) ui.clockLabel = LastClockLabel();
     DestroyWindow(slot.window);
     ReleaseSlotObjects(slot);
 }
@@ -158,7 +158,7 @@ void DestroyAllNoteWindows() {
     std::vector<NoteSlot> old = std::move(notes.slots);
     notes.slots.clear();
     notes.editedNote = -1;
-    app.clockLabel = nullptr;
+    ui.clockLabel = nullptr;
     for (NoteSlot& slot : old) {
         DestroyWindow(slot.window);
         ReleaseSlotObjects(slot);

@@ -69,8 +69,8 @@ void SaveAtClose() {
 // Any close request closes the program: a note window closed alone would leave its note in
 // the table without a window.
 LRESULT OnClose(HWND window) {
-    if (window != app.mainWindow) {
-        SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+    if (window != ui.mainWindow) {
+        SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
         return 0;
     }
     SaveAtClose();
@@ -81,7 +81,7 @@ LRESULT OnClose(HWND window) {
 void OnTray(WPARAM wParam, LPARAM lParam, HWND window) {
     if (wParam != TRAY_ICON_ID) return;
     if (lParam == WM_RBUTTONUP) OpenMainMenu(window);
-    if (lParam == WM_LBUTTONDOWN) SendMessageA(app.mainWindow, MSG_ACTIVATE, 0, 0);
+    if (lParam == WM_LBUTTONDOWN) SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ void OnTray(WPARAM wParam, LPARAM lParam, HWND window) {
 LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DESTROY:
-            if (window == app.mainWindow) PostQuitMessage(0);
+            if (window == ui.mainWindow) PostQuitMessage(0);
             return 0;
         case WM_ERASEBKGND:
         case WM_LBUTTONDBLCLK:
@@ -109,14 +109,15 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             return OnClose(window);
         case WM_QUERYENDSESSION:
             // Every top-level window is asked; the main window answers for the program.
-            if (window == app.mainWindow) SaveAtClose();
+            if (window == ui.mainWindow) SaveAtClose();
             break;
         case WM_ENDSESSION:
-            if (window != app.mainWindow) break;
+            if (window != ui.mainWindow) break;
             if (wParam)
                 SaveAtClose();
             else
-                board.savedOnce = false;  // the shutdown was called off: later closes save again
+                marnelo.board.savedOnce =
+                    false;  // the shutdown was called off: later closes save again
             break;
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
@@ -137,7 +138,7 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             OnFilesDropped(window, reinterpret_cast<HDROP>(wParam));
             break;
         case MSG_END:
-            SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
             break;
         case MSG_EXEC:
             CreateNoteFromClipboard(kRunNote);
@@ -152,10 +153,10 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             OnTray(wParam, lParam, window);
             break;
         case MSG_CLOCK_TICK:
-            if (window == app.mainWindow) OnClockTick(wParam);
+            if (window == ui.mainWindow) OnClockTick(wParam);
             return 0;
     }
-    if (message == app.taskbarCreated && message != 0 && window == app.mainWindow)
+    if (message == ui.taskbarCreated && message != 0 && window == ui.mainWindow)
         AddTrayIcon(window, 1);
     return DefWindowProcA(window, message, wParam, lParam);
 }

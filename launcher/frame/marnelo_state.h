@@ -1,0 +1,24 @@
+// marnelo_state.h — what Marnelo knows while it runs, apart from its windows and the notes on
+// screen: its files, its settings, the board, and the gesture and tool under way. The window
+// layer holds the one instance of the run (app_state_win.h).
+#pragma once
+#include "launcher/frame/paths.h"
+#include "launcher/frame/settings.h"
+#include "launcher/notes/board_state.h"
+
+// Where and when the left button last went down on a note, for telling a click from a long
+// press or a drag.
+struct NotePress {
+    unsigned time = 0;  // tick count
+    int x = 0, y = 0;   // screen position
+};
+
+struct MarneloState {
+    LauncherPaths paths;
+    LauncherSettings settings;
+    BoardState board;
+    int screenWidth = 0;
+    bool hoverEnabled = true;  // cleared while the Edit dialog is open
+    int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
+    NotePress press;
+};
