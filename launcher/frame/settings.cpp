@@ -41,3 +41,14 @@ bool WriteSettings(IniStore& ini, LauncherSettings& s, const std::string& today)
     ini.Write("img", "kakucho2", s.extensions);
     return TakeBackupTurn(ini, s.backup, today);
 }
+
+NewNoteSettings NewNoteSettingsOf(const LauncherSettings& s) {
+    NewNoteSettings n;
+    n.fontSize = s.fontSize;
+    n.transparency = s.transparency;
+    n.miniWidth = s.defaultX;
+    n.miniHeight = s.defaultY;
+    n.lineHeight = s.lineHeight;
+    n.charWidth = s.charWidth;
+    return n;
+}

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/ini_store.h"
+#include "launcher/notes/new_note.h"
 
 struct LauncherSettings {
     std::string extensions = ".bmp.png.gif.jpg.jpeg.tiff.txt";  // [img] kakucho2
@@ -29,3 +30,6 @@ LauncherSettings ReadSettings(IniStore& ini);
 // Writes every value back (so missing keys are filled in), then takes the day's backup turn.
 // Returns true when the backup program is to be started now: the date is written first.
 bool WriteSettings(IniStore& ini, LauncherSettings& settings, const std::string& today);
+
+// What a new note takes from the settings.
+NewNoteSettings NewNoteSettingsOf(const LauncherSettings& settings);

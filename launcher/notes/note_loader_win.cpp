@@ -14,15 +14,7 @@
 namespace {
 
 NewNoteSettings NewNoteSettingsNow() {
-    const LauncherSettings& s = marnelo.settings;
-    NewNoteSettings n;
-    n.fontSize = s.fontSize;
-    n.transparency = s.transparency;
-    n.miniWidth = s.defaultX;
-    n.miniHeight = s.defaultY;
-    n.lineHeight = s.lineHeight;
-    n.charWidth = s.charWidth;
-    return n;
+    return NewNoteSettingsOf(marnelo.settings);
 }
 
 }  // namespace

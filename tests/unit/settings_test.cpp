@@ -154,3 +154,13 @@ TEST(BackupDue, OnceADayUnlessSwitchedOff) {
                           {"-10", "20240315", true}};
     for (const Case& c : cases) EXPECT_EQ(BackupDue(c.remembered, c.today), c.due) << c.remembered;
 }
+
+TEST(NewNoteSettingsOf, EachValueFromItsKey) {
+    LauncherSettings s;
+    std::tie(s.fontSize, s.transparency, s.defaultX, s.defaultY, s.lineHeight, s.charWidth) =
+        std::make_tuple(1, 2, 3, 4, 5, 6);
+    NewNoteSettings n = NewNoteSettingsOf(s);
+    EXPECT_EQ(
+        std::tie(n.fontSize, n.transparency, n.miniWidth, n.miniHeight, n.lineHeight, n.charWidth),
+        std::make_tuple(1, 2, 3, 4, 5, 6));
+}

@@ -70,9 +70,14 @@ void OpenInLauncher(const std::string& board) {
     ShellExecuteA(nullptr, "open", quorvel.launcherPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void RunPlan(const std::string& command, const CommandPlan& plan) {
-    if (plan.kind == CommandKind::NotRegistered) MessageText(kNotRegisteredText);
-    if (plan.kind == CommandKind::Run) ShellOpen(command, plan.parameters);
+// F6 to F9: the key's command from the settings, planned on what the list offers it.
+void RunCommandKey(const ListKeyDecision& d,
+                   CommandPlan (*plan)(std::string_view, const std::optional<std::string>&),
+                   const std::optional<std::string>& target) {
+    const std::string& command = quorvel.settings.commands[d.command];
+    CommandPlan planned = plan(command, target);
+    if (planned.kind == CommandKind::NotRegistered) MessageText(kNotRegisteredText);
+    if (planned.kind == CommandKind::Run) ShellOpen(command, planned.parameters);
 }
 
 void ApplyMode(const ModeStep& step) {
@@ -159,11 +164,9 @@ bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
         case ListKey::DeleteBoard:
             DeleteBoardItem(item());
             break;
-        case ListKey::RunCommand: {
-            const std::string& command = quorvel.settings.commands[d.command];
-            RunPlan(command, PlanCommandWithText(command, item()));
+        case ListKey::RunCommand:
+            RunCommandKey(d, PlanCommandWithText, item());
             break;
-        }
         case ListKey::CycleMode:
             ApplyMode(CycleMode(quorvel.modeState));
             break;
@@ -221,11 +224,9 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
             // The list view's own Ctrl+Space would toggle the selection off again.
             if (FocusedRow() >= 0) SetRowState(FocusedRow(), LVIS_SELECTED, LVIS_SELECTED);
             return true;
-        case ListKey::RunCommand: {
-            const std::string& command = quorvel.settings.commands[d.command];
-            RunPlan(command, PlanCommandOnRow(command, FocusedEntryPath()));
+        case ListKey::RunCommand:
+            RunCommandKey(d, PlanCommandOnRow, FocusedEntryPath());
             break;
-        }
         case ListKey::CycleMode:
             ApplyMode(CycleMode(quorvel.modeState));
             break;
