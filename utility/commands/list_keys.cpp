@@ -4,16 +4,10 @@
 
 #include "common/quotes.h"
 #include "common/sjis.h"
+#include "common/virtual_keys.h"
 #include "utility/commands/path_text.h"
 
 namespace {
-
-// Virtual-key codes as the system numbers them; the core has no <windows.h>.
-namespace Key {
-constexpr unsigned Back = 0x08, Enter = 0x0D, Shift = 0x10, Control = 0x11, Escape = 0x1B,
-                   Space = 0x20, Up = 0x26, Down = 0x28, Delete = 0x2E, F1 = 0x70, F6 = 0x75,
-                   F9 = 0x78, F10 = 0x79, F11 = 0x7A;
-}
 
 constexpr unsigned kCtrlC = 3, kCtrlP = 16, kCtrlV = 22, kCtrlX = 24;
 
@@ -27,16 +21,16 @@ ListKeyDecision Focus(ListKey action = ListKey::FocusInput) {
 
 // Keys both lists answer alike.
 std::optional<ListKeyDecision> SharedKeyDown(unsigned key) {
-    if (key >= Key::F6 && key <= Key::F9)
+    if (key >= Vk::F6 && key <= Vk::F9)
         return ListKeyDecision{ListKey::RunCommand, ListKeyPass::ControlKeys,
-                               static_cast<int>(key - Key::F6), false};
+                               static_cast<int>(key - Vk::F6), false};
     switch (key) {
-        case Key::Escape:
+        case Vk::Escape:
             return Focus();
-        case Key::F10:
+        case Vk::F10:
             return Do(ListKey::CycleMode);
-        case Key::Shift:
-        case Key::Control:
+        case Vk::Shift:
+        case Vk::Control:
         case 255:
             return Do(ListKey::None);
     }
@@ -48,17 +42,17 @@ std::optional<ListKeyDecision> SharedKeyDown(unsigned key) {
 ListKeyDecision BoardListKeyDown(unsigned key, bool ctrl, bool shift) {
     if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
     switch (key) {
-        case Key::Enter:
+        case Vk::Enter:
             return Do(ListKey::OpenBoard);
-        case Key::Down:
+        case Vk::Down:
             return Do(ListKey::ArrowDown, ListKeyPass::StandardOnly);
-        case Key::Up:
+        case Vk::Up:
             return Do(ListKey::ArrowUp, ListKeyPass::StandardOnly);
-        case Key::Delete:
+        case Vk::Delete:
             return Do(ListKey::DeleteBoard);
-        case Key::F11:
+        case Vk::F11:
             return Do(ListKey::ListItem);
-        case Key::F1:
+        case Vk::F1:
             return Do(ListKey::None, ListKeyPass::InputLineControlKeys);
         case kCtrlV:
             return Do(ListKey::None);
@@ -81,19 +75,19 @@ ListKeyDecision BoardListChar(unsigned character, bool ctrl) {
 ListKeyDecision ListViewKeyDown(unsigned key, bool ctrl) {
     if (std::optional<ListKeyDecision> shared = SharedKeyDown(key)) return *shared;
     switch (key) {
-        case Key::Enter:
+        case Vk::Enter:
             return Do(ListKey::OpenRowBoard);
-        case Key::Down:
+        case Vk::Down:
             return Do(ListKey::ArrowDown);
-        case Key::Up:
+        case Vk::Up:
             return Do(ListKey::ArrowUp);
-        case Key::Delete:
+        case Vk::Delete:
             return Do(ListKey::DeleteRows);
-        case Key::F11:
+        case Vk::F11:
             return Do(ListKey::AddBookmark);
     }
-    if (key == Key::Space && ctrl) return Do(ListKey::SelectFocusedRow);
-    return Focus(key == Key::Back ? ListKey::ParentOfInput : ListKey::FocusInput);
+    if (key == Vk::Space && ctrl) return Do(ListKey::SelectFocusedRow);
+    return Focus(key == Vk::Back ? ListKey::ParentOfInput : ListKey::FocusInput);
 }
 
 ListKeyDecision ListViewChar(unsigned character, bool ctrl) {

@@ -4,13 +4,9 @@
 #pragma once
 #include <cstdint>
 
-enum class KeyKind { KeyDown, KeyUp, Char, DropFiles, DeleteAllItems, Other };
+#include "common/virtual_keys.h"
 
-// Virtual-key codes as the system numbers them; the core has no <windows.h>.
-namespace Vk {
-inline constexpr unsigned Tab = 0x09, Enter = 0x0D, Control = 0x11, Escape = 0x1B, Left = 0x25,
-                          Up = 0x26, Right = 0x27, Down = 0x28, F12 = 0x7B;
-}
+enum class KeyKind { KeyDown, KeyUp, Char, DropFiles, DeleteAllItems, Other };
 
 struct KeyInput {
     KeyKind kind = KeyKind::Other;
