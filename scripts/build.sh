@@ -4,6 +4,7 @@
 #   scripts/build.sh          both trees
 #   scripts/build.sh native   only build/native
 #   scripts/build.sh win      only build/win
+#   scripts/build.sh packages only the programs, the zip and the installer of build/win
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -29,18 +30,19 @@ build_native() {
 build_win() {
     echo "== build Windows (build/win)"
     configure_if_needed build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-    cmake --build build/win -j"$jobs"
+    cmake --build build/win -j"$jobs" "$@"
 }
 
 case "${1:-all}" in
     native) build_native ;;
     win) build_win ;;
+    packages) build_win --target release_packages ;;
     all)
         build_native
         build_win
         ;;
     *)
-        echo "usage: scripts/build.sh [native|win]" >&2
+        echo "usage: scripts/build.sh [native|win|packages]" >&2
         exit 2
         ;;
 esac

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what the builds and the tests need on Debian 12: the native toolchain with GoogleTest,
 # clang with the libFuzzer runtime, the mingw-w64 cross compilers, Wine with a private X server,
-# Japanese fonts and locale.
+# Japanese fonts and locale, and NSIS for the installer.
 # Safe to run again: when everything is present it only asks dpkg and returns.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -13,6 +13,7 @@ packages=(
     wine wine64 xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho locales
     imagemagick clang-format
+    nsis
 )
 
 as_root=()

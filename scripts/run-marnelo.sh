@@ -74,7 +74,7 @@ end_marnelo() {
 refresh_install() {
     mkdir -p "$INSTALL_DIR"
     local exe
-    for exe in marnelo.exe quorvel.exe; do
+    for exe in marnelo.exe quorvel.exe snapkeep.exe; do
         [ -f "build/win/bin/$exe" ] || continue
         cmp -s "build/win/bin/$exe" "$INSTALL_DIR/$exe" && continue
         cp "build/win/bin/$exe" "$INSTALL_DIR/.$exe.new"

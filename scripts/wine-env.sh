@@ -25,8 +25,10 @@ wine_env_init() {
     export WINEPREFIX="${1:-$REPO_ROOT/build/wineprefix}"
     export WINEDEBUG=-all
     # An empty override disables the .NET and HTML engines, whose installers would otherwise
-    # open a dialog at the first boot and wait for a click that never comes.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # open a dialog at the first boot and wait for a click that never comes. Without the menu
+    # builder, the installer's Start-menu shortcuts stay inside the prefix instead of becoming
+    # entries of the Linux desktop's menu.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
 
     if command -v wine64 >/dev/null 2>&1; then

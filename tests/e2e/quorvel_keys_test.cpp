@@ -130,6 +130,7 @@ TEST(QuorvelInputLine, EnterOnAPathListsItAndEveryReleaseFilters) {
     EXPECT_EQ(rows[3][1], inst.PathOf("w\\A.txt"));
     EXPECT_EQ(rows[4][1], "buy milk");
     EXPECT_EQ(rows[5][1], "notepad.exe");
+    EXPECT_TRUE(SaveWindowPicture(app.MainWindow(), inst.PathOf("quorvel.bmp")));  // the README's
 
     TypeText("^");
     EXPECT_TRUE(WaitForNames(c.listView, {})) << "a lone ^ matches nothing";

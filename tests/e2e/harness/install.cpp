@@ -40,7 +40,7 @@ std::string BuildFolder() {
     return ExecutableFolder();
 }
 
-Install Install::Fresh(const std::string& subfolder) {
+Install Install::Empty(const std::string& subfolder) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "run";
     Install install;
@@ -48,8 +48,14 @@ Install Install::Fresh(const std::string& subfolder) {
     RemoveTree(root);
     install.folder_ = subfolder.empty() ? root : root + subfolder + "\\";
     MakeParents(install.folder_);
-    for (const char* program : {"marnelo.exe", "quorvel.exe", "snapkeep.exe", "recorder.exe"})
+    return install;
+}
+
+Install Install::Fresh(const std::string& subfolder) {
+    Install install = Empty(subfolder);
+    for (const char* program : {"marnelo.exe", "quorvel.exe", "recorder.exe"})
         CopyFileA((BuildFolder() + program).c_str(), (install.folder_ + program).c_str(), FALSE);
+    install.WithCopyOf("snapkeep_counter.exe", "snapkeep.exe");
     install.WithCopyOf("MarneloHelp\\help.html", "MarneloHelp\\help.html");
     return install;
 }

@@ -11,8 +11,11 @@
 class Install {
   public:
     // An empty folder named after the running test (or a `subfolder` of it, which may hold
-    // spaces), holding the programs and the test stand-ins snapkeep.exe and recorder.exe.
+    // spaces), holding the programs and the test stand-ins snapkeep.exe (which only counts its
+    // starts; WithCopyOf("snapkeep.exe", "snapkeep.exe") installs the real one) and recorder.exe.
     static Install Fresh(const std::string& subfolder = "");
+    // The same folder with nothing in it, for an installer to fill.
+    static Install Empty(const std::string& subfolder = "");
 
     // A copy of one of the built programs at `relative`, e.g. "my tools\\recorder.exe".
     Install& WithCopyOf(const std::string& program, const std::string& relative);

@@ -197,6 +197,8 @@ class RemoteBlock {
 };
 
 constexpr std::size_t kCellBytes = 2048;
+// Wide characters for one list-box item read from another process.
+constexpr std::size_t kItemRoom = 4096;
 
 }  // namespace
 
@@ -261,11 +263,13 @@ std::vector<std::string> ListBoxItems(HWND listBox) {
     for (DWORD_PTR i = 0; i < count; ++i) {
         DWORD_PTR length = 0;
         SendMessageTimeoutW(listBox, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, 5000, &length);
-        std::wstring wide(length + 1, L'\0');
+        // The system copies back as much as the item holds when LB_GETTEXT arrives, and the
+        // program may have put a longer text there since LB_GETTEXTLEN: room for any path.
+        std::wstring wide(std::max<DWORD_PTR>(length + 1, kItemRoom), L'\0');
         DWORD_PTR copied = 0;
         SendMessageTimeoutW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
                             SMTO_NORMAL, 5000, &copied);
-        wide.resize(copied <= length ? copied : 0);
+        wide.resize(copied < wide.size() ? copied : 0);
         std::string text(wide.size() * 2 + 1, '\0');
         int bytes =
             WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),

@@ -1,5 +1,5 @@
-// snapkeep.exe for tests: each start appends one line to "snapkeep.log" beside it, so a test
-// can count how often the backup program was started.
+// Installed as snapkeep.exe for tests that only count the daily starts: each start appends one
+// line to "snapkeep.log" beside it. Tests of the backup itself install the real snapkeep.exe.
 #include <windows.h>
 
 #include <string>
