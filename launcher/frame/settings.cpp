@@ -6,6 +6,21 @@
 
 namespace {
 
+// The integer keys, read and written in this order.
+struct IntKey {
+    const char* section;
+    const char* key;
+    int LauncherSettings::*value;
+};
+const IntKey kIntKeys[] = {{"window2", "height", &LauncherSettings::lineHeight},
+                           {"window2", "width", &LauncherSettings::charWidth},
+                           {"window", "font", &LauncherSettings::fontSize},
+                           {"window", "trans", &LauncherSettings::transparency},
+                           {"window", "time", &LauncherSettings::clickTime},
+                           {"window", "DefaultX", &LauncherSettings::defaultX},
+                           {"window", "DefaultY", &LauncherSettings::defaultY},
+                           {"etc", "cmbstate2", &LauncherSettings::attributeKind}};
+
 const char* const kBufferKeys[8] = {"cmbstate3",   "cmbstate3_0", "cmbstate3_1", "cmbstate3_2",
                                     "cmbstate3_3", "cmbstate3_4", "cmbstate3_5", "cmbstate3_6"};
 
@@ -15,28 +30,14 @@ LauncherSettings ReadSettings(IniStore& ini) {
     LauncherSettings s;
     s.extensions = CutAtCharBoundary(ini.Read("img", "kakucho2", s.extensions), kExtensionsLimit);
     s.backup = ReadBackupDate(ini);
-    s.lineHeight = ReadIniInt(ini, "window2", "height", s.lineHeight);
-    s.charWidth = ReadIniInt(ini, "window2", "width", s.charWidth);
-    s.fontSize = ReadIniInt(ini, "window", "font", s.fontSize);
-    s.transparency = ReadIniInt(ini, "window", "trans", s.transparency);
-    s.clickTime = ReadIniInt(ini, "window", "time", s.clickTime);
-    s.defaultX = ReadIniInt(ini, "window", "DefaultX", s.defaultX);
-    s.defaultY = ReadIniInt(ini, "window", "DefaultY", s.defaultY);
-    s.attributeKind = ReadIniInt(ini, "etc", "cmbstate2", s.attributeKind);
+    for (const IntKey& k : kIntKeys) s.*k.value = ReadIniInt(ini, k.section, k.key, s.*k.value);
     for (int i = 0; i < 8; ++i)
         s.attributeBuffer[i] = ReadIniInt(ini, "etc", kBufferKeys[i], s.attributeBuffer[i]);
     return s;
 }
 
 bool WriteSettings(IniStore& ini, LauncherSettings& s, const std::string& today) {
-    WriteIniInt(ini, "window2", "height", s.lineHeight);
-    WriteIniInt(ini, "window2", "width", s.charWidth);
-    WriteIniInt(ini, "window", "font", s.fontSize);
-    WriteIniInt(ini, "window", "trans", s.transparency);
-    WriteIniInt(ini, "window", "time", s.clickTime);
-    WriteIniInt(ini, "window", "DefaultX", s.defaultX);
-    WriteIniInt(ini, "window", "DefaultY", s.defaultY);
-    WriteIniInt(ini, "etc", "cmbstate2", s.attributeKind);
+    for (const IntKey& k : kIntKeys) WriteIniInt(ini, k.section, k.key, s.*k.value);
     for (int i = 0; i < 8; ++i) WriteIniInt(ini, "etc", kBufferKeys[i], s.attributeBuffer[i]);
     ini.Write("img", "kakucho2", s.extensions);
     return TakeBackupTurn(ini, s.backup, today);
