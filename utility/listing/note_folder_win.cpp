@@ -7,8 +7,6 @@
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/read_ahead.h"
 
-namespace {}  // namespace
-
 // The listed folder stays: the list view shows its entries above the notes, and emptying
 // them here would leave the title and NowDir naming a folder that is no longer shown.
 void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
