@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "harness/click.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/ui.h"
@@ -53,6 +54,11 @@ void LongPress(int x, int y) {
 
 HWND WaitForEditDialog(const Marnelo& app) {
     return WaitForMessageBox(app.Id(), "Edit");
+}
+
+Outcome EditDialogOpens(const Marnelo& app) {
+    return When("the Edit dialog",
+                [&app] { return WaitForMessageBox(app.Id(), "Edit", 0) != nullptr; });
 }
 
 bool Closes(HWND dialog) {
@@ -158,7 +164,7 @@ TEST(EditDialog, LongPressFillsEveryBoxAndOkWritesThemBack) {
     EXPECT_TRUE(view.topmost);
 
     // Without a command a click opens the dialog; Cancel keeps everything.
-    ClickAt(250, 230);
+    ASSERT_NE(ClickNote(note, {250, 230}, EditDialogOpens(app)), "");
     dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
     SetItem(dialog, 1001, "取り消す");
@@ -281,7 +287,7 @@ TEST(EditDialog, TheClockNotesClickOpensIt) {
         Install::Fresh().WithSettings("[window]\r\ntime=500\r\n").WithBoard("marnelo.txt", {clock});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    ClickAt(250, 420);
+    ASSERT_NE(ClickNote(app.NoteWindows()[0], {250, 420}, EditDialogOpens(app)), "");
     HWND dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Item(dialog, 1000), "tokei");

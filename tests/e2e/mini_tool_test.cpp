@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/click.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/menus.h"
@@ -105,8 +106,8 @@ bool Near(COLORREF seen, int red, int green, int blue) {
 
 // The client area of a framed note less its frame and rounded corners shows only `colour`
 // and the ink of its text.
-bool ShowsBackground(HWND note, int red, int green, int blue, int oldRed, int oldGreen,
-                     int oldBlue) {
+bool ShowsBackground(HWND note, int red, int green, int blue, int oldRed, int oldGreen, int oldBlue,
+                     int timeoutMs = 3000) {
     return WaitFor(
         [&] {
             RECT r = RectOf(note);
@@ -120,7 +121,23 @@ bool ShowsBackground(HWND note, int red, int green, int blue, int oldRed, int ol
             }
             return background > static_cast<int>(pixels.size()) / 2;
         },
-        3000);
+        timeoutMs);
+}
+
+// A paste in tool mode, seen as the note's new place and size.
+Outcome Placed(HWND note, int left, int top, int width, int height) {
+    return When("placed", [=] {
+        RECT r = RectOf(note);
+        return r.left == left && r.top == top && r.right - r.left == width &&
+               r.bottom - r.top == height;
+    });
+}
+
+// A random colour pasted: the note no longer shows the pixels it showed.
+Outcome InkChanges(HWND note) {
+    RECT r = RectOf(note);
+    InflateRect(&r, -8, -8);
+    return When("new colours", [r, before = ScreenPixels(r)] { return ScreenPixels(r) != before; });
 }
 
 }  // namespace
@@ -168,12 +185,13 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     EXPECT_EQ(ClipboardText(), "前から");
 
     POINT inFirst = VisiblePointOf(first);
-    ClickAt(inFirst.x, inFirst.y);
-    EXPECT_TRUE(HasRect(first, 10, 10, 120, 40));
-    ClickAt(240, 670);
-    EXPECT_TRUE(HasRect(windows[2], 200, 650, 120, 40));
-    ClickAt(440, 670);
-    EXPECT_TRUE(HasRect(windows[3], 400, 650, 120, 40));
+    EXPECT_NE(ClickNote(first, inFirst, Placed(first, 10, 10, 120, 40), NoteMode::Tool), "");
+    EXPECT_NE(
+        ClickNote(windows[2], {240, 670}, Placed(windows[2], 200, 650, 120, 40), NoteMode::Tool),
+        "");
+    EXPECT_NE(
+        ClickNote(windows[3], {440, 670}, Placed(windows[3], 400, 650, 120, 40), NoteMode::Tool),
+        "");
     EXPECT_EQ(Item(tool, kMainButton), "属性貼り付け") << "the mode stays paste";
     // Mini notes stay small under the pointer while the tool is open.
     MovePointerTo(710, 810);
@@ -233,12 +251,17 @@ TEST(MiniTool, ColoursPickedPastedAndRandomAndTheRightClickClosesTheTool) {
     HWND tool = OpenMiniTool(app);
     ASSERT_NE(tool, nullptr);
     ChooseKind(tool, 1);
-    ClickAt(240, 270);
-    ASSERT_TRUE(ButtonReads(tool, "属性貼り付け"));
+    ASSERT_NE(ClickNote(views[0].window, {240, 270},
+                        When("picked", [&] { return Item(tool, kMainButton) == "属性貼り付け"; }),
+                        NoteMode::Tool),
+              "");
     EXPECT_EQ(Item(tool, kPicked), "12");
-    ClickAt(460, 270);
     // The note's background and the text control's background around the text.
-    EXPECT_TRUE(ShowsBackground(toNote, 10, 20, 30, 255, 255, 255));
+    EXPECT_NE(ClickNote(toNote, {460, 270},
+                        When("painted",
+                             [&] { return ShowsBackground(toNote, 10, 20, 30, 255, 255, 255, 0); }),
+                        NoteMode::Tool),
+              "");
 
     ChooseKind(tool, 2);
     ClickControl(tool, kRandom);
@@ -249,8 +272,8 @@ TEST(MiniTool, ColoursPickedPastedAndRandomAndTheRightClickClosesTheTool) {
         std::time_t start = std::time(nullptr);
         WaitFor([&] { return std::time(nullptr) != start; }, 2000);
         start = std::time(nullptr);
-        ClickAt(240, 720);
-        ClickAt(460, 720);
+        ClickNote(views[1].window, {240, 720}, InkChanges(views[1].window), NoteMode::Tool);
+        ClickNote(views[3].window, {460, 720}, InkChanges(views[3].window), NoteMode::Tool);
         sameSecond = std::time(nullptr) == start;
     }
     ASSERT_TRUE(sameSecond);

@@ -6,6 +6,7 @@
 
 #include "common/date_stamp.h"
 #include "common/text_lines.h"
+#include "harness/click.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/menus.h"
@@ -31,47 +32,6 @@ Note CommandNote(const std::string& text, int x, int y, const std::string& comma
     return note;
 }
 
-// The move loop holds the capture; a line menu shown at the release holds it too.
-bool InMoveLoop(DWORD thread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(thread, &info)) return false;
-    if (info.flags & GUI_INMENUMODE) return false;
-    return info.hwndCapture != nullptr || (info.flags & GUI_INMOVESIZE);
-}
-
-// Clicks once the note is the window under that point and its program answers: a board just
-// shown may still be coming up, and on the bare test screen the program may be busy a moment
-// longer with the windows it closed. The button goes up only once the note's thread is in the
-// system's move loop, well inside the click time of 1000 ms the install sets. Under Wine that
-// loop now and then loses a synthetic click and leaves the pointer elsewhere: the note then saw
-// a drag and ran nothing, so the click is made again.
-void ClickNote(const NoteView& view) {
-    DWORD thread = GetWindowThreadProcessId(view.window, nullptr);
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        // The lost click may have dragged the note along with the pointer: it goes back first.
-        if (attempt > 0)
-            SetWindowPos(view.window, nullptr, view.rect.left, view.rect.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        POINT point = {view.rect.left + 30, view.rect.top + 20};
-        WaitFor([&] { return GetAncestor(WindowFromPoint(point), GA_ROOT) == view.window; }, 3000);
-        for (int i = 0; i < 2; ++i) {
-            SendMessageTimeoutA(view.window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-            Settle(150);
-        }
-        MovePointerTo(point.x, point.y);
-        Settle(100);
-        PressLeftButton();
-        WaitFor([&] { return InMoveLoop(thread); }, 600);
-        Sleep(50);
-        ReleaseLeftButton();
-        WaitFor([&] { return !InMoveLoop(thread); }, 2000);
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == point.x && now.y == point.y) return;
-    }
-}
-
 // The note showing `text`; the test fails at the first use of an empty view otherwise.
 NoteView NoteShowing(const Marnelo& app, const std::string& text) {
     for (const NoteView& view : app.Notes())
@@ -90,6 +50,19 @@ bool WaitForRecorded(const Install& inst, std::size_t lines,
     return WaitFor([&] { return Recorded(inst, file).size() >= lines; }, 8000);
 }
 
+Outcome Records(const Install& inst, std::size_t lines, const std::string& file = "recorder.txt") {
+    return When(file + " holds " + std::to_string(lines) + " lines",
+                [&inst, lines, file] { return Recorded(inst, file).size() >= lines; });
+}
+
+// The file's last write time as text, "" while it cannot be read.
+std::string WrittenAt(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return "";
+    return std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
+           std::to_string(data.ftLastWriteTime.dwLowDateTime);
+}
+
 std::string TodaysRunLog(const Install& inst) {
     return inst.Read("marnelolog\\" + DateStamp(LocalNow()) + ".log");
 }
@@ -103,15 +76,13 @@ TEST(RunNote, AliasWordAndPathStartTheAliasProgramWithThePathFirstAndAreLogged) 
         .WithBoard("marnelo.txt", {CommandNote("記録", 200, 400, "rec " + document)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    ClickNote(app.Notes()[0]);
-    ASSERT_TRUE(WaitForRecorded(inst, 1));
+    ASSERT_NE(ClickNote(app.Notes()[0], Records(inst, 1)), "");
     EXPECT_THAT(Recorded(inst), ElementsAre(document + " --from-alias"));
     EXPECT_TRUE(WaitFor([&] { return !TodaysRunLog(inst).empty(); }, 3000));
     EXPECT_EQ(TodaysRunLog(inst), recorder + " " + document + " --from-alias\n");
 
     // A second run appends to the day's log.
-    ClickNote(app.Notes()[0]);
-    ASSERT_TRUE(WaitForRecorded(inst, 2));
+    ASSERT_NE(ClickNote(app.Notes()[0], Records(inst, 2)), "");
     EXPECT_TRUE(WaitFor([&] { return SplitLines(TodaysRunLog(inst)).size() == 2; }, 3000));
     ASSERT_EQ(app.End(), 0);
 }
@@ -122,8 +93,7 @@ TEST(RunNote, QuotedProgramPathWithSpacesIsTheProgram) {
     inst.WithBoard("marnelo.txt", {CommandNote("空白", 200, 400, command)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    ClickNote(app.Notes()[0]);
-    ASSERT_TRUE(WaitForRecorded(inst, 1, "my tools\\recorder.txt"));
+    ASSERT_NE(ClickNote(app.Notes()[0], Records(inst, 1, "my tools\\recorder.txt")), "");
     EXPECT_THAT(Recorded(inst, "my tools\\recorder.txt"), ElementsAre("引数 two"));
     EXPECT_TRUE(WaitFor([&] { return TodaysRunLog(inst) == command + "\n"; }, 3000))
         << TodaysRunLog(inst);
@@ -137,8 +107,7 @@ TEST(RunNote, ThreeLinesShowAMenuLastLineFirstAndRunOnlyTheChosenOne) {
     inst.WithBoard("marnelo.txt", {CommandNote("三行", 300, 500, command)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    ClickNote(app.Notes()[0]);
-    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    ASSERT_NE(ClickNote(app.Notes()[0], MenuShows(app)), "");
     EXPECT_THAT(MenuTexts(ShownMenu(app.Id())),
                 ElementsAre(rec + " three", rec + " two", rec + " one"));
     ChooseMenuPosition(1);
@@ -155,12 +124,12 @@ TEST(RunNote, ClipboardRunTypesCopyTheCommandOrTheChosenLine) {
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
     SetClipboardText("前");
-    ClickNote(NoteShowing(app, "写す"));
-    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "コピーされる\r\n二行目"; }, 3000))
+    EXPECT_NE(ClickNote(NoteShowing(app, "写す"),
+                        When("copied", [] { return ClipboardText() == "コピーされる\r\n二行目"; })),
+              "")
         << "the command, not the text, and all of it";
 
-    ClickNote(NoteShowing(app, "選ぶ"));
-    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    ASSERT_NE(ClickNote(NoteShowing(app, "選ぶ"), MenuShows(app)), "");
     EXPECT_THAT(MenuTexts(ShownMenu(app.Id())), ElementsAre("三", "二", "一"));
     // Another program holds the clipboard open for a moment when the line is chosen.
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -178,19 +147,20 @@ TEST(InternalCommands, NewSaveAndLoad) {
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(3));
     SetClipboardText("クリップの文");
-    ClickNote(NoteShowing(app, "作る"));
-    ASSERT_TRUE(app.WaitForNotes(4));
+    ASSERT_NE(ClickNote(NoteShowing(app, "作る"),
+                        When("a new note", [&] { return app.NoteWindows().size() == 4; })),
+              "");
     EXPECT_EQ(NoteShowing(app, "クリップの文").text, "クリップの文");
 
-    ClickNote(NoteShowing(app, "保存"));
     auto savedTexts = [&] { return inst.BoardTexts("fdir\\marnelo.txt"); };
-    EXPECT_TRUE(WaitFor([&] { return savedTexts().size() == 4; }, 5000));
+    EXPECT_NE(ClickNote(NoteShowing(app, "保存"),
+                        When("saved", [&] { return savedTexts().size() == 4; })),
+              "");
     EXPECT_THAT(savedTexts(), ElementsAre("作る", "保存", "読む", "クリップの文"));
 
     // The file changed behind the program's back: "load" shows it as it is now.
     inst.WithBoard("marnelo.txt", {BoardNote("外から", 200, 500), BoardNote("二つ目", 400, 500)});
-    ClickNote(NoteShowing(app, "読む"));
-    EXPECT_TRUE(app.WaitForTexts({"外から", "二つ目"}));
+    EXPECT_NE(ClickNote(NoteShowing(app, "読む"), Shows(app, {"外から", "二つ目"})), "");
     ASSERT_EQ(app.End(), 0);
 }
 
@@ -204,18 +174,19 @@ TEST(InternalCommands, ShowMenuAndEnd) {
     HWND hidden = NoteShowing(app, "隠れる").window;
     ShowWindow(hidden, SW_HIDE);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hidden); }, 3000));
-    ClickNote(NoteShowing(app, "前へ"));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(hidden) != FALSE; }, 3000));
+    EXPECT_NE(ClickNote(NoteShowing(app, "前へ"),
+                        When("shown", [&] { return IsWindowVisible(hidden) != FALSE; })),
+              "");
 
-    ClickNote(NoteShowing(app, "メニュー"));
-    ASSERT_TRUE(WaitForShownMenu(app.Id()));
+    ASSERT_NE(ClickNote(NoteShowing(app, "メニュー"), MenuShows(app)), "");
     std::vector<std::string> items = MenuTexts(ShownMenu(app.Id()));
     TypeKey(VK_ESCAPE);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items.back(), "終了");
 
-    Settle(300);
-    ClickNote(NoteShowing(app, "終わる"));
+    ASSERT_TRUE(WaitFor([&] { return !WaitForShownMenu(app.Id(), 0); }, 3000));
+    ASSERT_NE(ClickNote(NoteShowing(app, "終わる"), When("ended", [&] { return !app.Running(); })),
+              "");
     EXPECT_EQ(app.WaitForExit(), 0);
     EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 4u) << "the board was saved at the end";
 }
@@ -236,8 +207,10 @@ TEST(InternalCommands, RepaintRedrawsEveryNote) {
     DeleteObject(red);
     ReleaseDC(nullptr, screen);
     if (!ShowsColourAt(x, y, RGB(255, 0, 0), 1000)) GTEST_SKIP() << "the screen cannot be drawn on";
-    ClickNote(NoteShowing(app, "描き直し"));
-    EXPECT_TRUE(ShowsColourAt(x, y, RGB(255, 255, 255)));
+    EXPECT_NE(
+        ClickNote(NoteShowing(app, "描き直し"),
+                  When("repainted", [&] { return ShowsColourAt(x, y, RGB(255, 255, 255), 0); })),
+        "");
     ASSERT_EQ(app.End(), 0);
 }
 
@@ -247,24 +220,15 @@ TEST(RunNote, ABoardNameSwitchesToThatBoardAlsoWithSpacesInTheFolderAndTheName) 
                        .WithBoard("仕事 メモ.txt", {BoardNote("仕事", 400, 500)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    ClickNote(app.Notes()[0]);
-    ASSERT_TRUE(app.WaitForTexts({"仕事"}));
+    ASSERT_NE(ClickNote(app.Notes()[0], Shows(app, {"仕事"}), 15000), "");
     EXPECT_EQ(inst.Board("fdir\\marnelo.txt").size(), 1u) << "the board left was saved";
     EXPECT_THAT(TodaysRunLog(inst), testing::EndsWith("marnelo.exe\" \"仕事 メモ.txt\"\n"))
         << "the second start is logged";
     ASSERT_EQ(app.End(), 0);
 }
 
-// Clicks a stepping note until its click is logged (Wine's move loop may lose a synthetic
-// click without a trace), then waits for the board it stepped to.
-bool StepsTo(const Marnelo& app, const Install& inst, const std::string& board) {
-    std::size_t logged = SplitLines(TodaysRunLog(inst)).size();
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        ClickNote(app.Notes()[0]);
-        if (WaitFor([&] { return SplitLines(TodaysRunLog(inst)).size() > logged; }, 5000))
-            return app.WaitForTexts({board});
-    }
-    return false;
+bool StepsTo(const Marnelo& app, const std::string& board) {
+    return !ClickNote(app.Notes()[0], Shows(app, {board}), 15000).empty();
 }
 
 TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
@@ -280,9 +244,9 @@ TEST(RunNote, NextAndPrevStepThroughTheBoardsInListOrder) {
         .WithBoard(order[2], {CommandNote(order[2], 600, 500, "prev")});
     Marnelo app(inst, order[1]);
     ASSERT_TRUE(app.WaitForTexts({order[1]}));
-    ASSERT_TRUE(StepsTo(app, inst, order[0])) << "next from the second board: the first";
-    ASSERT_TRUE(StepsTo(app, inst, order[2])) << "next from the first board: round to the last";
-    ASSERT_TRUE(StepsTo(app, inst, order[0])) << "prev from the last board: round to the first";
+    ASSERT_TRUE(StepsTo(app, order[0])) << "next from the second board: the first";
+    ASSERT_TRUE(StepsTo(app, order[2])) << "next from the first board: round to the last";
+    ASSERT_TRUE(StepsTo(app, order[0])) << "prev from the last board: round to the first";
     ASSERT_EQ(app.End(), 0);
 }
 
@@ -294,13 +258,15 @@ TEST(RunNote, ACommandThatDoesNotStartIsTriedWholeLoggedAndReportsNothing) {
                                    CommandNote("無い", 400, 500, "no-such-program-here 引数")});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(2));
-    ClickNote(NoteShowing(app, "空白"));
-    EXPECT_TRUE(WaitFor([&] { return inst.Exists("my tools\\recorder.txt"); }, 8000))
+    EXPECT_NE(ClickNote(NoteShowing(app, "空白"),
+                        When("started", [&] { return inst.Exists("my tools\\recorder.txt"); })),
+              "")
         << "the whole text was not tried";
     EXPECT_TRUE(WaitFor([&] { return TodaysRunLog(inst) == command + "\n"; }, 3000))
         << TodaysRunLog(inst);
-    ClickNote(NoteShowing(app, "無い"));
-    EXPECT_TRUE(WaitFor([&] { return SplitLines(TodaysRunLog(inst)).size() == 2; }, 5000));
+    EXPECT_NE(ClickNote(NoteShowing(app, "無い"),
+                        When("logged", [&] { return SplitLines(TodaysRunLog(inst)).size() == 2; })),
+              "");
     EXPECT_EQ(WaitForDialog(app.Id(), 1500), nullptr) << "no error box";
     ASSERT_EQ(app.End(), 0);
 }
@@ -311,8 +277,11 @@ TEST(InternalCommands, SaveOnTheCommonFileOpenedAsABoardKeepsIt) {
     Install inst = FreshInstall().WithBoard("common.txt", {save, BoardNote("共通の板", 400, 500)});
     Marnelo app(inst, "common.txt");
     ASSERT_TRUE(app.WaitForNotes(2));
-    ClickNote(NoteShowing(app, "保存"));
-    Settle(1500);
+    std::string before = WrittenAt(inst.PathOf("fdir\\common.txt"));
+    ASSERT_NE(ClickNote(NoteShowing(app, "保存"),
+                        When("saved",
+                             [&] { return WrittenAt(inst.PathOf("fdir\\common.txt")) != before; })),
+              "");
     EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 2u) << "the file must hold every note";
     ASSERT_EQ(app.End(), 0);
     EXPECT_EQ(inst.Board("fdir\\common.txt").size(), 2u);
@@ -323,7 +292,6 @@ TEST(InternalCommands, LoadOfAnEmptiedBoardShowsTheDefaultNote) {
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     inst.WithFile("fdir\\marnelo.txt", "");
-    ClickNote(app.Notes()[0]);
-    EXPECT_TRUE(app.WaitForTexts({"付箋です。"}));
+    EXPECT_NE(ClickNote(app.Notes()[0], Shows(app, {"付箋です。"}), 15000), "");
     ASSERT_EQ(app.End(), 0);
 }

@@ -30,8 +30,8 @@ void ReleaseRightButton();
 void PressKey(WORD virtualKey);
 void ReleaseKey(WORD virtualKey);
 void TypeKey(WORD virtualKey);  // down and up
-// A click held 150 ms, so that a busy program still sees the button down when it takes the
-// press: quick only for a program whose click time is longer (the run tests set 1000 ms).
+// A click held 150 ms on a control or a list row, so that a busy program still sees the button
+// down when it takes the press. A note is clicked with ClickNote (click.h).
 void ClickAt(int x, int y);
 // Two quick clicks at one point, within any double-click time.
 void DoubleClickAt(POINT at);
