@@ -68,3 +68,7 @@ bool FolderListingCache::Fresh(std::string_view wanted, unsigned now) const {
 bool DroppedPathFits(std::size_t length) {
     return length > 0 && length <= kEditMediaPathBytes;
 }
+
+bool ReplacesNoteText(const std::optional<std::string>& read, std::string_view shown) {
+    return read && *read != shown;
+}

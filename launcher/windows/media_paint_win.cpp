@@ -48,10 +48,9 @@ void PaintNoteMedia(HDC dc, HWND window) {
     std::string chosen =
         ChooseMediaFile(slot.note.mediaPath, FolderFiles(slot), static_cast<unsigned>(std::rand()));
     if (IsTextMedia(chosen)) {
-        // A file that cannot be read leaves the text as it is: an empty text would be saved
-        // over what the note showed.
         std::optional<std::string> text = ReadWholeFile(chosen);
-        if (text && *text != WindowText(textControl)) SetWindowTextA(textControl, text->c_str());
+        if (ReplacesNoteText(text, WindowText(textControl)))
+            SetWindowTextA(textControl, text->c_str());
         return;
     }
     RECT client{};
