@@ -26,7 +26,7 @@ AliasTable aliases;
 
 void AppendRunLog(const std::string& line) {
     CreateFolder(marnelo.paths.logFolder);
-    AppendToFile(marnelo.paths.logFolder + "\\" + DateStamp(LocalNow()) + ".log", line + "\n");
+    AppendToFile(RunLogFile(marnelo.paths, LocalNow()), RunLogEntry(line));
 }
 
 // A program that does not start is tried once more as the whole text, a document or a
@@ -56,7 +56,7 @@ void LoadBoardAgain() {
 }
 
 void RepaintAllNotes() {
-    for (const NoteSlot& slot : notes.slots) InvalidateRect(slot.window, nullptr, TRUE);
+    for (const NoteWindows& slot : ui.noteWindows) InvalidateRect(slot.window, nullptr, TRUE);
 }
 
 }  // namespace

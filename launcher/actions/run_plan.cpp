@@ -55,3 +55,9 @@ NoteRun NoteRunOf(const std::string& command, int runType) {
             return NoteRun::Nothing;
     }
 }
+
+std::string RunLogEntry(std::string_view line) {
+    std::string entry(line);
+    entry += '\n';
+    return entry;
+}

@@ -21,6 +21,9 @@ struct RunPlan {
     std::string logLine;     // logged when the program started
 };
 
+// One line of the run log.
+std::string RunLogEntry(std::string_view line);
+
 // A text of several lines becomes a menu only for a note (an owner); internal commands and
 // board names match the whole text exactly.
 RunPlan PlanRun(std::string_view command, bool hasOwner,

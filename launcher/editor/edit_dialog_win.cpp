@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "common/int_values.h"
-#include "common/sjis.h"
 #include "common/window_text_win.h"
 #include "launcher/editor/edit_rules.h"
 #include "launcher/frame/app_state_win.h"
@@ -51,7 +49,6 @@ enum ControlId {
 constexpr int kEditDialogId = 101;
 constexpr int kBackBoxes[3] = {kBackRedBox, kBackGreenBox, kBackBlueBox};
 constexpr int kTextBoxes[3] = {kTextRedBox, kTextGreenBox, kTextBlueBox};
-constexpr std::size_t kAutoSizeTextBytes = 32767;
 
 struct EditorState {
     bool open = false;
@@ -81,7 +78,7 @@ void SetItemText(HWND dialog, int id, const std::string& text) {
 }
 
 void SetItemNumber(HWND dialog, int id, int value) {
-    SetItemText(dialog, id, std::to_string(value));
+    SetDlgItemInt(dialog, id, static_cast<UINT>(value), TRUE);
 }
 
 bool Checked(HWND dialog, int id) {
@@ -125,16 +122,16 @@ std::string SelectedLabel(HWND dialog, int id, const char* fallback) {
 }
 
 const char* ColourNameOf(int index) {
-    return index >= 0 && index < kColourCount ? kColourNames[index] : "";
+    return LabelOf(index, kColourNames, kColourCount);
 }
 
 // A colour chosen anew in a combo fills its boxes; choosing the same one again keeps what the
 // user typed into them.
 bool TakeChosenColour(HWND dialog, int combo, int fallbackIndex, int& lastIndex,
                       const int (&boxes)[3]) {
-    std::string label = SelectedLabel(dialog, combo, ColourNameOf(fallbackIndex));
-    int index = LabelIndex(label, kColourNames, kColourCount);
-    if (index < 0 || index == lastIndex) return false;
+    int index =
+        NewColourChoice(SelectedLabel(dialog, combo, ColourNameOf(fallbackIndex)), lastIndex);
+    if (index < 0) return false;
     lastIndex = index;
     SetBoxes(dialog, boxes, kColourTable[index]);
     return true;
@@ -163,8 +160,7 @@ HBRUSH PreviewColours(HWND dialog, HDC dc) {
 LRESULT CALLBACK ColourBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(box, GWLP_USERDATA));
     if (message == WM_KEYUP && (wParam == VK_UP || wParam == VK_DOWN)) {
-        int value = ParseDecimalInt(WindowText(box));
-        SetWindowTextA(box, std::to_string(StepColourValue(value, wParam == VK_UP)).c_str());
+        SetWindowTextA(box, StepColourText(WindowText(box), wParam == VK_UP).c_str());
         RedrawTextBox(GetParent(box));
         return 0;
     }
@@ -211,10 +207,6 @@ void FillLists(HWND dialog) {
         AddItem(dialog, kBoardCombo, path.c_str());
 }
 
-const char* LabelOf(int index, const char* const* labels, int count) {
-    return index >= 0 && index < count ? labels[index] : "";
-}
-
 void FillDialog(HWND dialog) {
     if (editor.previewBrush) DeleteObject(editor.previewBrush);
     editor.previewBrush = nullptr;
@@ -223,15 +215,15 @@ void FillDialog(HWND dialog) {
     for (int id : kTextBoxes) SubclassColourBox(dialog, id);
     AddFontFaces(dialog);
 
-    const NoteSlot& slot = notes.slots[EditedIndex()];
-    const Note& n = slot.note;
+    int index = EditedIndex();
+    const Note& n = notes.slots[index].note;
     // The control's own limit would cut a long text or command short before OK reads it.
     SendDlgItemMessageA(dialog, kTextBox, EM_LIMITTEXT, 0, 0);
     SendDlgItemMessageA(dialog, kCommandBox, EM_LIMITTEXT, 0, 0);
     SetItemText(dialog, kCommandBox, n.command);
     SetItemText(dialog, kMediaPathBox, n.mediaPath);
     SetItemText(dialog, kFontFaceCombo, n.fontFace);
-    SetItemText(dialog, kTextBox, WindowText(slot.textControl));
+    SetItemText(dialog, kTextBox, WindowText(ui.noteWindows[index].textControl));
     SetItemNumber(dialog, kTransparencyCombo, n.transparency);
     SetItemNumber(dialog, kFontSizeCombo, n.fontSize);
     SetItemNumber(dialog, kMiniWidthBox, n.miniWidth);
@@ -278,8 +270,7 @@ void MoveToChosenBoard(HWND dialog) {
     int index = EditedIndex();
     if (index >= 0) {
         const Note& n = notes.slots[index].note;
-        MoveWindow(editor.noteWindow, notes.editedOrigin.x, notes.editedOrigin.y, n.width, n.height,
-                   TRUE);
+        MoveWindow(editor.noteWindow, notes.editedX, notes.editedY, n.width, n.height, TRUE);
         MoveNoteToBoard(index, target);
     }
     EndDialog(dialog, IDCANCEL);
@@ -317,9 +308,9 @@ EditedFields ReadFields(HWND dialog) {
 void TakeDialogResult(HWND dialog) {
     int index = EditedIndex();
     if (index >= 0) {
-        NoteSlot& slot = notes.slots[index];
-        slot.note = ApplyEditedFields(slot.note, ReadFields(dialog));
-        SetWindowTextA(slot.textControl, slot.note.text.c_str());
+        Note& note = notes.slots[index].note;
+        note = ApplyEditedFields(note, ReadFields(dialog));
+        SetWindowTextA(ui.noteWindows[index].textControl, note.text.c_str());
         ApplyFontAndOpacity(index);
         RemakeBackBrush(index);
     }
@@ -380,8 +371,8 @@ INT_PTR CALLBACK EditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 // The size the text needs, measured with the note's own font.
-void FitToText(NoteSlot& slot) {
-    std::string text = CutAtCharBoundary(WindowText(slot.textControl), kAutoSizeTextBytes);
+void FitToText(const NoteWindows& slot, Note& note) {
+    std::string text = TextToMeasure(WindowText(slot.textControl));
     MeasuredLine measured = LineToMeasure(text);
     HDC dc = GetDC(slot.textControl);
     HGDIOBJ before = SelectObject(dc, slot.font);
@@ -391,21 +382,21 @@ void FitToText(NoteSlot& slot) {
     SelectObject(dc, before);
     ReleaseDC(slot.textControl, dc);
     NoteSize size = AutoSize(measured.lines, extent.cx, extent.cy);
-    slot.note.width = size.width;
-    slot.note.height = size.height;
+    note.width = size.width;
+    note.height = size.height;
 }
 
 void ReturnNote(int index) {
-    NoteSlot& slot = notes.slots[index];
-    if (slot.note.topmost) {
+    Note& note = notes.slots[index].note;
+    const NoteWindows& slot = ui.noteWindows[index];
+    if (note.topmost) {
         BringWindowToTop(slot.window);
         SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    if (editor.autoSize) FitToText(slot);
-    ReturnPlan plan = SizeAfterEdit(slot.note, editor.miniBefore);
+    if (editor.autoSize) FitToText(slot, note);
+    ReturnPlan plan = SizeAfterEdit(note, editor.miniBefore);
     if (plan.forgetExpanded) notes.expandedNote = -1;
-    MoveWindow(slot.window, notes.editedOrigin.x, notes.editedOrigin.y, plan.width, plan.height,
-               TRUE);
+    MoveWindow(slot.window, notes.editedX, notes.editedY, plan.width, plan.height, TRUE);
 }
 
 }  // namespace
@@ -421,19 +412,11 @@ void OpenEditDialog(HWND noteWindow) {
     editor.open = true;
     editor.noteWindow = noteWindow;
     editor.autoSize = false;
-    notes.editedNote = index;
 
-    NoteSlot& slot = notes.slots[index];
-    editor.miniBefore = slot.note.mini;
+    editor.miniBefore = notes.slots[index].note.mini;
     RECT rect{};
     GetWindowRect(noteWindow, &rect);
-    // A note shown at its mini size keeps the full size it has.
-    if (!slot.note.mini || index == notes.expandedNote) {
-        slot.note.width = rect.right - rect.left;
-        slot.note.height = rect.bottom - rect.top;
-    }
-    notes.editedOrigin = {rect.left, rect.top};
-    notes.editorOpen = true;
+    notes.OpenEditor(index, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
     MoveWindow(noteWindow, 0, 0, 0, 0, TRUE);
 
     INT_PTR result =
@@ -449,5 +432,5 @@ void OpenEditDialog(HWND noteWindow) {
     notes.editedNote = -1;
     if (index >= 0) ReturnNote(index);
     SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
-    if (index >= 0) InvalidateRect(notes.slots[index].window, nullptr, TRUE);
+    if (index >= 0) InvalidateRect(ui.noteWindows[index].window, nullptr, TRUE);
 }

@@ -26,10 +26,23 @@ int StepColourValue(int value, bool up) {
     return HeldInInt(stepped);
 }
 
+std::string StepColourText(std::string_view text, bool up) {
+    return std::to_string(StepColourValue(ParseDecimalInt(text), up));
+}
+
 int LabelIndex(std::string_view label, const char* const* labels, int count) {
     for (int i = 0; i < count; ++i)
         if (label == labels[i]) return i;
     return -1;
+}
+
+const char* LabelOf(int index, const char* const* labels, int count) {
+    return index >= 0 && index < count ? labels[index] : "";
+}
+
+int NewColourChoice(std::string_view label, int lastIndex) {
+    int index = LabelIndex(label, kColourNames, kColourCount);
+    return index == lastIndex ? -1 : index;
 }
 
 Note ApplyEditedFields(Note note, const EditedFields& f) {
@@ -73,6 +86,11 @@ Rgb ChooserPreset(std::string_view red, std::string_view green, std::string_view
 ReturnPlan SizeAfterEdit(const Note& note, bool miniBefore) {
     if (note.mini && !miniBefore) return {note.miniWidth, note.miniHeight, false};
     return {note.width, note.height, miniBefore && !note.mini};
+}
+
+std::string TextToMeasure(std::string_view text) {
+    constexpr std::size_t kMeasuredBytes = 32767;
+    return CutAtCharBoundary(text, kMeasuredBytes);
 }
 
 MeasuredLine LineToMeasure(std::string_view text) {

@@ -15,8 +15,18 @@ inline constexpr std::size_t kEditFontFaceBytes = 31;
 // Up adds 10 and Down takes 10; a value that would leave 0..255 wraps by 240 instead.
 int StepColourValue(int value, bool up);
 
+// A colour box's text after an arrow key: its number (0 without digits) stepped as above.
+std::string StepColourText(std::string_view text, bool up);
+
 // The index of the entry equal to `label` (exact bytes), or -1.
 int LabelIndex(std::string_view label, const char* const* labels, int count);
+
+// The entry at `index`, or an empty label for an index outside the list.
+const char* LabelOf(int index, const char* const* labels, int count);
+
+// The colour a combo's `label` chooses anew, or -1 when it names none or the one last chosen:
+// choosing the same colour again keeps what the user typed into its boxes.
+int NewColourChoice(std::string_view label, int lastIndex);
 
 // What the dialog's boxes hold when the user confirms, as the texts and checks it shows.
 struct EditedFields {
@@ -54,6 +64,10 @@ struct MeasuredLine {
     int lines = 1;
     std::string_view line;  // without its line break
 };
+
+// The text the auto size measures: the note's text cut at a character boundary, so a huge
+// text is not measured whole.
+std::string TextToMeasure(std::string_view text);
 
 // The line the auto size measures and the number of lines: a final line feed adds no line;
 // the longest line in bytes, the first of equals, the last line included so that it fits too.

@@ -42,3 +42,7 @@ ToolView Picked(const ToolView& view) {
     next.mode = kToolPaste;
     return next;
 }
+
+int KindListEntry(int kind) {
+    return kind >= 0 && kind < kAttributeKindCount ? kind : -1;
+}

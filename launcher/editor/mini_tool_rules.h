@@ -14,6 +14,10 @@ struct ToolView {
 // Button 1's text in `mode`; the random mode's ends in an ideographic space.
 const char* MainButtonLabel(int mode);
 
+// The list entry the tool opens showing: the stored kind, or none (-1) for a kind the list does
+// not hold (a hand-edited settings file).
+int KindListEntry(int kind);
+
 // A tool just opened on `kind`: picking, random colours offered only to the colour kinds.
 ToolView OpenedTool(int kind);
 

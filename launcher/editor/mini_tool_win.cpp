@@ -32,7 +32,7 @@ void ShowView(HWND dialog) {
 }
 
 void ShowPickedValue(HWND dialog, int value) {
-    SetDlgItemTextA(dialog, kPickedValue, std::to_string(value).c_str());
+    SetDlgItemInt(dialog, kPickedValue, static_cast<UINT>(value), TRUE);
 }
 
 void FillTool(HWND dialog) {
@@ -41,9 +41,7 @@ void FillTool(HWND dialog) {
         SendDlgItemMessageA(dialog, kKindCombo, CB_INSERTSTRING, kind,
                             reinterpret_cast<LPARAM>(kAttributeKindNames[kind]));
     int kind = marnelo.settings.attributeKind;
-    // A kind the list does not hold (a hand-edited settings file) shows no entry.
-    bool known = kind >= 0 && kind < kAttributeKindCount;
-    SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, known ? kind : -1, 0);
+    SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, KindListEntry(kind), 0);
     ShowPickedValue(dialog, marnelo.settings.attributeBuffer[0]);
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     view = OpenedTool(kind);

@@ -1,9 +1,10 @@
 // app_state_win.h — Marnelo's windows and what paints them, and the run's three objects: its
-// state (marnelo_state.h), its windows and the notes on screen (note_table_win.h).
+// state (marnelo_state.h), its windows and the notes on screen (note_table.h).
 #pragma once
 #include <windows.h>
 
 #include "launcher/frame/marnelo_state.h"
+#include "launcher/notes/note_table.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
 
@@ -14,6 +15,7 @@ struct MarneloWindows {
     HWND clockLabel = nullptr;  // text control of the last note whose command is "tokei"
     HWND miniToolDialog = nullptr;
     UINT taskbarCreated = 0;  // sent when the task bar starts again: the tray icon is gone
+    std::vector<NoteWindows> noteWindows;  // slot for slot with the note table
 };
 
 extern MarneloState marnelo;

@@ -44,17 +44,17 @@ void RefreshClockAndTopmostNotes(const std::string& text) {
         SetWindowTextA(ui.clockLabel, text.c_str());
         PlaceOnTop(ui.clockLabel);
     }
-    for (const NoteSlot& slot : notes.slots)
-        if (slot.note.topmost) PlaceOnTop(slot.window);
+    for (int i = 0; i < notes.Count(); ++i)
+        if (notes.slots[i].note.topmost) PlaceOnTop(ui.noteWindows[i].window);
 }
 
 void CollapseForgottenNote() {
-    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count() || !marnelo.hoverEnabled)
-        return;
+    int expanded = notes.Expanded();
+    if (expanded < 0 || !marnelo.hoverEnabled) return;
     POINT pointer{};
     GetCursorPos(&pointer);
     RECT rect{};
-    GetWindowRect(notes.slots[notes.expandedNote].window, &rect);
+    GetWindowRect(ui.noteWindows[expanded].window, &rect);
     if (!PointerKeepsNoteExpanded(pointer.x, pointer.y, rect.left, rect.top,
                                   marnelo.settings.defaultX, marnelo.settings.defaultY))
         CollapseExpandedNote();

@@ -21,3 +21,7 @@ const char* FirstStartRefusal(std::string_view argument) {
                "exe\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2";
     return nullptr;
 }
+
+bool TakesHandOff(std::string_view className, int titleLength) {
+    return className == kWindowClass && titleLength == 0;
+}

@@ -12,5 +12,8 @@ struct Handoff {
 // the empty argument included, asks the running copy to activate `boardPath`.
 Handoff PlanHandoff(std::string_view argument, const std::string& boardPath);
 
+// The running copy is found by one of its note windows: class "marn" with an empty title.
+bool TakesHandOff(std::string_view className, int titleLength);
+
 // The notice a first start shows for "clipb" or "exec" before it ends, or nullptr.
 const char* FirstStartRefusal(std::string_view argument);

@@ -32,3 +32,7 @@ std::string WithNoteFileExtension(const std::string& path, int typeEntry) {
         return path;
     return path + extension;
 }
+
+bool NewBoardIsEmptied(const std::string& chosen, const std::string& path, bool pathMayExist) {
+    return path == chosen || !pathMayExist;
+}

@@ -27,6 +27,11 @@ std::optional<std::string> MainMenuBoard(unsigned command,
                                          const std::vector<std::string>& folderBoards,
                                          const std::vector<std::string>& outsideBoards);
 
+// Whether the new note file at `path` is written empty. The save dialog asked only about the
+// name as typed (`chosen`): a file that the added extension happens to name is opened as it
+// is, not emptied.
+bool NewBoardIsEmptied(const std::string& chosen, const std::string& path, bool pathMayExist);
+
 // The chosen path with the extension of the chosen type entry (1 ".marnl", any other ".txt")
 // unless it already ends with it in any letter case.
 std::string WithNoteFileExtension(const std::string& path, int typeEntry);

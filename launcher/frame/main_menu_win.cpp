@@ -22,8 +22,7 @@ namespace {
 char newFileName[260] = "";
 
 void OpenHelpPage() {
-    std::string page = marnelo.paths.exeFolder + "MarneloHelp\\help.html";
-    ShellStarted(page, "");
+    ShellStarted(marnelo.paths.helpPage, "");
 }
 
 // A new, empty board chosen in a save dialog, then shown through a second copy.
@@ -45,7 +44,7 @@ void MakeNewNoteFile() {
     std::string path = WithNoteFileExtension(chosen, static_cast<int>(dialog.nFilterIndex));
     // The dialog asked only about the name as typed: a file that the added extension happens
     // to name is opened as it is, not emptied.
-    if (path == chosen || !MayExist(path)) ReplaceWholeFile(path, "");
+    if (NewBoardIsEmptied(chosen, path, MayExist(path))) ReplaceWholeFile(path, "");
     std::string self = ExecutablePath();
     if (!self.empty()) ShellStarted(self, HandOverArgument(path, marnelo.paths.dataFolder));
 }

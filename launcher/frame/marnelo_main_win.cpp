@@ -26,17 +26,14 @@
 
 namespace {
 
-constexpr std::uint64_t kNearlyEmpty = 8;  // a board this small that cannot be read is no loss
-
 BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, kWindowClass) != 0 || GetWindowTextLengthA(window) != 0) return TRUE;
+    if (!TakesHandOff(className, GetWindowTextLengthA(window))) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
 
-// The running copy is found by one of its note windows: class "marn" with an empty title.
 int HandOff(HANDLE mutex, const std::string& argument) {
     HWND target = nullptr;
     EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
@@ -69,11 +66,8 @@ void MakePaletteBrushes() {
         ui.paletteBrushes[i] = CreateSolidBrush(ToColorRef(kColourTable[i]));
 }
 
-// A file whose attributes cannot be read counts as one with content: asking again is safer
-// than letting a default note stand in for a board that may hold notes. A folder holds none.
-bool HoldsContent(const std::string& path) {
-    if (FileSize(path) > kNearlyEmpty) return true;
-    return MayExist(path) && !FileExists(path) && !FolderExists(path);
+bool PathHoldsContent(const std::string& path) {
+    return HoldsContent(FileSize(path), MayExist(path), FileExists(path), FolderExists(path));
 }
 
 class StartUpDisk : public StartUpFiles {
@@ -92,8 +86,10 @@ class StartUpDisk : public StartUpFiles {
         if (text) LoadNotes(*text, path);
         return text.has_value();
     }
-    bool OutsideListHoldsContent() override { return HoldsContent(marnelo.paths.outsideListFile); }
-    bool BoardHoldsContent() override { return HoldsContent(marnelo.board.currentBoardPath); }
+    bool OutsideListHoldsContent() override {
+        return PathHoldsContent(marnelo.paths.outsideListFile);
+    }
+    bool BoardHoldsContent() override { return PathHoldsContent(marnelo.board.currentBoardPath); }
     bool AskToReadAgain() override {
         return MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
                            "メッセージ", MB_YESNO | MB_ICONQUESTION) == IDYES;

@@ -1,6 +1,6 @@
 // marnelo_state.h — what Marnelo knows while it runs, apart from its windows and the notes on
-// screen: its files, its settings, the board, and the gesture and tool under way. The window
-// layer holds the one instance of the run (app_state_win.h).
+// screen (note_table.h): its files, its settings, the board, and the gesture and tool under way.
+// The window layer holds the one instance of the run (app_state_win.h).
 #pragma once
 #include "launcher/frame/paths.h"
 #include "launcher/frame/settings.h"

@@ -13,7 +13,12 @@ LauncherPaths BuildLauncherPaths(const std::string& exeFolder) {
     p.commonFile = p.dataFolder + "\\common.txt";
     p.aliasFile = exeFolder + "cmd.txt";
     p.logFolder = exeFolder + "marnelolog";
+    p.helpPage = exeFolder + "MarneloHelp\\help.html";
     return p;
+}
+
+std::string RunLogFile(const LauncherPaths& paths, const LocalTime& now) {
+    return paths.logFolder + "\\" + DateStamp(now) + ".log";
 }
 
 bool IsCommonFile(std::string_view path, const LauncherPaths& paths) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/date_stamp.h"
+
 struct LauncherPaths {
     std::string exeFolder;        // with its trailing backslash
     std::string dataFolder;       // "fdir", no trailing backslash
@@ -13,9 +15,13 @@ struct LauncherPaths {
     std::string commonFile;       // "fdir\common.txt"
     std::string aliasFile;        // "cmd.txt"
     std::string logFolder;        // "marnelolog"
+    std::string helpPage;         // "MarneloHelp\help.html"
 };
 
 LauncherPaths BuildLauncherPaths(const std::string& exeFolder);
+
+// The run log of the day of `now`: "marnelolog\YYYYMMDD.log".
+std::string RunLogFile(const LauncherPaths& paths, const LocalTime& now);
 
 // The common file opened as a board, in whatever letter case the path was given.
 bool IsCommonFile(std::string_view path, const LauncherPaths& paths);

@@ -16,3 +16,9 @@ void ReadFilesAtStartUp(StartUpFiles& files) {
     if (listFailed) files.ReadOutsideList();
     if (boardFailed && !files.ReadBoard()) files.ShowCommonNotes(true);
 }
+
+bool HoldsContent(std::uint64_t size, bool mayExist, bool isFile, bool isFolder) {
+    constexpr std::uint64_t kNearlyEmpty = 8;  // a board this small that cannot be read is no loss
+    if (size > kNearlyEmpty) return true;
+    return mayExist && !isFile && !isFolder;
+}

@@ -3,6 +3,7 @@
 // files together, and read again on Yes; a board that cannot be read in the end, or holds next
 // to nothing, is replaced on screen by the common notes with a default note.
 #pragma once
+#include <cstdint>
 
 class StartUpFiles {
   public:
@@ -20,3 +21,8 @@ class StartUpFiles {
 };
 
 void ReadFilesAtStartUp(StartUpFiles& files);
+
+// Whether a file that could not be read may hold something worth asking about: more than a
+// few bytes, or a path whose attributes cannot be read (asking again is safer than letting a
+// default note stand in for a board that may hold notes). A folder holds nothing.
+bool HoldsContent(std::uint64_t size, bool mayExist, bool isFile, bool isFolder);

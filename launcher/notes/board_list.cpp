@@ -51,3 +51,7 @@ SwitchedBoard PlanBoardSwitch(std::string_view path, const std::string& currentN
     to.deletedNotesPath += LiesInDataFolder(path, dataFolder) ? to.name : "outside.txt";
     return to;
 }
+
+bool ShowsSwitchedBoard(const std::optional<std::string>& text) {
+    return text && !text->empty();
+}

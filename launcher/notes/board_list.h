@@ -31,6 +31,10 @@ struct SwitchedBoard {
     std::string deletedNotesPath;
 };
 
+// A board switched to that is empty or could not be read is replaced on screen by the common
+// notes with a default note.
+bool ShowsSwitchedBoard(const std::optional<std::string>& text);
+
 // A path names its board by the part after its last backslash (a text without one keeps the
 // current name); deleted notes of a board outside the data folder go to "outside.txt".
 SwitchedBoard PlanBoardSwitch(std::string_view path, const std::string& currentName,

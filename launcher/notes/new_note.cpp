@@ -84,8 +84,12 @@ Note MakePlainNote(const NewNoteSettings& settings) {
     return note;
 }
 
-std::string ClipboardImageName(const LocalTime& now) {
-    return "clipImg" + DateTimeStamp(now) + ".jpg";
+std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now) {
+    return std::string(imageFolder) + "\\clipImg" + DateTimeStamp(now) + ".jpg";
+}
+
+bool MakesTextNote(const std::optional<std::string>& clipboardText) {
+    return clipboardText && !clipboardText->empty();
 }
 
 Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int width,
@@ -95,4 +99,8 @@ Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int
     note.width = width;
     note.height = height;
     return note;
+}
+
+bool NeedsDefaultNote(bool asked, int noteCount) {
+    return asked || noteCount == 0;
 }

@@ -1,5 +1,7 @@
 // new_note.h — the notes made from the clipboard text and the plain default note.
 #pragma once
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/date_stamp.h"
@@ -32,8 +34,16 @@ TextExtent MeasureClipboardText(std::string_view text);
 Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNoteSettings& settings,
                            int& runningX, int screenWidth);
 
-// The name of a picture pasted from the clipboard: "clipImg" and the local time, ".jpg".
-std::string ClipboardImageName(const LocalTime& now);
+// Where a picture pasted from the clipboard goes: "clipImg" and the local time, ".jpg", in the
+// image folder.
+std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now);
+
+// Clipboard text makes a text note; without text, or with an empty one, a picture is looked for.
+bool MakesTextNote(const std::optional<std::string>& clipboardText);
+
+// A default note comes when asked for, and on a board left empty, which would otherwise show
+// nothing to click.
+bool NeedsDefaultNote(bool asked, int noteCount);
 
 // A white note at the top left of the screen showing the picture at `path` at its own size.
 Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int width, int height);

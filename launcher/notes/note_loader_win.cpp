@@ -20,24 +20,22 @@ NewNoteSettings NewNoteSettingsNow() {
 }  // namespace
 
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
-    notes.expandedNote = -1;
     NoteDefaults defaults{marnelo.settings.defaultX, marnelo.settings.defaultY};
-    std::vector<Note> loaded = ParseNotes(text, defaults);
-    if (HoldsForeignContent(text, loaded.size())) marnelo.board.boardUnreadable = true;
+    DecodedNotes board = DecodeNoteFile(text, true, defaults);
+    if (board.unreadable) marnelo.board.boardUnreadable = true;
+    std::vector<Note> loaded = std::move(board.notes);
     if (!IsCommonFile(boardPath, marnelo.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
-        std::optional<std::string> common = ReadWholeFile(marnelo.paths.commonFile);
-        marnelo.board.commonUnreadable = !common && MayExist(marnelo.paths.commonFile);
-        if (common) {
-            std::vector<Note> commonNotes = ParseNotes(*common, defaults);
-            marnelo.board.commonUnreadable = HoldsForeignContent(*common, commonNotes.size());
-            loaded.insert(loaded.end(), commonNotes.begin(), commonNotes.end());
-        }
+        std::optional<std::string> commonText = ReadWholeFile(marnelo.paths.commonFile);
+        DecodedNotes common =
+            DecodeNoteFile(commonText, !commonText && MayExist(marnelo.paths.commonFile), defaults);
+        marnelo.board.commonUnreadable = common.unreadable;
+        loaded.insert(loaded.end(), common.notes.begin(), common.notes.end());
     }
     DestroyAllNoteWindows();
     for (const Note& note : loaded) CreateNoteWindow(note);
-    if (withDefaultNote || notes.Count() == 0) CreateDefaultNote();
+    if (NeedsDefaultNote(withDefaultNote, notes.Count())) CreateDefaultNote();
     return notes.Count();
 }
 
@@ -47,11 +45,11 @@ HWND CreateDefaultNote() {
 
 HWND CreateNoteFromClipboard(NewNoteKind kind) {
     std::optional<std::string> text = TakeClipboardText();
-    if (text && !text->empty())
+    if (MakesTextNote(text))
         return CreateNoteWindow(MakeClipboardTextNote(kind, *text, NewNoteSettingsNow(),
                                                       notes.runningX, marnelo.screenWidth));
     CreateFolder(marnelo.paths.imageFolder);
-    std::string path = marnelo.paths.imageFolder + "\\" + ClipboardImageName(LocalNow());
+    std::string path = ClipboardImagePath(marnelo.paths.imageFolder, LocalNow());
     ClipboardPicture picture = SaveClipboardBitmapAsJpeg(path);
     if (picture.result >= 0)
         return CreateNoteWindow(
@@ -60,23 +58,9 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
 }
 
 std::string SerializeNote(int index) {
-    NoteSlot& slot = notes.slots[index];
-    RaiseMiniSize(slot.note);
-    Note record = slot.note;
-    record.text = WindowText(slot.textControl);
-    if (notes.editorOpen && index == notes.editedNote) {
-        record.x = notes.editedOrigin.x;
-        record.y = notes.editedOrigin.y;
-        return FormatNote(record);
-    }
+    const NoteWindows& windows = ui.noteWindows[index];
     RECT rect{};
-    GetWindowRect(slot.window, &rect);
-    record.x = rect.left;
-    record.y = rect.top;
-    // A mini note shown at full size may have been resized meanwhile: that is its full size.
-    if (!record.mini || index == notes.expandedNote) {
-        record.width = rect.right - rect.left;
-        record.height = rect.bottom - rect.top;
-    }
-    return FormatNote(record);
+    GetWindowRect(windows.window, &rect);
+    WindowBox box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    return FormatNote(SavedRecordOf(notes, index, WindowText(windows.textControl), box));
 }

@@ -1,31 +1,25 @@
-// note_table_win.h — the notes of the board on screen: stored fields plus the windows and GDI
-// objects each slot owns. Slots are in creation order, which is also the order in the files.
+// note_table_win.h — the windows and GDI objects of the notes on screen, slot for slot with
+// the table of their data (note_table.h). Slots come and go only through the functions here,
+// so both tables always hold the same notes in the same order.
 #pragma once
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "launcher/notes/note.h"
-#include "launcher/windows/media_note.h"
 
-struct NoteSlot {
-    Note note;  // `text` is the text at creation; the text control holds the current one
+struct NoteWindows {
     HWND window = nullptr;
     HWND textControl = nullptr;
     HFONT font = nullptr;
     HBRUSH backBrush = nullptr;
-    FolderListingCache folderListing;  // the files of a folder note, listed at most once a second
 };
 
-struct NoteTable {
-    std::vector<NoteSlot> slots;  // grows past 256 when a file holds more: no note is dropped
-    int editedNote = -1;          // the note open in the Edit dialog or being moved
-    int expandedNote = -1;        // the mini note shown at full size under the pointer
-    int runningX = 0;             // where the next note from the clipboard text goes
-    // While the Edit dialog is open its note's window is shrunk to nothing at the screen's
-    // origin; a save meanwhile writes the place it had.
-    bool editorOpen = false;
-    POINT editedOrigin{};
-    int Count() const { return static_cast<int>(slots.size()); }
-};
+// Adds `note` with its windows as the last slot and returns its index.
+int AddNoteSlot(const Note& note, const NoteWindows& windows);
+
+// Takes slot `index` out of both tables and hands back its windows, for the caller to destroy.
+NoteWindows TakeNoteSlot(int index);
+
+// Empties both tables and hands back every slot's windows, for the caller to destroy.
+std::vector<NoteWindows> TakeAllNoteSlots();

@@ -39,11 +39,11 @@ void Paste(HWND window, bool random) {
     // Seeded by the second: pastes within the same second give the same colours.
     std::optional<unsigned> seed;
     if (random) seed = static_cast<unsigned>(std::time(nullptr));
-    NoteSlot& slot = notes.slots[index];
+    Note& note = notes.slots[index].note;
     PasteResult result =
-        PasteAttribute(marnelo.settings.attributeKind, marnelo.settings.attributeBuffer, seed,
-                       slot.note, BoxOf(window));
-    slot.note = result.note;
+        PasteAttribute(marnelo.settings.attributeKind, marnelo.settings.attributeBuffer, seed, note,
+                       BoxOf(window));
+    note = result.note;
     switch (result.effect) {
         case PasteEffect::None:
             return;

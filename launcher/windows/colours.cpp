@@ -20,6 +20,11 @@ Rgb ColourOf(int index, int red, int green, int blue) {
     return kColourTable[index];
 }
 
+int PaletteEntryOf(int index, int red, int green, int blue) {
+    if (IsCustomColour(red, green, blue) || index < 0 || index >= kColourCount) return -1;
+    return index;
+}
+
 int AlphaOf(int transparency) {
     if (transparency < 0) return 0;
     if (transparency > 100) return 255;

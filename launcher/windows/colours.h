@@ -14,6 +14,10 @@ bool IsCustomColour(int red, int green, int blue);
 // outside the table gives 1, 1, 1.
 Rgb ColourOf(int index, int red, int green, int blue);
 
+// The table entry whose shared brush paints a background, or -1 when a custom triple or an
+// index outside the table gives the note a brush of its own.
+int PaletteEntryOf(int index, int red, int green, int blue);
+
 // Layered-window alpha from an opacity in percent; out-of-range percentages are clamped.
 int AlphaOf(int transparency);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/sjis.h"
+#include "launcher/editor/edit_rules.h"
 
 std::string MediaListingPattern(std::string_view mediaPath) {
     std::string pattern(mediaPath);
@@ -62,4 +63,12 @@ MediaLayout PlaceMedia(int clientWidth, int clientHeight, int pictureWidth, int 
 
 bool FolderListingCache::Fresh(std::string_view wanted, unsigned now) const {
     return taken && pattern == wanted && now - takenAt < kFolderListingLifetimeMs;
+}
+
+bool DroppedPathFits(std::size_t length) {
+    return length > 0 && length <= kEditMediaPathBytes;
+}
+
+bool ReplacesNoteText(const std::optional<std::string>& read, std::string_view shown) {
+    return read && *read != shown;
 }

@@ -1,6 +1,8 @@
 // media_note.h — what a note with a media path shows: a picture, a text file, or a file picked
 // at random from a folder, and where the picture and the note's text go in the note.
 #pragma once
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,15 @@ std::vector<std::string> FolderNoteFiles(std::string_view pattern,
 // The file to show: one of `files` by `random`, or the media path itself when there are none.
 std::string ChooseMediaFile(std::string_view mediaPath, const std::vector<std::string>& files,
                             unsigned random);
+
+// Whether a text file's content, as `read` found it, replaces the text the note shows. A file
+// that cannot be read leaves the text as it is: an empty text would be saved over what the
+// note showed. The same text is not set again.
+bool ReplacesNoteText(const std::optional<std::string>& read, std::string_view shown);
+
+// A path dropped on a note becomes its media path only when it fits the field, as the Edit
+// dialog also cuts it; a longer one is ignored and the note keeps the picture it had.
+bool DroppedPathFits(std::size_t length);
 
 // A chosen path ending in "t" or "T" is a text file whose content becomes the note's text.
 bool IsTextMedia(std::string_view path);

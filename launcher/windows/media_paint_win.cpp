@@ -44,14 +44,13 @@ void PaintNoteMedia(HDC dc, HWND window) {
     int index = FindNoteOfWindow(window);
     if (index < 0 || notes.slots[index].note.mediaPath.empty()) return;
     NoteSlot& slot = notes.slots[index];
+    HWND textControl = ui.noteWindows[index].textControl;
     std::string chosen =
         ChooseMediaFile(slot.note.mediaPath, FolderFiles(slot), static_cast<unsigned>(std::rand()));
     if (IsTextMedia(chosen)) {
-        // A file that cannot be read leaves the text as it is: an empty text would be saved
-        // over what the note showed.
         std::optional<std::string> text = ReadWholeFile(chosen);
-        if (text && *text != WindowText(slot.textControl))
-            SetWindowTextA(slot.textControl, text->c_str());
+        if (ReplacesNoteText(text, WindowText(textControl)))
+            SetWindowTextA(textControl, text->c_str());
         return;
     }
     RECT client{};
@@ -59,5 +58,5 @@ void PaintNoteMedia(HDC dc, HWND window) {
     Picture picture(chosen);
     MediaLayout layout = PlaceMedia(client.right, client.bottom, picture.width, picture.height);
     picture.Draw(dc, layout.imageWidth, layout.imageHeight);
-    MoveWindow(slot.textControl, 0, layout.textTop, client.right, layout.textHeight, FALSE);
+    MoveWindow(textControl, 0, layout.textTop, client.right, layout.textHeight, FALSE);
 }

@@ -32,7 +32,7 @@ HMENU BuildNoteMenu() {
 std::string TextOfNoteWindow(HWND window) {
     int index = FindNoteOfWindow(window);
     if (index < 0) return {};
-    return WindowText(notes.slots[index].textControl);
+    return WindowText(ui.noteWindows[index].textControl);
 }
 
 void MoveToChosenBoard(HWND window, unsigned command) {

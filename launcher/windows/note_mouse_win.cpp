@@ -9,12 +9,12 @@
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/attribute_tool_win.h"
 #include "launcher/windows/gestures.h"
+#include "launcher/windows/media_note.h"
 #include "launcher/windows/note_window_win.h"
 
 namespace {
 
 constexpr WPARAM kDragMove = SC_MOVE + 2;  // the move loop as if the caption were dragged
-constexpr std::size_t kMediaPathLimit = 511;
 
 void ResizeKeepingCorner(HWND window, int width, int height) {
     RECT rect{};
@@ -39,17 +39,19 @@ void RaiseAllNotes(HWND window) {
 }  // namespace
 
 void CollapseExpandedNote() {
-    if (notes.expandedNote < 0 || notes.expandedNote >= notes.Count()) {
+    int expanded = notes.Expanded();
+    if (expanded < 0) {
         notes.expandedNote = -1;
         return;
     }
-    NoteSlot& slot = notes.slots[notes.expandedNote];
+    Note& note = notes.slots[expanded].note;
+    HWND window = ui.noteWindows[expanded].window;
     // A resize made while the note was expanded is its new full size.
     RECT rect{};
-    GetWindowRect(slot.window, &rect);
-    slot.note.width = rect.right - rect.left;
-    slot.note.height = rect.bottom - rect.top;
-    ResizeKeepingCorner(slot.window, slot.note.miniWidth, slot.note.miniHeight);
+    GetWindowRect(window, &rect);
+    note.width = rect.right - rect.left;
+    note.height = rect.bottom - rect.top;
+    ResizeKeepingCorner(window, note.miniWidth, note.miniHeight);
     notes.expandedNote = -1;
 }
 
@@ -113,8 +115,7 @@ void OnFilesDropped(HWND window, HDROP drop) {
     UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; index >= 0 && i < count; ++i) {
         UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        // A path too long for the field is ignored, the note keeps the picture it had.
-        if (length == 0 || length > kMediaPathLimit) continue;
+        if (!DroppedPathFits(length)) continue;
         std::string path(length + 1, '\0');
         path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
         notes.slots[index].note.mediaPath = path;

@@ -8,11 +8,10 @@
 
 namespace {
 
-// With two clock notes the later one shows the time; when it goes, the other takes over.
+// When the clock note goes, an earlier one takes over.
 HWND LastClockLabel() {
-    for (auto slot = notes.slots.rbegin(); slot != notes.slots.rend(); ++slot)
-        if (IsClockCommand(slot->note.command)) return slot->textControl;
-    return nullptr;
+    int clock = notes.LastClockNote();
+    return clock >= 0 ? ui.noteWindows[clock].textControl : nullptr;
 }
 
 constexpr int kTextControlId = 1;
@@ -45,7 +44,7 @@ void SetOpacity(HWND window, int transparency) {
     if (setLayered) setLayered(window, 0, static_cast<BYTE>(AlphaOf(transparency)), LWA_ALPHA);
 }
 
-void ReleaseSlotObjects(NoteSlot& slot) {
+void ReleaseSlotObjects(NoteWindows& slot) {
     if (slot.font) DeleteObject(slot.font);
     if (slot.backBrush) DeleteObject(slot.backBrush);
     slot.font = nullptr;
@@ -58,10 +57,10 @@ HWND CreateNoteWindow(const Note& note) {
     DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
     // Made layered and in its place at once: each later change of style or place costs the
     // window system a round of its own, for every note of a board.
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, note.x,
-                                  note.y, note.mini ? note.miniWidth : note.width,
-                                  note.mini ? note.miniHeight : note.height, nullptr, nullptr,
-                                  ui.instance, nullptr);
+    WindowBox box = CreatedBox(note);
+    HWND window =
+        CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, box.left,
+                        box.top, box.width, box.height, nullptr, nullptr, ui.instance, nullptr);
     DragAcceptFiles(window, TRUE);
     // SS_NOPREFIX: an "&" in a note is text, not a mnemonic marker.
     HWND text = CreateWindowExA(
@@ -71,13 +70,11 @@ HWND CreateNoteWindow(const Note& note) {
     // characters: the control's text is what the next save writes.
     SetWindowTextA(text, note.text.c_str());
 
-    NoteSlot slot;
-    slot.note = note;
-    slot.window = window;
-    slot.textControl = text;
-    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
-    notes.slots.push_back(std::move(slot));
-    int index = notes.Count() - 1;
+    NoteWindows windows;
+    windows.window = window;
+    windows.textControl = text;
+    windows.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
+    int index = AddNoteSlot(note, windows);
     if (IsClockCommand(note.command)) ui.clockLabel = text;
 
     ApplyFontAndOpacity(index);
@@ -88,8 +85,8 @@ HWND CreateNoteWindow(const Note& note) {
 }
 
 void ApplyFontAndOpacity(int index) {
-    NoteSlot& slot = notes.slots[index];
-    const Note& n = slot.note;
+    NoteWindows& slot = ui.noteWindows[index];
+    const Note& n = notes.slots[index].note;
     HFONT font =
         CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -106,9 +103,9 @@ void ApplyFontAndOpacity(int index) {
 }
 
 void RemakeBackBrush(int index) {
-    NoteSlot& slot = notes.slots[index];
+    NoteWindows& slot = ui.noteWindows[index];
     if (slot.backBrush) DeleteObject(slot.backBrush);
-    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(slot.note)));
+    slot.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(notes.slots[index].note)));
 }
 
 void FitTextControl(HWND window) {
@@ -116,7 +113,7 @@ void FitTextControl(HWND window) {
     if (index < 0) return;
     RECT client{};
     GetClientRect(window, &client);
-    MoveWindow(notes.slots[index].textControl, 0, 0, client.right, client.bottom, FALSE);
+    MoveWindow(ui.noteWindows[index].textControl, 0, 0, client.right, client.bottom, FALSE);
 }
 
 void SetRoundedRegion(HWND window) {
@@ -125,14 +122,13 @@ void SetRoundedRegion(HWND window) {
 }
 
 HBRUSH TextControlColours(HDC dc, HWND control) {
-    for (NoteSlot& slot : notes.slots) {
-        if (slot.textControl != control) continue;
-        const Note& n = slot.note;
+    for (int i = 0; i < notes.Count(); ++i) {
+        if (ui.noteWindows[i].textControl != control) continue;
+        const Note& n = notes.slots[i].note;
         SetTextColor(dc, ToColorRef(TextColourOf(n)));
         SetBkColor(dc, ToColorRef(BackColourOf(n)));
-        bool palette = !IsCustomColour(n.backRed, n.backGreen, n.backBlue) && n.backColor >= 0 &&
-                       n.backColor < kColourCount;
-        return palette ? ui.paletteBrushes[n.backColor] : slot.backBrush;
+        int entry = PaletteEntryOf(n.backColor, n.backRed, n.backGreen, n.backBlue);
+        return entry >= 0 ? ui.paletteBrushes[entry] : ui.noteWindows[i].backBrush;
     }
     return nullptr;
 }
@@ -140,14 +136,13 @@ HBRUSH TextControlColours(HDC dc, HWND control) {
 int FindNoteOfWindow(HWND window) {
     if (!window) return -1;
     for (int i = 0; i < notes.Count(); ++i)
-        if (notes.slots[i].window == window) return i;
+        if (ui.noteWindows[i].window == window) return i;
     return -1;
 }
 
 void RemoveNoteWindow(int index) {
     // Out of the table before the window goes, so messages sent during destruction find no note.
-    NoteSlot slot = std::move(notes.slots[index]);
-    notes.slots.erase(notes.slots.begin() + index);
+    NoteWindows slot = TakeNoteSlot(index);
     if (ui.clockLabel == slot.textControl) ui.clockLabel = LastClockLabel();
     DestroyWindow(slot.window);
     ReleaseSlotObjects(slot);
@@ -155,16 +150,14 @@ void RemoveNoteWindow(int index) {
 
 void DestroyAllNoteWindows() {
     // Emptied before the windows go, so messages sent during destruction find no note.
-    std::vector<NoteSlot> old = std::move(notes.slots);
-    notes.slots.clear();
-    notes.editedNote = -1;
+    std::vector<NoteWindows> old = TakeAllNoteSlots();
     ui.clockLabel = nullptr;
-    for (NoteSlot& slot : old) {
+    for (NoteWindows& slot : old) {
         DestroyWindow(slot.window);
         ReleaseSlotObjects(slot);
     }
 }
 
 void ReleaseNoteObjects() {
-    for (NoteSlot& slot : notes.slots) ReleaseSlotObjects(slot);
+    for (NoteWindows& slot : ui.noteWindows) ReleaseSlotObjects(slot);
 }

@@ -30,7 +30,7 @@ HBRUSH TextControlColours(HDC dc, HWND control);
 int FindNoteOfWindow(HWND window);
 
 // Destroys the windows of note `index` and releases what its slot owns; later notes move
-// down a slot with everything they own.
+// down a slot with everything they own, and the edited and expanded notes follow them.
 void RemoveNoteWindow(int index);
 
 // Destroys every note window and releases what the slots own; the table is then empty.

@@ -22,7 +22,7 @@ namespace {
 
 // A second start writes the board it wants into the title of one note window.
 std::string TakeHandedOverPath() {
-    for (const NoteSlot& slot : notes.slots) {
+    for (const NoteWindows& slot : ui.noteWindows) {
         std::string title = WindowText(slot.window);
         if (title.empty()) continue;
         SetWindowTextA(slot.window, "");
@@ -32,7 +32,7 @@ std::string TakeHandedOverPath() {
 }
 
 void BringAllNotesToFront() {
-    for (const NoteSlot& slot : notes.slots) {
+    for (const NoteWindows& slot : ui.noteWindows) {
         SetForegroundWindow(slot.window);
         ShowWindow(slot.window, SW_SHOWNORMAL);
         InvalidateRect(slot.window, nullptr, TRUE);

@@ -125,6 +125,9 @@ TEST(MiniToolModes, ListButtonAndCheckBox) {
     EXPECT_EQ(v.mode, kToolPick);
     EXPECT_FALSE(v.randomEnabled);
     EXPECT_FALSE(OpenedTool(-3).randomEnabled) << "an unknown kind has no colours";
+    EXPECT_EQ(KindListEntry(7), 7);
+    EXPECT_EQ(KindListEntry(8), -1);
+    EXPECT_EQ(KindListEntry(-3), -1);
     EXPECT_FALSE(RandomToggled(v, true).randomChecked) << "a disabled box cannot switch on";
 
     v = OpenedTool(1);

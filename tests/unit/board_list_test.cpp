@@ -101,3 +101,9 @@ TEST(PlanBoardSwitch, NameAfterTheLastBackslashAndTheDeletedNotesFile) {
     SwitchedBoard plain = PlanBoardSwitch("表", "marnelo.txt", kDataFolder, deleted);
     EXPECT_EQ(plain.name, "marnelo.txt") << "a text without a backslash keeps the name";
 }
+
+TEST(ShowsSwitchedBoard, AnEmptyOrUnreadBoardGivesWayToTheCommonNotes) {
+    EXPECT_TRUE(ShowsSwitchedBoard(std::string("a")));
+    EXPECT_FALSE(ShowsSwitchedBoard(std::string()));
+    EXPECT_FALSE(ShowsSwitchedBoard(std::nullopt));
+}

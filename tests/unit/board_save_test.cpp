@@ -53,3 +53,72 @@ TEST(HoldsForeignContent, BytesWithoutANoteRecordAreNoBoardOfOurs) {
     EXPECT_FALSE(HoldsForeignContent("", 0));
     EXPECT_FALSE(HoldsForeignContent(" \r\n\r\n\t", 0)) << "blank lines hold nothing to lose";
 }
+
+TEST(PlanBoardSave, UnreadFilesStayAndTheCommonFileAsABoardTakesEveryNote) {
+    const LauncherPaths paths = BuildLauncherPaths("C:\\app\\");
+    const std::vector<SaveRecord> records = {{0, "a\r\n"}, {1, "c\r\n"}};
+    BoardState board;
+    board.currentBoardPath = "C:\\app\\fdir\\work.txt";
+    BoardSavePlan plan = PlanBoardSave(records, board, paths);
+    ASSERT_EQ(plan.replaced.size(), 2u);
+    EXPECT_EQ(plan.replaced[0].path, board.currentBoardPath);
+    EXPECT_EQ(plan.replaced[0].text, "a\r\n");
+    EXPECT_EQ(plan.replaced[1].path, paths.commonFile);
+    EXPECT_EQ(plan.replaced[1].text, "c\r\n");
+    EXPECT_TRUE(plan.removed.empty());
+    EXPECT_TRUE(plan.writeSettings);
+
+    plan = PlanBoardSave({{1, "c\r\n"}}, board, paths);
+    EXPECT_EQ(plan.removed, std::vector<std::string>{board.currentBoardPath});
+    EXPECT_FALSE(plan.writeSettings) << "no board was written";
+
+    board.boardUnreadable = true;
+    plan = PlanBoardSave(records, board, paths);
+    ASSERT_EQ(plan.replaced.size(), 1u);
+    EXPECT_EQ(plan.replaced[0].path, paths.commonFile);
+    EXPECT_FALSE(plan.writeSettings);
+
+    board.boardUnreadable = false;
+    board.commonUnreadable = true;
+    plan = PlanBoardSave({}, board, paths);
+    EXPECT_EQ(plan.removed, std::vector<std::string>{board.currentBoardPath});
+
+    board.currentBoardPath = "C:\\APP\\fdir\\Common.txt";
+    board.commonUnreadable = false;
+    plan = PlanBoardSave(records, board, paths);
+    ASSERT_EQ(plan.replaced.size(), 1u);
+    EXPECT_EQ(plan.replaced[0].path, board.currentBoardPath);
+    EXPECT_EQ(plan.replaced[0].text, "a\r\nc\r\n");
+    EXPECT_TRUE(plan.removed.empty());
+}
+
+TEST(MovingANote, OnlyOntoABoardWhoseNotesAreSafe) {
+    const LauncherPaths paths = BuildLauncherPaths("C:\\app\\");
+    EXPECT_TRUE(MoveUndoneBySave("c:\\APP\\fdir\\w.txt", "C:\\app\\fdir\\W.txt", paths));
+    EXPECT_TRUE(MoveUndoneBySave(paths.commonFile, "C:\\app\\fdir\\w.txt", paths));
+    EXPECT_FALSE(MoveUndoneBySave("C:\\app\\fdir\\x.txt", "C:\\app\\fdir\\w.txt", paths));
+    EXPECT_TRUE(IsPlainBoardName("w.txt"));
+    EXPECT_FALSE(IsPlainBoardName("D:\\w.txt"));
+
+    EXPECT_TRUE(BoardTakesMovedNote(std::nullopt, false)) << "not there: starts empty";
+    EXPECT_FALSE(BoardTakesMovedNote(std::nullopt, true)) << "held or unreadable";
+    EXPECT_TRUE(BoardTakesMovedNote(std::string(), false));
+    EXPECT_FALSE(BoardTakesMovedNote(std::string("a plain text file\r\n"), false));
+    EXPECT_EQ(BoardWithMovedNote("new\r\n", std::string("old\r\n")), "new\r\nold\r\n");
+    EXPECT_EQ(BoardWithMovedNote("new\r\n", std::nullopt), "new\r\n");
+
+    EXPECT_TRUE(MayHoldNotes(true, false));
+    EXPECT_FALSE(MayHoldNotes(true, true)) << "a folder";
+    EXPECT_FALSE(MayHoldNotes(false, false));
+    EXPECT_EQ(DeletedNoteEntry({2026, 1, 2, 3, 4, 5}, "r\r\n"),
+              "--- 2026/01/02 03:04:05 ---\r\nr\r\n");
+}
+
+TEST(DecodeNoteFile, ForeignOrUnreadFilesAreNeverReplaced) {
+    DecodedNotes read = DecodeNoteFile(std::string_view("a\r\n"), false, NoteDefaults{});
+    EXPECT_TRUE(read.notes.empty());
+    EXPECT_TRUE(read.unreadable) << "a text file of some other kind";
+    EXPECT_TRUE(DecodeNoteFile(std::nullopt, true, NoteDefaults{}).unreadable);
+    EXPECT_FALSE(DecodeNoteFile(std::nullopt, false, NoteDefaults{}).unreadable) << "missing";
+    EXPECT_FALSE(DecodeNoteFile(std::string_view(""), true, NoteDefaults{}).unreadable);
+}

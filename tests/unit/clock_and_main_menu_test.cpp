@@ -73,3 +73,9 @@ TEST(WithNoteFileExtension, TheTypeEntryDecidesAndAnyCaseCounts) {
     EXPECT_EQ(WithNoteFileExtension("txt", 2), "txt.txt");
     EXPECT_EQ(WithNoteFileExtension("", 1), ".marnl");
 }
+
+TEST(NewBoardIsEmptied, OnlyTheNameTheDialogAskedAboutOrANewFile) {
+    EXPECT_TRUE(NewBoardIsEmptied("C:\\f\\a.txt", "C:\\f\\a.txt", true)) << "overwrite confirmed";
+    EXPECT_TRUE(NewBoardIsEmptied("C:\\f\\a", "C:\\f\\a.txt", false));
+    EXPECT_FALSE(NewBoardIsEmptied("C:\\f\\a", "C:\\f\\a.txt", true)) << "opened as it is";
+}

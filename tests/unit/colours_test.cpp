@@ -57,6 +57,14 @@ TEST(ColourOf, CustomTripleOnlyWhenComplete) {
     EXPECT_FALSE(IsCustomColour(-1, 0, 0));
 }
 
+TEST(PaletteEntryOf, TheSharedBrushOnlyForATableColour) {
+    EXPECT_EQ(PaletteEntryOf(3, -1, -1, -1), 3);
+    EXPECT_EQ(PaletteEntryOf(3, 0, -1, -1), 3) << "an incomplete triple is not in force";
+    EXPECT_EQ(PaletteEntryOf(3, 0, 0, 0), -1);
+    EXPECT_EQ(PaletteEntryOf(kColourCount, -1, -1, -1), -1);
+    EXPECT_EQ(PaletteEntryOf(-1, -1, -1, -1), -1);
+}
+
 TEST(AlphaOf, PercentToLayeredAlpha) {
     struct Case {
         int transparency;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "launcher/editor/edit_rules.h"
+#include "launcher/windows/colours.h"
 
 TEST(StepColourValue, TenAStepWrappingBy240) {
     struct Case {
@@ -114,6 +115,27 @@ TEST(LineToMeasure, LinesAndTheLongestLineWithoutItsBreak) {
     NoteSize size = AutoSize(2, 80, 14);
     EXPECT_EQ(size.width, 90);
     EXPECT_EQ(size.height, 38);
+}
+
+TEST(StepColourText, TheBoxNumberSteppedAndWrittenBack) {
+    EXPECT_EQ(StepColourText("250", true), "10");
+    EXPECT_EQ(StepColourText("5", false), "245");
+    EXPECT_EQ(StepColourText("x", true), "10") << "no digits count as 0";
+}
+
+TEST(ColourLabels, NoLabelOutsideTheListAndNothingNewForTheSameChoice) {
+    EXPECT_STREQ(LabelOf(0, kColourNames, kColourCount), kColourNames[0]);
+    EXPECT_STREQ(LabelOf(kColourCount, kColourNames, kColourCount), "");
+    EXPECT_STREQ(LabelOf(-1, kColourNames, kColourCount), "");
+    EXPECT_EQ(NewColourChoice(kColourNames[3], 2), 3);
+    EXPECT_EQ(NewColourChoice(kColourNames[3], 3), -1) << "typed boxes are kept";
+    EXPECT_EQ(NewColourChoice("no such colour", -1), -1);
+}
+
+TEST(TextToMeasure, AHugeTextIsCutAtACharacterBoundary) {
+    std::string text(32766, 'a');
+    EXPECT_EQ(TextToMeasure(text + "\x82\xa0" "b"), text);
+    EXPECT_EQ(TextToMeasure("short"), "short");
 }
 
 TEST(PreviewColour, BoxesWhenAllSetElseTheLastNamedColour) {

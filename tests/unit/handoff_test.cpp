@@ -32,3 +32,10 @@ TEST(FirstStartRefusal, OnlyClipbAndExecAreRefused) {
     for (const char* argument : {"", "end", "Clipb", "EXEC", "work.txt"})
         EXPECT_EQ(FirstStartRefusal(argument), nullptr) << argument;
 }
+
+TEST(TakesHandOff, ANoteWindowOfOurClassWithAnEmptyTitle) {
+    EXPECT_TRUE(TakesHandOff("marn", 0));
+    EXPECT_FALSE(TakesHandOff("marn", 3)) << "a hand-over is already waiting there";
+    EXPECT_FALSE(TakesHandOff("Marn", 0));
+    EXPECT_FALSE(TakesHandOff("marnx", 0));
+}

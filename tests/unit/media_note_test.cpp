@@ -19,6 +19,20 @@ TEST(MediaNote, PatternsAndExtensions) {
         EXPECT_EQ(ExtensionAccepted(name, kExtensions), accepted) << name;
 }
 
+TEST(MediaNote, ADroppedPathOnlyWhenItFitsTheField) {
+    EXPECT_TRUE(DroppedPathFits(1));
+    EXPECT_TRUE(DroppedPathFits(511));
+    EXPECT_FALSE(DroppedPathFits(512));
+    EXPECT_FALSE(DroppedPathFits(0));
+}
+
+TEST(MediaNote, ATextFileReplacesTheNoteTextOnlyWhenReadAndChanged) {
+    EXPECT_TRUE(ReplacesNoteText(std::string("new"), "old"));
+    EXPECT_TRUE(ReplacesNoteText(std::string(), "old")) << "an emptied file empties the note";
+    EXPECT_FALSE(ReplacesNoteText(std::string("same"), "same"));
+    EXPECT_FALSE(ReplacesNoteText(std::nullopt, "old"));
+}
+
 TEST(MediaNote, AFolderOffersItsPicturesOnly) {
     const std::vector<MediaListingEntry> folder = {{".", true},      {"..", true},
                                                    {"a.jpg", false}, {"sub", true},

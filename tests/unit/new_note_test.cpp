@@ -124,6 +124,9 @@ TEST(MakeClipboardTextNote, RunningPositionAdvancesAndWraps) {
 }
 
 TEST(MakePlainNote, WhiteDefaultNote) {
+    EXPECT_TRUE(NeedsDefaultNote(false, 0)) << "an empty board";
+    EXPECT_TRUE(NeedsDefaultNote(true, 3));
+    EXPECT_FALSE(NeedsDefaultNote(false, 3));
     const NewNoteSettings s = Settings();
     Note n = MakePlainNote(s);
     EXPECT_EQ(n.text, "付箋です。");
@@ -153,7 +156,11 @@ TEST(MakeClipboardTextNote, ExtremeSettingsHoldSizesAndPositionInRange) {
 }
 
 TEST(MakeImageNote, APastedPictureAtItsOwnSizeNamedByTheTime) {
-    EXPECT_EQ(ClipboardImageName({2011, 8, 20, 12, 11, 37}), "clipImg20110820121137.jpg");
+    EXPECT_EQ(ClipboardImagePath("C:\\m\\img", {2011, 8, 20, 12, 11, 37}),
+              "C:\\m\\img\\clipImg20110820121137.jpg");
+    EXPECT_TRUE(MakesTextNote(std::string("a")));
+    EXPECT_FALSE(MakesTextNote(std::string()));
+    EXPECT_FALSE(MakesTextNote(std::nullopt));
     Note n = MakeImageNote(Settings(), "C:\\m\\img\\clipImg1.jpg", 400, 200);
     EXPECT_EQ(n.mediaPath, "C:\\m\\img\\clipImg1.jpg");
     EXPECT_EQ(n.width, 400);

@@ -23,6 +23,8 @@ TEST(BuildLauncherPaths, EverythingBesideTheExecutable) {
     EXPECT_EQ(kPaths.commonFile, "C:\\app\\fdir\\common.txt");
     EXPECT_EQ(kPaths.aliasFile, "C:\\app\\cmd.txt");
     EXPECT_EQ(kPaths.logFolder, "C:\\app\\marnelolog");
+    EXPECT_EQ(kPaths.helpPage, "C:\\app\\MarneloHelp\\help.html");
+    EXPECT_EQ(RunLogFile(kPaths, {2026, 3, 4, 23, 59, 0}), "C:\\app\\marnelolog\\20260304.log");
 }
 
 TEST(ArgumentOf, QuotesAreDroppedAndEndTheArgument) {
@@ -149,4 +151,12 @@ TEST(ReadFilesAtStartUp, OneQuestionForBothFilesAndADefaultNoteOnlyWhereNothingI
         ReadFilesAtStartUp(files);
         EXPECT_EQ(files.calls, c.calls);
     }
+}
+
+TEST(HoldsContent, MoreThanAFewBytesOrAPathThatCannotBeToldApart) {
+    EXPECT_TRUE(HoldsContent(9, true, true, false));
+    EXPECT_FALSE(HoldsContent(8, true, true, false)) << "next to nothing is no loss";
+    EXPECT_FALSE(HoldsContent(0, false, false, false)) << "missing";
+    EXPECT_TRUE(HoldsContent(0, true, false, false)) << "attributes unreadable";
+    EXPECT_FALSE(HoldsContent(0, true, false, true)) << "a folder";
 }
