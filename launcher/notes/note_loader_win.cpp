@@ -14,14 +14,14 @@
 namespace {
 
 NewNoteSettings NewNoteSettingsNow() {
-    return NewNoteSettingsOf(marnelo.settings);
+    return marnelo.settings;
 }
 
 }  // namespace
 
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
     notes.expandedNote = -1;
-    NoteDefaults defaults{marnelo.settings.defaultX, marnelo.settings.defaultY};
+    NoteDefaults defaults{marnelo.settings.miniWidth, marnelo.settings.miniHeight};
     std::vector<Note> loaded = ParseNotes(text, defaults);
     if (HoldsForeignContent(text, loaded.size())) marnelo.board.boardUnreadable = true;
     if (!IsCommonFile(boardPath, marnelo.paths)) {
