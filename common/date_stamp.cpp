@@ -29,11 +29,15 @@ std::string DateTimeStamp(const LocalTime& t) {
     return text;
 }
 
-std::string DeletedNoteHeader(const LocalTime& t) {
-    char text[100];
-    std::snprintf(text, sizeof text, "--- %04d/%02d/%02d %02d:%02d:%02d ---\r\n", t.year, t.month,
-                  t.day, t.hour, t.minute, t.second);
+std::string DateTimeText(const LocalTime& t) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
     return text;
+}
+
+std::string DeletedNoteHeader(const LocalTime& t) {
+    return "--- " + DateTimeText(t) + " ---\r\n";
 }
 
 namespace {

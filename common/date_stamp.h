@@ -16,6 +16,9 @@ std::string DateStamp(const LocalTime& t);
 // "%04d%02d%02d%02d%02d%02d": names of clipboard image files.
 std::string DateTimeStamp(const LocalTime& t);
 
+// "%04d/%02d/%02d %02d:%02d:%02d": a file's date in Quorvel's list.
+std::string DateTimeText(const LocalTime& t);
+
 // "--- %04d/%02d/%02d %02d:%02d:%02d ---\r\n": the header before a deleted note.
 std::string DeletedNoteHeader(const LocalTime& t);
 

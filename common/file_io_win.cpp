@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/sjis.h"
+#include "common/file_names.h"
 
 namespace {
 
@@ -48,17 +48,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 namespace {
-
-constexpr char kTemporarySuffix[] = ".tmp~";
-// The old content kept aside while files that belong together are replaced; it ends like a
-// temporary file, so no listing offers it as a board.
-constexpr char kKeptSuffix[] = ".old.tmp~";
-
-bool IsTemporaryName(const std::string& name) {
-    std::size_t length = sizeof kTemporarySuffix - 1;
-    return name.size() > length &&
-           name.compare(name.size() - length, length, kTemporarySuffix) == 0;
-}
 
 bool WriteTemporary(const std::string& temporary, const std::string& text) {
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -230,7 +219,5 @@ std::string ExecutablePath() {
 }
 
 std::string ExecutableFolder() {
-    std::string path = ExecutablePath();
-    std::size_t cut = FindLastChar(path, '\\');
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    return FolderOfPath(ExecutablePath());
 }

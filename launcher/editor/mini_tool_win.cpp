@@ -74,20 +74,19 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         return;
     }
     if (code != BN_CLICKED) return;
-    switch (id) {
-        case kMainButton:
-            view = MainButtonPressed(view);
-            ShowView(dialog);
-            return;
-        case kRandomCheck:
-            view = RandomToggled(
-                view, SendDlgItemMessageA(dialog, kRandomCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
-            ShowView(dialog);
-            return;
-        case kCloseButton:
-            CloseTool(dialog);
-            return;
+    if (id == kCloseButton) {
+        CloseTool(dialog);
+        return;
     }
+    // Both buttons change only the view, which is then shown again.
+    if (id == kMainButton)
+        view = MainButtonPressed(view);
+    else if (id == kRandomCheck)
+        view = RandomToggled(
+            view, SendDlgItemMessageA(dialog, kRandomCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    else
+        return;
+    ShowView(dialog);
 }
 
 INT_PTR CALLBACK MiniToolProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -56,7 +56,7 @@ void CollapseForgottenNote() {
     RECT rect{};
     GetWindowRect(ui.noteWindows[expanded].window, &rect);
     if (!PointerKeepsNoteExpanded(pointer.x, pointer.y, rect.left, rect.top,
-                                  marnelo.settings.defaultX, marnelo.settings.defaultY))
+                                  marnelo.settings.miniWidth, marnelo.settings.miniHeight))
         CollapseExpandedNote();
 }
 

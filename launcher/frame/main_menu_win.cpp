@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/file_io.h"
@@ -55,25 +56,20 @@ struct ShownBoards {
     std::vector<std::string> folder, outside;
 };
 
+// The menu's fixed commands; any other number above 0 is a board of the lists shown.
+const std::pair<unsigned, void (*)()> kFixedCommands[] = {
+    {kMainEnd, [] { SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0); }},
+    {kMainNewNote, [] { CreateNoteFromClipboard(kTextNote); }},
+    {kMainNewNoteFile, MakeNewNoteFile},
+    {kMainHelp, OpenHelpPage},
+    {kMainMiniTool, OpenMiniTool}};
+
 void CarryOut(unsigned command, const ShownBoards& shown) {
-    switch (command) {
-        case 0:
-            return;
-        case kMainEnd:
-            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
-            return;
-        case kMainNewNote:
-            CreateNoteFromClipboard(kTextNote);
-            return;
-        case kMainNewNoteFile:
-            MakeNewNoteFile();
-            return;
-        case kMainHelp:
-            OpenHelpPage();
-            return;
-        case kMainMiniTool:
-            OpenMiniTool();
-            return;
+    if (command == 0) return;
+    for (const auto& [fixed, carryOut] : kFixedCommands) {
+        if (fixed != command) continue;
+        carryOut();
+        return;
     }
     if (std::optional<std::string> target = MainMenuBoard(command, shown.folder, shown.outside))
         SwitchThroughSecondCopy(*target);

@@ -17,8 +17,8 @@ const IntKey kIntKeys[] = {{"window2", "height", &LauncherSettings::lineHeight},
                            {"window", "font", &LauncherSettings::fontSize},
                            {"window", "trans", &LauncherSettings::transparency},
                            {"window", "time", &LauncherSettings::clickTime},
-                           {"window", "DefaultX", &LauncherSettings::defaultX},
-                           {"window", "DefaultY", &LauncherSettings::defaultY},
+                           {"window", "DefaultX", &LauncherSettings::miniWidth},
+                           {"window", "DefaultY", &LauncherSettings::miniHeight},
                            {"etc", "cmbstate2", &LauncherSettings::attributeKind}};
 
 const char* const kBufferKeys[8] = {"cmbstate3",   "cmbstate3_0", "cmbstate3_1", "cmbstate3_2",
@@ -41,15 +41,4 @@ bool WriteSettings(IniStore& ini, LauncherSettings& s, const std::string& today)
     for (int i = 0; i < 8; ++i) WriteIniInt(ini, "etc", kBufferKeys[i], s.attributeBuffer[i]);
     ini.Write("img", "kakucho2", s.extensions);
     return TakeBackupTurn(ini, s.backup, today);
-}
-
-NewNoteSettings NewNoteSettingsOf(const LauncherSettings& s) {
-    NewNoteSettings n;
-    n.fontSize = s.fontSize;
-    n.transparency = s.transparency;
-    n.miniWidth = s.defaultX;
-    n.miniHeight = s.defaultY;
-    n.lineHeight = s.lineHeight;
-    n.charWidth = s.charWidth;
-    return n;
 }

@@ -7,16 +7,11 @@
 #include "common/ini_store.h"
 #include "launcher/notes/new_note.h"
 
-struct LauncherSettings {
+// The new-note values are the base: a new note reads them straight from the settings.
+struct LauncherSettings : NewNoteSettings {
     std::string extensions = ".bmp.png.gif.jpg.jpeg.tiff.txt";  // [img] kakucho2
     std::string backup;                                         // [etc] backup, "-1" = never
-    int lineHeight = 15;                                        // [window2] height
-    int charWidth = 7;                                          // [window2] width
-    int fontSize = 14;                                          // [window] font
-    int transparency = 100;                                     // [window] trans
     int clickTime = 150;                                        // [window] time
-    int defaultX = 40;                                          // [window] DefaultX
-    int defaultY = 20;                                          // [window] DefaultY
     int attributeKind = 0;                                      // [etc] cmbstate2
     std::array<int, 8> attributeBuffer{};                       // cmbstate3, cmbstate3_0.._6
 };
@@ -30,6 +25,3 @@ LauncherSettings ReadSettings(IniStore& ini);
 // Writes every value back (so missing keys are filled in), then takes the day's backup turn.
 // Returns true when the backup program is to be started now: the date is written first.
 bool WriteSettings(IniStore& ini, LauncherSettings& settings, const std::string& today);
-
-// What a new note takes from the settings.
-NewNoteSettings NewNoteSettingsOf(const LauncherSettings& settings);

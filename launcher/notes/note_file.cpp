@@ -2,55 +2,67 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 #include "common/int_values.h"
 #include "common/note_records.h"
 
 namespace {
 
+// A record's fields after the command, in file order: a number goes to an int member, a text
+// to a string member; `least` is what a number is raised to when written.
+struct Field {
+    int Note::*number;
+    std::string Note::*text;
+    int least;
+};
+constexpr Field Number(int Note::*member, int least = INT_MIN) {
+    return {member, nullptr, least};
+}
+constexpr Field Text(std::string Note::*member) {
+    return {nullptr, member, INT_MIN};
+}
+const Field kFields[] = {
+    Number(&Note::x, -5),          Number(&Note::y, -5),        Number(&Note::height, 10),
+    Number(&Note::width, 10),      Text(&Note::mediaPath),      Number(&Note::fontSize),
+    Number(&Note::transparency),   Number(&Note::topmost),      Number(&Note::backColor),
+    Number(&Note::textColor),      Number(&Note::runType),      Number(&Note::align),
+    Number(&Note::common),         Number(&Note::mini),         Number(&Note::miniWidth, 10),
+    Number(&Note::miniHeight, 10), Number(&Note::raiseOnHover), Number(&Note::borderless),
+    Number(&Note::spare),          Text(&Note::fontFace),       Number(&Note::textRed),
+    Number(&Note::textGreen),      Number(&Note::textBlue),     Number(&Note::backRed),
+    Number(&Note::backGreen),      Number(&Note::backBlue)};
+
+// How many leading fields a layout carries values for; older layouts leave the rest at their
+// defaults, and the 15-field layout's last field is not read.
+std::size_t FieldsRead(int layout) {
+    switch (layout) {
+        case 10:
+            return 10;
+        case 15:
+            return 14;
+        case 19:
+            return 19;
+        default:
+            return std::size(kFields);
+    }
+}
+
 Note DecodeRecord(const NoteRecord& record, const NoteDefaults& defaults) {
-    const std::vector<std::string_view>& fields = record.fields;
-    const int layout = record.layout;
-    auto number = [&](int position) { return ParseDecimalInt(fields[position - 1]); };
     Note note;
     note.text = record.text;
     note.command = record.command;
-    note.x = number(1);
-    note.y = number(2);
-    note.height = number(3);
-    note.width = number(4);
-    note.mediaPath = std::string(fields[4]);
-    note.fontSize = number(6);
-    note.transparency = number(7);
-    note.topmost = number(8);
-    note.backColor = number(9);
-    note.textColor = number(10);
-    note.runType = note.align = note.common = note.mini = 0;
     note.miniWidth = defaults.miniWidth;
     note.miniHeight = defaults.miniHeight;
-    note.raiseOnHover = note.borderless = note.spare = 0;
-    if (layout >= 15) {
-        note.runType = number(11);
-        note.align = number(12);
-        note.common = number(13);
-        note.mini = number(14);
+    for (std::size_t i = 0; i < FieldsRead(record.layout); ++i) {
+        const Field& field = kFields[i];
+        if (field.number)
+            note.*field.number = ParseDecimalInt(record.fields[i]);
+        else
+            note.*field.text = std::string(record.fields[i]);
     }
-    if (layout >= 19) {
-        note.miniWidth = std::max(10, number(15));
-        note.miniHeight = std::max(10, number(16));
-        note.raiseOnHover = number(17);
-        note.borderless = number(18);
-        note.spare = number(19);
-    }
-    if (layout == 26) {
-        note.fontFace = std::string(fields[19]);
-        note.textRed = number(21);
-        note.textGreen = number(22);
-        note.textBlue = number(23);
-        note.backRed = number(24);
-        note.backGreen = number(25);
-        note.backBlue = number(26);
-    }
+    // A stored mini size below the least is raised; a default from the settings is taken as is.
+    if (record.layout >= 19) RaiseMiniSize(note);
     return note;
 }
 
@@ -89,21 +101,12 @@ std::string FormatNote(const Note& note) {
     };
     auto addNumber = [&](int value) { addText(std::to_string(value)); };
     addText(TabsToSpaces(note.command));
-    addNumber(std::max(-5, note.x));
-    addNumber(std::max(-5, note.y));
-    addNumber(std::max(10, note.height));
-    addNumber(std::max(10, note.width));
-    addText(ControlsToSpaces(note.mediaPath));
-    for (int value : {note.fontSize, note.transparency, note.topmost, note.backColor,
-                      note.textColor, note.runType, note.align, note.common, note.mini})
-        addNumber(value);
-    addNumber(std::max(10, note.miniWidth));
-    addNumber(std::max(10, note.miniHeight));
-    for (int value : {note.raiseOnHover, note.borderless, note.spare}) addNumber(value);
-    addText(ControlsToSpaces(note.fontFace));
-    for (int value :
-         {note.textRed, note.textGreen, note.textBlue, note.backRed, note.backGreen, note.backBlue})
-        addNumber(value);
+    for (const Field& field : kFields) {
+        if (field.number)
+            addNumber(std::max(field.least, note.*field.number));
+        else
+            addText(ControlsToSpaces(note.*field.text));
+    }
     line += "\r\n";
     return line;
 }

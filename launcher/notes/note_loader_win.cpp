@@ -14,13 +14,13 @@
 namespace {
 
 NewNoteSettings NewNoteSettingsNow() {
-    return NewNoteSettingsOf(marnelo.settings);
+    return marnelo.settings;
 }
 
 }  // namespace
 
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
-    NoteDefaults defaults{marnelo.settings.defaultX, marnelo.settings.defaultY};
+    NoteDefaults defaults{marnelo.settings.miniWidth, marnelo.settings.miniHeight};
     DecodedNotes board = DecodeNoteFile(text, true, defaults);
     if (board.unreadable) marnelo.board.boardUnreadable = true;
     std::vector<Note> loaded = std::move(board.notes);

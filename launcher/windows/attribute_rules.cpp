@@ -1,6 +1,7 @@
 #include "launcher/windows/attribute_rules.h"
 
 #include <algorithm>
+#include <climits>
 
 const char* const kAttributeKindNames[kAttributeKindCount] = {
     "\x94\x77\x8c\x69\x90\x46\x2b\x95\xb6\x8e\x9a\x90\x46",  // 背景色+文字色
@@ -15,56 +16,59 @@ const char* const kAttributeKindNames[kAttributeKindCount] = {
 
 namespace {
 
-enum Kind { kBoth, kBack, kText, kLeft, kTop, kWidth, kHeight, kFontSize };
+// One colour of a note: its table index and its own components (-1 = the table's colour).
+struct ColourSlot {
+    int Note::*index;
+    int Note::*components[3];
+};
+const ColourSlot kBackSlot{&Note::backColor, {&Note::backRed, &Note::backGreen, &Note::backBlue}};
+const ColourSlot kTextSlot{&Note::textColor, {&Note::textRed, &Note::textGreen, &Note::textBlue}};
 
-void SetBack(Note& n, int red, int green, int blue) {
-    n.backRed = red, n.backGreen = green, n.backBlue = blue;
+// What a kind copies, in the tool's order. A colour kind keeps the index of its i-th slot in
+// buffer[i] and the slot's components from buffer[2 + 3 * i]; any other kind keeps its one
+// value, raised to `least` on pasting, in buffer[0].
+struct KindRule {
+    const ColourSlot* colours[2];
+    int WindowBox::*place;
+    int Note::*number;
+    int least;
+    PasteEffect effect;
+};
+const KindRule kRules[kAttributeKindCount] = {
+    {{&kBackSlot, &kTextSlot}, nullptr, nullptr, 0, PasteEffect::ColoursAndBrush},
+    {{&kBackSlot}, nullptr, nullptr, 0, PasteEffect::ColoursAndBrush},
+    {{&kTextSlot}, nullptr, nullptr, 0, PasteEffect::Colours},
+    {{}, &WindowBox::left, nullptr, INT_MIN, PasteEffect::Place},
+    {{}, &WindowBox::top, nullptr, INT_MIN, PasteEffect::Place},
+    {{}, &WindowBox::width, nullptr, 1, PasteEffect::Place},
+    {{}, &WindowBox::height, nullptr, 1, PasteEffect::Place},
+    {{}, nullptr, &Note::fontSize, 1, PasteEffect::Font}};
+
+const KindRule* RuleOf(int kind) {
+    return kind >= 0 && kind < kAttributeKindCount ? &kRules[kind] : nullptr;
 }
 
-void SetText(Note& n, int red, int green, int blue) {
-    n.textRed = red, n.textGreen = green, n.textBlue = blue;
-}
-
-int AtLeastOne(int value) {
-    return std::max(1, value);
+int SlotCount(const KindRule& rule) {
+    return (rule.colours[0] != nullptr) + (rule.colours[1] != nullptr);
 }
 
 }  // namespace
 
 bool KindHasColours(int kind) {
-    return kind >= kBoth && kind <= kText;
+    const KindRule* rule = RuleOf(kind);
+    return rule && SlotCount(*rule) > 0;
 }
 
 AttributeBuffer PickAttribute(int kind, const Note& n, const WindowBox& box,
                               AttributeBuffer buffer) {
-    switch (kind) {
-        case kBoth:
-            buffer = {n.backColor, n.textColor, n.backRed,   n.backGreen,
-                      n.backBlue,  n.textRed,   n.textGreen, n.textBlue};
-            break;
-        case kBack:
-            buffer[0] = n.backColor;
-            buffer[2] = n.backRed, buffer[3] = n.backGreen, buffer[4] = n.backBlue;
-            break;
-        case kText:
-            buffer[0] = n.textColor;
-            buffer[2] = n.textRed, buffer[3] = n.textGreen, buffer[4] = n.textBlue;
-            break;
-        case kLeft:
-            buffer[0] = box.left;
-            break;
-        case kTop:
-            buffer[0] = box.top;
-            break;
-        case kWidth:
-            buffer[0] = box.width;
-            break;
-        case kHeight:
-            buffer[0] = box.height;
-            break;
-        case kFontSize:
-            buffer[0] = n.fontSize;
-            break;
+    const KindRule* rule = RuleOf(kind);
+    if (!rule) return buffer;
+    if (rule->place) buffer[0] = box.*rule->place;
+    if (rule->number) buffer[0] = n.*rule->number;
+    for (int i = 0; i < SlotCount(*rule); ++i) {
+        const ColourSlot& slot = *rule->colours[i];
+        buffer[i] = n.*slot.index;
+        for (int c = 0; c < 3; ++c) buffer[2 + 3 * i + c] = n.*slot.components[c];
     }
     return buffer;
 }
@@ -72,60 +76,19 @@ AttributeBuffer PickAttribute(int kind, const Note& n, const WindowBox& box,
 PasteResult PasteAttribute(int kind, const AttributeBuffer& b, std::optional<unsigned> randomSeed,
                            Note n, WindowBox box) {
     PasteResult result{PasteEffect::None, n, box};
-    Note& out = result.note;
-    bool random = randomSeed.has_value();
+    const KindRule* rule = RuleOf(kind);
+    if (!rule) return result;
+    result.effect = rule->effect;
+    if (rule->place) result.box.*rule->place = std::max(rule->least, b[0]);
+    if (rule->number) result.note.*rule->number = std::max(rule->least, b[0]);
+    const int slots = SlotCount(*rule);
     std::vector<int> r =
-        random ? RandomComponents(*randomSeed, kind == kBoth ? 6 : 3) : std::vector<int>{};
-    switch (kind) {
-        case kBoth:
-            if (random) {
-                SetBack(out, r[0], r[1], r[2]);
-                SetText(out, r[3], r[4], r[5]);
-            } else {
-                out.backColor = b[0], out.textColor = b[1];
-                SetBack(out, b[2], b[3], b[4]);
-                SetText(out, b[5], b[6], b[7]);
-            }
-            result.effect = PasteEffect::ColoursAndBrush;
-            break;
-        case kBack:
-            if (random) {
-                SetBack(out, r[0], r[1], r[2]);
-            } else {
-                out.backColor = b[0];
-                SetBack(out, b[2], b[3], b[4]);
-            }
-            result.effect = PasteEffect::ColoursAndBrush;
-            break;
-        case kText:
-            if (random) {
-                SetText(out, r[0], r[1], r[2]);
-            } else {
-                out.textColor = b[0];
-                SetText(out, b[2], b[3], b[4]);
-            }
-            result.effect = PasteEffect::Colours;
-            break;
-        case kLeft:
-            result.box.left = b[0];
-            result.effect = PasteEffect::Place;
-            break;
-        case kTop:
-            result.box.top = b[0];
-            result.effect = PasteEffect::Place;
-            break;
-        case kWidth:
-            result.box.width = AtLeastOne(b[0]);
-            result.effect = PasteEffect::Place;
-            break;
-        case kHeight:
-            result.box.height = AtLeastOne(b[0]);
-            result.effect = PasteEffect::Place;
-            break;
-        case kFontSize:
-            out.fontSize = AtLeastOne(b[0]);
-            result.effect = PasteEffect::Font;
-            break;
+        randomSeed && slots > 0 ? RandomComponents(*randomSeed, 3 * slots) : std::vector<int>{};
+    for (int i = 0; i < slots; ++i) {
+        const ColourSlot& slot = *rule->colours[i];
+        if (!randomSeed) result.note.*slot.index = b[i];
+        for (int c = 0; c < 3; ++c)
+            result.note.*slot.components[c] = randomSeed ? r[3 * i + c] : b[2 + 3 * i + c];
     }
     return result;
 }

@@ -66,15 +66,9 @@ void Paste(HWND window, bool random) {
 }  // namespace
 
 void ReleaseInToolMode(HWND noteWindow) {
-    switch (marnelo.toolMode) {
-        case kToolPick:
-            Pick(noteWindow);
-            return;
-        case kToolPaste:
-            Paste(noteWindow, false);
-            return;
-        case kToolRandom:
-            Paste(noteWindow, true);
-            return;
-    }
+    const int mode = marnelo.toolMode;
+    if (mode == kToolPick)
+        Pick(noteWindow);
+    else if (mode == kToolPaste || mode == kToolRandom)
+        Paste(noteWindow, mode == kToolRandom);
 }

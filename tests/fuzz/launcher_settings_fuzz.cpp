@@ -30,14 +30,14 @@ void CheckMarnelo(std::string_view file) {
     LauncherSettings reread = ReadSettings(saved);
     Require(reread.lineHeight == read.lineHeight && reread.charWidth == read.charWidth &&
                 reread.fontSize == read.fontSize && reread.transparency == read.transparency &&
-                reread.clickTime == read.clickTime && reread.defaultX == read.defaultX &&
-                reread.defaultY == read.defaultY && reread.attributeKind == read.attributeKind &&
+                reread.clickTime == read.clickTime && reread.miniWidth == read.miniWidth &&
+                reread.miniHeight == read.miniHeight &&
+                reread.attributeKind == read.attributeKind &&
                 reread.attributeBuffer == read.attributeBuffer,
             "Marnelo's numbers read back as written");
 
     // New notes are sized by these settings: a few clipboard notes in a row on a wide screen.
-    NewNoteSettings look{read.fontSize, read.transparency, read.defaultX,
-                         read.defaultY, read.lineHeight,   read.charWidth};
+    const NewNoteSettings& look = read;
     int runningX = 0;
     for (NewNoteKind kind : {kTextNote, kClipboardNote, kRunNote, kTextNote})
         MakeClipboardTextNote(kind, file.substr(0, 300), look, runningX, 1920);

@@ -234,6 +234,9 @@ TEST(QuorvelListing, DatesWithTheDateFilterOn) {
     ASSERT_EQ(state.results.count(), 2);
     EXPECT_EQ(state.results.entries[0].date, "D C:\\w\\sub\\*");
     EXPECT_EQ(state.results.entries[1].date, "F C:\\w\\a.txt");
+    // The date of a folder is read from the folder, not from its listing pattern.
+    EXPECT_EQ(DatedPath("C:\\w\\sub\\*", true), "C:\\w\\sub\\");
+    EXPECT_EQ(DatedPath("C:\\w\\a*", false), "C:\\w\\a*");
 }
 
 TEST(QuorvelListing, AFolderThatCannotBeWalkedChangesNothingElse) {

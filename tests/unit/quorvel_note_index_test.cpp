@@ -52,6 +52,7 @@ TEST(QuorvelNoteIndex, DeletionHeadersAreNoPartOfANote) {
     EXPECT_EQ(lists.pairs[1].text, "買い物");
     ASSERT_EQ(lists.index.rows.size(), 2u);
     EXPECT_EQ(lists.index.rows[0].note, "買い物");
+    EXPECT_EQ(DeletedNoteHeader({2026, 12, 9, 8, 5, 7}), "--- 2026/12/09 08:05:07 ---\r\n");
     // Only a line of exactly that form, with its line end, at the start of a record's text.
     for (const char* text :
          {"--- 2026/12/09 08:05:07 ---\r\n買い物", "--- 2026/12/09 08:05:07 ---\n買い物"})
@@ -81,6 +82,10 @@ TEST(QuorvelNoteIndex, FullRecordsGiveTwoRowsAndOnePair) {
     ASSERT_EQ(lists.pairs.size(), 4u) << "pairs keep duplicates";
     EXPECT_EQ(lists.pairs[2].text, "買い物");
     EXPECT_EQ(lists.pairs[2].command, "other");
+    // A row's note string shows the first pair it belongs to, by text or by command.
+    EXPECT_EQ(PairOfNote(lists.pairs, "買い物"), &lists.pairs[0]);
+    EXPECT_EQ(PairOfNote(lists.pairs, "other"), &lists.pairs[2]);
+    EXPECT_EQ(PairOfNote(lists.pairs, "ignored"), nullptr);
     // The same note on another board is a row of its own.
     ParseNoteText(lists, "work.txt", Record("買い物", "x", 28));
     EXPECT_EQ(lists.index.rows.size(), 9u);
@@ -168,6 +173,20 @@ TEST(QuorvelNoteIndex, DamagedContentGivesNothingAndNeverReadsPastTheEnd) {
     EXPECT_EQ(again.pairs[0].text, "good");
 }
 
+TEST(QuorvelBoardList, SourcesAreTheFolderFilesThenTheOutsideBoards) {
+    auto shown = [](bool boardsOnly) {
+        std::vector<std::string> lines;
+        for (const BoardSource& s :
+             BoardSources("C:\\fdir", {"a.txt"}, "\"D:\\x y.txt\"\r\n\r\nE:\\z.txt\n", boardsOnly))
+            lines.push_back(s.board + "|" + s.path);
+        return lines;
+    };
+    EXPECT_EQ(shown(false),
+              (std::vector<std::string>{"a.txt|C:\\fdir\\a.txt", "D:\\x y.txt|D:\\x y.txt",
+                                        "E:\\z.txt|E:\\z.txt"}));
+    EXPECT_EQ(shown(true)[1], "\"D:\\x y.txt\"|D:\\x y.txt");
+}
+
 TEST(QuorvelBoardList, QuotesAndAddMode) {
     BoardList boards;
     AddBoard(boards, "marnelo.txt", 0, 0);
@@ -207,6 +226,7 @@ TEST(QuorvelBoardList, FileOfABoard) {
     EXPECT_EQ(BoardFilePath("C:\\q\\", "a.txt"), "C:\\q\\fdir\\a.txt");
     EXPECT_EQ(BoardFilePath("C:\\q\\", "D:\\memo\\a.txt"), "D:\\memo\\a.txt");
     EXPECT_EQ(BoardFilePath("C:\\q\\", "表.txt"), "C:\\q\\fdir\\表.txt");  // 0x5C trail byte
+    EXPECT_EQ(PastNoteFolderPath("C:\\q\\"), "C:\\q\\fdir\\old");
 }
 
 }  // namespace

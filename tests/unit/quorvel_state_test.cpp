@@ -10,6 +10,7 @@
 #include "utility/commands/path_text.h"
 #include "utility/frame/first_view.h"
 #include "utility/frame/layout.h"
+#include "utility/frame/quorvel_state.h"
 #include "utility/frame/recent_list.h"
 #include "utility/frame/state_files.h"
 #include "utility/frame/utility_settings.h"
@@ -83,6 +84,20 @@ TEST(QuorvelSettings, ReadingRules) {
     EXPECT_EQ(s.nowDir.size(), 602u) << "a long saved folder is kept whole";
     ini.values["etc/filterdate3"] = "2";
     EXPECT_FALSE(ReadUtilitySettings(ini).excludeDate);
+}
+
+TEST(QuorvelSettings, ColoursFollowTheModeValues) {
+    UtilitySettings s;
+    s.textColor1.red = 1, s.textColor2.red = 2, s.listColor1.red = 3, s.listColor2.red = 4;
+    EXPECT_EQ(InputColour(s).red, 1) << "word matching";
+    auto lists = [&] {
+        ListColours c = ListColoursOf(s);
+        return std::make_tuple(c.listView.red, c.boardList.red);
+    };
+    EXPECT_EQ(lists(), std::make_tuple(3, 4));
+    s.search = 0, s.which = 0;
+    EXPECT_EQ(InputColour(s).red, 2) << "prefix matching";
+    EXPECT_EQ(lists(), std::make_tuple(4, 3));
 }
 
 TEST(QuorvelFirstView, CommandFolderThenSavedFolderAndTextThenDrives) {
@@ -186,6 +201,27 @@ TEST(QuorvelStateFiles, LineFormats) {
     EXPECT_EQ(FormatRecent(recent), "C:\\a\tword\nC:\\b\t\n");
     recent.pairs = {{"C:\\a", "two\r\nlines"}};
     EXPECT_EQ(FormatRecent(recent), "C:\\a\ttwo  lines\n");
+}
+
+TEST(QuorvelStateFiles, ASaveWritesTheListsThatHoldSomethingOrWereEmptied) {
+    auto names = [](const QuorvelState& state) {
+        std::vector<std::string> written;
+        for (const SavedFile& file : ListFilesToSave(state, "20261209"))
+            written.push_back(file.name + "=" + file.text);
+        return written;
+    };
+    QuorvelState state;
+    EXPECT_TRUE(names(state).empty()) << "empty lists never read leave their files alone";
+    state.stampsRead = state.bookmarksRead = true;
+    EXPECT_EQ(names(state), (std::vector<std::string>{"hanko.txt=", "bookmark.txt="}))
+        << "emptied since read: written empty, or the old entries would return";
+    AddNoteRecord(state.notes, "b.txt", "text", "cmd");
+    state.stamps = {"s"};
+    state.recent.pairs = {{"C:\\a", "w"}};
+    EXPECT_EQ(names(state),
+              (std::vector<std::string>{"cmd.txt=b.txt text\nb.txt cmd\n", "ctrl.txt=text cmd\n",
+                                        "hanko.txt=s\n",
+                                        "bookmark.txt=", "recent\\20261209.txt=C:\\a\tw\n"}));
 }
 
 TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {

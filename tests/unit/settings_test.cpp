@@ -46,7 +46,7 @@ TEST(ReadSettings, MissingFileGivesDefaultsInFileOrder) {
     EXPECT_EQ(s.extensions, kDefaultExtensions);
     EXPECT_EQ(s.backup, "");
     EXPECT_EQ(std::tie(s.lineHeight, s.charWidth), std::make_tuple(15, 7));
-    EXPECT_EQ(std::tie(s.fontSize, s.transparency, s.clickTime, s.defaultX, s.defaultY),
+    EXPECT_EQ(std::tie(s.fontSize, s.transparency, s.clickTime, s.miniWidth, s.miniHeight),
               std::make_tuple(14, 100, 150, 40, 20));
     EXPECT_EQ(s.attributeKind, 0);
     EXPECT_EQ(s.attributeBuffer, (std::array<int, 8>{}));
@@ -69,7 +69,7 @@ TEST(ReadSettings, ValuesAreTakenAsWrittenWithoutRangeChecks) {
     LauncherSettings s = ReadSettings(ini);
     EXPECT_EQ(std::tie(s.lineHeight, s.charWidth), std::make_tuple(22, 0));  // not a number: 0
     EXPECT_EQ(std::tie(s.fontSize, s.transparency, s.clickTime), std::make_tuple(-3, 250, 12));
-    EXPECT_EQ(std::tie(s.defaultX, s.defaultY), std::make_tuple(5, 0));
+    EXPECT_EQ(std::tie(s.miniWidth, s.miniHeight), std::make_tuple(5, 0));
     EXPECT_EQ(s.attributeKind, 7);
     EXPECT_EQ(s.attributeBuffer, (std::array<int, 8>{9, 0, 0, 0, 0, -1, 0, 33}));
     EXPECT_EQ(s.backup, "-1");
@@ -153,14 +153,4 @@ TEST(BackupDue, OnceADayUnlessSwitchedOff) {
                           {"20250315", "20240315", true},  // a clock set back still starts it
                           {"-10", "20240315", true}};
     for (const Case& c : cases) EXPECT_EQ(BackupDue(c.remembered, c.today), c.due) << c.remembered;
-}
-
-TEST(NewNoteSettingsOf, EachValueFromItsKey) {
-    LauncherSettings s;
-    std::tie(s.fontSize, s.transparency, s.defaultX, s.defaultY, s.lineHeight, s.charWidth) =
-        std::make_tuple(1, 2, 3, 4, 5, 6);
-    NewNoteSettings n = NewNoteSettingsOf(s);
-    EXPECT_EQ(
-        std::tie(n.fontSize, n.transparency, n.miniWidth, n.miniHeight, n.lineHeight, n.charWidth),
-        std::make_tuple(1, 2, 3, 4, 5, 6));
 }

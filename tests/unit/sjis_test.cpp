@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_names.h"
 #include "common/text_lines.h"
 
 TEST(Sjis, BackslashTrailByteIsNotASeparator) {
@@ -31,6 +32,24 @@ TEST(TextLines, AnyLineEndAndEmptyLinesSkipped) {
     EXPECT_EQ(SplitLines("a\rb\r\r\nc"), expected);
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_TRUE(SplitLines("\r\n\n").empty());
+}
+
+TEST(TextLines, NulListEndsAtAnEmptyStringOrTheEnd) {
+    using namespace std::string_literals;
+    std::vector<std::string> expected = {"C:\\", "D:\\"};
+    EXPECT_EQ(SplitAtNuls("C:\\\0D:\\\0\0E:\\\0"s), expected);
+    EXPECT_EQ(SplitAtNuls("C:\\\0D:\\"s), expected);
+    EXPECT_TRUE(SplitAtNuls(""s).empty());
+}
+
+TEST(FileNames, TemporaryNamesAndTheFolderOfAPath) {
+    EXPECT_TRUE(IsTemporaryName("a.txt.tmp~"));
+    EXPECT_TRUE(IsTemporaryName("a.txt.old.tmp~"));
+    EXPECT_FALSE(IsTemporaryName(".tmp~"));
+    EXPECT_FALSE(IsTemporaryName("a.tmp~.txt"));
+    // "表" is 0x95 0x5C: its trail byte is no separator.
+    EXPECT_EQ(FolderOfPath("C:\\app\\表"), "C:\\app\\");
+    EXPECT_EQ(FolderOfPath("Marnelo.exe"), "");
 }
 
 TEST(CutAtCharBoundary, KeepsWholeCharactersWithinTheLimit) {

@@ -37,10 +37,7 @@ void DeleteRows(bool all, bool selected) {
         return;
     }
     for (const std::string& path : paths) RecycleFile(path);
-    if (quorvel.listing.nowDir.empty())
-        ListDrives();
-    else
-        ListFolderShown(quorvel.listing.nowDir, false);
+    RelistNowDir();
     RefreshAndFocusList();
 }
 

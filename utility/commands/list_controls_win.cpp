@@ -146,32 +146,56 @@ void DeleteBoardItem(const std::optional<std::string>& item) {
     if (SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0) == 0) FocusInput();
 }
 
-// The board list box's own actions of a key-down; true when the key goes no further.
-bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
-    auto item = [&] { return ReadListBoxItem(ui.boardListBox, static_cast<unsigned>(key)); };
+// How a list answers the keys both lists share: how it steps, how a command is planned on it and
+// what it offers the command; `own` takes the list's other actions and returns whether the key
+// goes no further when its handling ends there, `ownChar` the list's actions of a character.
+struct ListSide {
+    bool (*step)(bool down);
+    CommandPlan (*plan)(std::string_view, const std::optional<std::string>&);
+    std::optional<std::string> (*target)(WPARAM key);
+    std::optional<bool> (*own)(const ListKeyDecision& d, WPARAM key);
+    void (*ownChar)(const ListKeyDecision& d, WPARAM character);
+};
+
+// A list's actions of a key-down; true when the key goes no further.
+bool ListKeyAction(const ListKeyDecision& d, const ListSide& side, WPARAM key) {
+    switch (d.action) {
+        case ListKey::ArrowDown:
+        case ListKey::ArrowUp:
+            return side.step(d.action == ListKey::ArrowDown);
+        case ListKey::RunCommand:
+            RunCommandKey(d, side.plan, side.target(key));
+            break;
+        case ListKey::CycleMode:
+            ApplyMode(CycleMode(quorvel.modeState));
+            break;
+        default:
+            if (std::optional<bool> consumed = side.own(d, key)) return *consumed;
+            break;
+    }
+    if (d.focusInput) FocusInput();
+    return false;
+}
+
+std::optional<std::string> BoardListItem(WPARAM key) {
+    return ReadListBoxItem(ui.boardListBox, static_cast<unsigned>(key));
+}
+
+std::optional<bool> BoardListOwnAction(const ListKeyDecision& d, WPARAM key) {
     switch (d.action) {
         case ListKey::OpenBoard:
-            if (std::optional<std::string> board = item()) {
+            if (std::optional<std::string> board = BoardListItem(key)) {
                 if (IsPastBoard(quorvel.notes.boards, *board))
                     MessageText("過去データです。");
                 else
                     OpenInLauncher(*board);
             }
             break;
-        case ListKey::ArrowDown:
-        case ListKey::ArrowUp:
-            return StepBoardList(d.action == ListKey::ArrowDown);
         case ListKey::DeleteBoard:
-            DeleteBoardItem(item());
-            break;
-        case ListKey::RunCommand:
-            RunCommandKey(d, PlanCommandWithText, item());
-            break;
-        case ListKey::CycleMode:
-            ApplyMode(CycleMode(quorvel.modeState));
+            DeleteBoardItem(BoardListItem(key));
             break;
         case ListKey::ListItem:
-            if (std::optional<std::string> folder = item()) {
+            if (std::optional<std::string> folder = BoardListItem(key)) {
                 SetWindowTextA(ui.inputLine, folder->c_str());
                 ListFolderShown(std::nullopt, false);
                 ShowNoteIndex();
@@ -179,44 +203,32 @@ bool BoardListKeyAction(const ListKeyDecision& d, WPARAM key) {
             }
             break;
         case ListKey::TakeItem:
-            if (std::optional<std::string> text = item())
+            if (std::optional<std::string> text = BoardListItem(key))
                 SetWindowTextA(ui.inputLine, text->c_str());
             break;
         default:
             break;
     }
-    if (d.focusInput) FocusInput();
-    return false;
+    return std::nullopt;
 }
 
-void BoardListCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
+void BoardListOwnChar(const ListKeyDecision& d, WPARAM character) {
     ShellTransferHost host;
-    switch (d.action) {
-        case ListKey::Transfer:
-            StartTransfer(quorvel.pending, host, static_cast<int>(character),
-                          ReadListBoxItem(ui.boardListBox, 0).value_or(""));
-            break;
-        case ListKey::Paste:
-            Paste(quorvel.pending, host, ReadListBoxItem(ui.boardListBox, 0).value_or(""));
-            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
-            break;
-        case ListKey::SendToInputLine:
-            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
-            break;
-        default:
-            break;
-    }
+    if (d.action == ListKey::Transfer)
+        StartTransfer(quorvel.pending, host, static_cast<int>(character),
+                      BoardListItem(0).value_or(""));
+    if (d.action == ListKey::Paste) Paste(quorvel.pending, host, BoardListItem(0).value_or(""));
 }
 
-// The list view's own actions of a key-down; true when the key goes no further.
-bool ListViewKeyAction(const ListKeyDecision& d) {
+std::optional<std::string> FocusedEntryPathFor(WPARAM) {
+    return FocusedEntryPath();
+}
+
+std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
     switch (d.action) {
         case ListKey::OpenRowBoard:
             if (FocusedRow() >= 0) OpenInLauncher(RowText(FocusedRow(), 0));
             break;
-        case ListKey::ArrowDown:
-        case ListKey::ArrowUp:
-            return StepListView(d.action == ListKey::ArrowDown);
         case ListKey::DeleteRows:
             DeleteRows(false, true);
             break;
@@ -224,12 +236,6 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
             // The list view's own Ctrl+Space would toggle the selection off again.
             if (FocusedRow() >= 0) SetRowState(FocusedRow(), LVIS_SELECTED, LVIS_SELECTED);
             return true;
-        case ListKey::RunCommand:
-            RunCommandKey(d, PlanCommandOnRow, FocusedEntryPath());
-            break;
-        case ListKey::CycleMode:
-            ApplyMode(CycleMode(quorvel.modeState));
-            break;
         case ListKey::AddBookmark:
             if (std::optional<std::string> path = FocusedEntryPath()) {
                 AddBookmark(quorvel.bookmarks, quorvel.bookmarkCursor, TrimPatternTail(*path));
@@ -243,25 +249,28 @@ bool ListViewKeyAction(const ListKeyDecision& d) {
         default:
             break;
     }
-    if (d.focusInput) FocusInput();
-    return false;
+    return std::nullopt;
 }
 
-void ListViewCharAction(const ListKeyDecision& d, WPARAM character, LPARAM lParam) {
-    switch (d.action) {
-        case ListKey::CopyNoteString:
-            if (FocusedRow() >= 0) PutTextOnClipboard(ui.mainWindow, RowText(FocusedRow(), 1));
-            break;
-        case ListKey::CopyEntryPath:
-            if (std::optional<std::string> path = FocusedEntryPath())
-                PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
-            break;
-        case ListKey::SendToInputLine:
-            SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
-            break;
-        default:
-            break;
-    }
+void ListViewOwnChar(const ListKeyDecision& d, WPARAM) {
+    if (d.action == ListKey::CopyNoteString && FocusedRow() >= 0)
+        PutTextOnClipboard(ui.mainWindow, RowText(FocusedRow(), 1));
+    if (d.action == ListKey::CopyEntryPath)
+        if (std::optional<std::string> path = FocusedEntryPath())
+            PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
+}
+
+const ListSide kBoardListSide{StepBoardList, PlanCommandWithText, BoardListItem, BoardListOwnAction,
+                              BoardListOwnChar};
+const ListSide kListViewSide{StepListView, PlanCommandOnRow, FocusedEntryPathFor, ListViewOwnAction,
+                             ListViewOwnChar};
+
+// A list's actions of a character; a paste, like a typed character, goes on to the input line.
+void ListCharAction(const ListKeyDecision& d, const ListSide& side, WPARAM character,
+                    LPARAM lParam) {
+    side.ownChar(d, character);
+    if (d.action == ListKey::SendToInputLine || d.action == ListKey::Paste)
+        SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
 }
 
 // Each line is started as it stands; nothing is logged and Quorvel stays.
@@ -298,14 +307,14 @@ LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (IsKeyDown(message, wParam)) {
         ListKeyDecision d =
             BoardListKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL), KeyDown(VK_SHIFT));
-        bool consumed = BoardListKeyAction(d, wParam);
+        bool consumed = ListKeyAction(d, kBoardListSide, wParam);
         if (consumed || IsSystemF10(message, wParam)) return 0;
         if (d.pass == ListKeyPass::StandardOnly)
             return CallWindowProcA(previous, window, message, wParam, lParam);
         if (d.pass == ListKeyPass::InputLineControlKeys) previous = ui.previousInputLine;
     } else if (message == WM_CHAR) {
         ListKeyDecision d = BoardListChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
-        BoardListCharAction(d, wParam, lParam);
+        ListCharAction(d, kBoardListSide, wParam, lParam);
         if (d.pass == ListKeyPass::Consumed) return 0;
     }
     return HandleControlKey(window, message, wParam, lParam, previous);
@@ -316,10 +325,10 @@ LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
         ListKeyDecision d = ListViewKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
-        if (ListViewKeyAction(d) || IsSystemF10(message, wParam)) return 0;
+        if (ListKeyAction(d, kListViewSide, wParam) || IsSystemF10(message, wParam)) return 0;
     } else if (message == WM_CHAR) {
         ListKeyDecision d = ListViewChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
-        ListViewCharAction(d, wParam, lParam);
+        ListCharAction(d, kListViewSide, wParam, lParam);
         if (d.pass == ListKeyPass::Consumed) return 0;
     } else if (message == WM_NOTIFY && FocusedRow() >= 0) {
         ShowNotePair(FocusedRow());
@@ -366,11 +375,8 @@ void RefreshAndFocusList() {
 
 void ShowNotePair(int row) {
     if (row < 0) return;
-    std::string note = RowText(row, 1);
-    for (const NotePair& pair : quorvel.notes.pairs) {
-        if (pair.text != note && pair.command != note) continue;
-        SetWindowTextA(ui.noteCommandBox, std::string(pair.command).c_str());
-        SetWindowTextA(ui.noteTextBox, std::string(pair.text).c_str());
-        return;
-    }
+    const NotePair* pair = PairOfNote(quorvel.notes.pairs, RowText(row, 1));
+    if (!pair) return;
+    SetWindowTextA(ui.noteCommandBox, std::string(pair->command).c_str());
+    SetWindowTextA(ui.noteTextBox, std::string(pair->text).c_str());
 }

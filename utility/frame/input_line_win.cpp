@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "utility/commands/file_operations_win.h"
 #include "utility/commands/list_controls_win.h"
 #include "utility/commands/stamps_win.h"
@@ -17,28 +21,18 @@ bool Down(int key) {
     return GetKeyState(key) < 0;
 }
 
+// The messages the key rules see, and the kind each arrives as.
+const std::pair<UINT, KeyKind> kKeyMessages[] = {
+    {WM_KEYDOWN, KeyKind::KeyDown},     {WM_SYSKEYDOWN, KeyKind::KeyDown},
+    {WM_KEYUP, KeyKind::KeyUp},         {WM_CHAR, KeyKind::Char},
+    {WM_DROPFILES, KeyKind::DropFiles}, {LVM_DELETEALLITEMS, KeyKind::DeleteAllItems}};
+
 KeyInput Translate(UINT message, WPARAM wParam, LPARAM lParam) {
     KeyInput input;
-    switch (message) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            input.kind = KeyKind::KeyDown;
-            break;
-        case WM_KEYUP:
-            input.kind = KeyKind::KeyUp;
-            break;
-        case WM_CHAR:
-            input.kind = KeyKind::Char;
-            break;
-        case WM_DROPFILES:
-            input.kind = KeyKind::DropFiles;
-            break;
-        case LVM_DELETEALLITEMS:
-            input.kind = KeyKind::DeleteAllItems;
-            break;
-        default:
-            return input;
-    }
+    const auto* known = std::find_if(std::begin(kKeyMessages), std::end(kKeyMessages),
+                                     [&](const auto& entry) { return entry.first == message; });
+    if (known == std::end(kKeyMessages)) return input;
+    input.kind = known->second;
     input.code = static_cast<unsigned>(wParam);
     input.repeat = (lParam & (1 << 30)) != 0;
     input.ctrl = Down(VK_CONTROL);
@@ -47,7 +41,20 @@ KeyInput Translate(UINT message, WPARAM wParam, LPARAM lParam) {
     return input;
 }
 
-void ShowInputLineAction(KeyAction action) {
+// The actions that are one call and take nothing from the key.
+const std::pair<KeyAction, void (*)()> kPlainActions[] = {
+    {KeyAction::ShowDrives, ShowDrivesHome}, {KeyAction::FocusFirstRow, FirstRowFocus},
+    {KeyAction::RefreshLists, RefreshLists}, {KeyAction::EnterText, EnterInputText},
+    {KeyAction::SaveState, SaveState},       {KeyAction::ReloadLists, ReloadLists},
+    {KeyAction::Quit, QuitUtility},          {KeyAction::EndBookmarkWalk, EndBookmarkWalk}};
+
+// What a key action of the input line or of any control does; true when the pick took an item.
+bool ShowKeyAction(KeyAction action, const KeyInput& input, WPARAM wParam, LPARAM lParam) {
+    for (const auto& [plain, call] : kPlainActions) {
+        if (plain != action) continue;
+        call();
+        return false;
+    }
     switch (action) {
         case KeyAction::ForgetTransfer:
             ForgetPendingTransfer();
@@ -61,9 +68,6 @@ void ShowInputLineAction(KeyAction action) {
         case KeyAction::ResetParentLevel:
             quorvel.parentLevel = 0;
             break;
-        case KeyAction::ShowDrives:
-            ShowDrivesHome();
-            break;
         case KeyAction::FocusBoardList:
             if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) <= 0) RefreshLists();
             if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) > 0) {
@@ -71,23 +75,6 @@ void ShowInputLineAction(KeyAction action) {
                 SendMessageA(ui.boardListBox, LB_SETCURSEL, 0, 0);
             }
             break;
-        case KeyAction::FocusFirstRow:
-            FirstRowFocus();
-            break;
-        case KeyAction::RefreshLists:
-            RefreshLists();
-            break;
-        case KeyAction::EnterText:
-            EnterInputText();
-            break;
-        default:
-            break;
-    }
-}
-
-// True when the pick took an item.
-bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, LPARAM lParam) {
-    switch (action) {
         case KeyAction::EmptyKeySequence:
             quorvel.keySequence.Clear();
             break;
@@ -97,15 +84,6 @@ bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, L
             break;
         case KeyAction::ToggleDateFilter:
             ToggleDateFilterShown(input.shift, input.alt);
-            break;
-        case KeyAction::SaveState:
-            SaveState();
-            break;
-        case KeyAction::ReloadLists:
-            ReloadLists();
-            break;
-        case KeyAction::Quit:
-            QuitUtility();
             break;
         case KeyAction::PickItem:
             return PickItem();
@@ -119,9 +97,6 @@ bool ShowControlAction(KeyAction action, const KeyInput& input, WPARAM wParam, L
         case KeyAction::BookmarkUp:
         case KeyAction::BookmarkDown:
             StepBookmarkShown(action == KeyAction::BookmarkUp);
-            break;
-        case KeyAction::EndBookmarkWalk:
-            EndBookmarkWalk();
             break;
         case KeyAction::DeleteAllRows:
             DeleteRows(true, true);
@@ -150,7 +125,7 @@ LRESULT HandleControlKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         state.bookmarkBoxEmpty = SendMessageA(ui.bookmarkListBox, LB_GETCOUNT, 0, 0) <= 0;
         state.bookmarkWalk = quorvel.bookmarkCursor >= 0;
         KeyDecision decision = ControlKey(input, state);
-        bool picked = ShowControlAction(decision.action, input, wParam, lParam);
+        bool picked = ShowKeyAction(decision.action, input, wParam, lParam);
         if (decision.disposition == Disposition::Consumed) return decision.result;
         if (decision.disposition == Disposition::ConsumedIfPicked && picked) return decision.result;
         if (input.kind == KeyKind::Char) wParam = decision.code;
@@ -165,7 +140,7 @@ LRESULT CALLBACK InputLineProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         state.inputEmpty = GetWindowTextLengthA(window) == 0;
         state.parentLevel = quorvel.parentLevel;
         KeyDecision decision = InputLineKey(input, state);
-        ShowInputLineAction(decision.action);
+        ShowKeyAction(decision.action, input, wParam, lParam);
         if (decision.disposition == Disposition::Consumed) return decision.result;
     }
     return HandleControlKey(window, message, wParam, lParam, ui.previousInputLine);

@@ -20,27 +20,16 @@ void EnsureFolder(const std::string& path) {
     if (!SetCurrentDirectoryA(path.c_str())) CreateDirectoryA(path.c_str(), nullptr);
 }
 
-namespace {
-
-std::string RecentFilePath() {
-    return quorvel.exeFolder + "recent\\" + TodayStamp() + ".txt";
-}
-
-void WriteUnlessEmpty(const std::string& name, bool empty, const std::string& text) {
-    if (!empty) ReplaceWholeFile(quorvel.exeFolder + name, text);
-}
-
-}  // namespace
-
 void ReadTodayRecent() {
-    if (std::optional<std::string> text = ReadWholeFile(RecentFilePath()))
+    if (std::optional<std::string> text =
+            ReadWholeFile(quorvel.exeFolder + RecentFileName(TodayStamp())))
         ParseRecentText(quorvel.recent, *text);
 }
 
 void ReadStampsAndBookmarks() {
-    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + "hanko.txt"))
+    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + kStampFileName))
         quorvel.stamps = ParseLineList(*text);
-    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + "bookmark.txt"))
+    if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + kBookmarkFileName))
         quorvel.bookmarks = ParseLineList(*text);
     quorvel.stampsRead = !quorvel.stamps.empty();
     quorvel.bookmarksRead = !quorvel.bookmarks.empty();
@@ -60,18 +49,8 @@ void SaveState() {
         std::string path = quorvel.exeFolder + "data.txt";
         if (ShouldWriteDataTxt(FileSize(path), text.size())) ReplaceWholeFile(path, text);
     }
-    WriteUnlessEmpty("cmd.txt", quorvel.notes.index.rows.empty(),
-                     FormatCmdTxt(quorvel.notes.index));
-    WriteUnlessEmpty("ctrl.txt", quorvel.notes.pairs.empty(), FormatCtrlTxt(quorvel.notes.pairs));
-    // Emptied since they were read back: the file is emptied too, or the stamps would return.
-    if (quorvel.stampsRead && quorvel.stamps.empty())
-        ReplaceWholeFile(quorvel.exeFolder + "hanko.txt", "");
-    if (quorvel.bookmarksRead && quorvel.bookmarks.empty())
-        ReplaceWholeFile(quorvel.exeFolder + "bookmark.txt", "");
-    WriteUnlessEmpty("hanko.txt", quorvel.stamps.empty(), FormatLines(quorvel.stamps));
-    WriteUnlessEmpty("bookmark.txt", quorvel.bookmarks.empty(), FormatBookmarks(quorvel.bookmarks));
-    if (!quorvel.recent.pairs.empty())
-        ReplaceWholeFile(RecentFilePath(), FormatRecent(quorvel.recent));
+    for (const SavedFile& file : ListFilesToSave(quorvel, TodayStamp()))
+        ReplaceWholeFile(quorvel.exeFolder + file.name, file.text);
 
     RECT rect{};
     std::optional<WindowRect> place;
@@ -83,5 +62,5 @@ void SaveState() {
 }
 
 void LogCommand(const std::string& line) {
-    AppendToFile(quorvel.exeFolder + "Quorvellog\\" + TodayStamp() + ".log", line + "\n");
+    AppendToFile(quorvel.exeFolder + LogFileName(TodayStamp()), line + "\n");
 }

@@ -9,6 +9,7 @@
 #include "utility/frame/date_filter.h"
 #include "utility/frame/history_steps.h"
 #include "utility/frame/list_display_win.h"
+#include "utility/frame/state_files.h"
 #include "utility/frame/kept_files_win.h"
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/note_folder_win.h"
@@ -36,7 +37,7 @@ long long ShellOpen(const std::string& target, const std::string& parameters) {
     HINSTANCE result =
         ShellExecuteA(nullptr, "open", target.c_str(),
                       parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
-    LogCommand(parameters.empty() ? target : target + " " + parameters);
+    LogCommand(CommandLogLine(target, parameters));
     quorvel.parentLevel = 0;
     auto code = reinterpret_cast<long long>(result);
     if (code > 32) QuitUtility();
@@ -116,7 +117,7 @@ void EnterInputText() {
         ListFolderShown(*folder, false);
     }
     if (!quorvel.notes.dataFolderNotesRead) {
-        LoadNoteFolder(quorvel.exeFolder + "fdir", false, 0);
+        LoadNoteFolder(NoteFolderPath(quorvel.exeFolder), false, 0);
         quorvel.notes.dataFolderNotesRead = true;
     }
     ShowNoteIndex();
@@ -139,13 +140,7 @@ void ToggleDateFilterShown(bool shift, bool alt) {
     if (!toggle.relist) return;
     ReadInputText();
     std::string kept = quorvel.inputText;
-    // Without a folder the drive list stands for the listing.
-    if (quorvel.listing.nowDir.empty()) {
-        quorvel.listing.results.entries.clear();
-        ListDrives();
-    } else {
-        ListFolderShown(quorvel.listing.nowDir, false);
-    }
+    RelistNowDir();
     SetInputLine(kept);
     ShowNoteIndex();
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/sjis.h"
+#include "common/text_lines.h"
 
 #include "common/window_text_win.h"
 #include "utility/frame/list_rows.h"
@@ -159,11 +160,8 @@ void FillRowText(NMLVDISPINFOA& info) {
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
     std::string_view text = RowText(quorvel.shownRows[item.iItem], item.iSubItem,
                                     quorvel.listing.results, quorvel.notes.index);
-    std::size_t size = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-    // A text longer than the buffer ends before a character, never inside one.
-    if (size < text.size() && !IsCharBoundary(text, size)) --size;
-    std::memcpy(item.pszText, text.data(), size);
-    item.pszText[size] = '\0';
+    std::string shown = CutAtCharBoundary(text, static_cast<std::size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, shown.c_str(), shown.size() + 1);
 }
 
 void FillBoardListBox(const std::vector<std::string>& texts) {
@@ -186,11 +184,15 @@ void ListDrives() {
     if (length > 0) {
         std::string roots(length + 1, '\0');
         length = GetLogicalDriveStringsA(length, roots.data());
-        for (std::size_t at = 0; at < length && roots[at] != '\0';) {
-            std::string root = roots.c_str() + at;
+        for (const std::string& root : SplitAtNuls(std::string_view(roots.data(), length)))
             AddResult(quorvel.listing.results, root, root + "*", "");
-            at += root.size() + 1;
-        }
     }
     ShowNoteIndex();
+}
+
+void RelistNowDir() {
+    if (quorvel.listing.nowDir.empty())
+        ListDrives();
+    else
+        ListFolderShown(quorvel.listing.nowDir, false);
 }

@@ -23,3 +23,5 @@ void FillBoardListBox(const std::vector<std::string>& texts);
 void FillBookmarkListBox();
 // The drive roots as folder entries, for a start without a folder.
 void ListDrives();
+// The current listing again; without a folder the drive list stands for it.
+void RelistNowDir();

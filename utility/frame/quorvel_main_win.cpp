@@ -67,22 +67,20 @@ void LayoutWindow(HWND window, WPARAM sizeType, LPARAM packedSize) {
 
 void ApplyInputColour() {
     if (ui.inputBrush) DeleteObject(ui.inputBrush);
-    const UtilitySettings& s = quorvel.settings;
-    ui.inputColour = ToColorRef(s.search != 0 ? s.textColor1 : s.textColor2);
+    ui.inputColour = ToColorRef(InputColour(quorvel.settings));
     ui.inputBrush = CreateSolidBrush(ui.inputColour);
     InvalidateRect(ui.inputLine, nullptr, TRUE);
 }
 
-// The colours of the stored [mode] which: 1 gives the list view list_color1 and the board
-// list box list_color2, 0 the reverse. The value stays as read, so every run looks the same.
+// The value of [mode] which stays as read, so every run looks the same.
 void ApplyListColours() {
     for (HBRUSH& brush : ui.listBrushes) {
         if (brush) DeleteObject(brush);
         brush = nullptr;
     }
-    const UtilitySettings& s = quorvel.settings;
-    COLORREF first = ToColorRef(s.which != 0 ? s.listColor1 : s.listColor2);
-    COLORREF second = ToColorRef(s.which != 0 ? s.listColor2 : s.listColor1);
+    ListColours colours = ListColoursOf(quorvel.settings);
+    COLORREF first = ToColorRef(colours.listView);
+    COLORREF second = ToColorRef(colours.boardList);
     ui.boardListColour = second;
     ui.listBrushes[0] = CreateSolidBrush(second);
     ui.listBrushes[1] = CreateSolidBrush(first);
@@ -178,7 +176,7 @@ void TakeHandOff() {
 
 void OnCommand(WPARAM wParam) {
     if (LOWORD(wParam) == kPastCheckBoxId) {
-        std::string old = quorvel.exeFolder + "fdir\\old";
+        std::string old = PastNoteFolderPath(quorvel.exeFolder);
         LoadNoteFolder(old, true, 1);
         LoadNoteFolder(old, false, 1);
         RefreshLists();
@@ -334,7 +332,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     EnsureFolder(quorvel.exeFolder + "recent\\");
     quorvel.fileListPath = quorvel.exeFolder + "filelist.txt";
     quorvel.launcherPath = quorvel.exeFolder + "marnelo.exe";
-    LoadNoteFolder(quorvel.exeFolder + "fdir", true, 0);
+    LoadNoteFolder(NoteFolderPath(quorvel.exeFolder), true, 0);
     SetWindowTextA(ui.inputLine, WithoutEnclosingQuotes(commandText).c_str());
     ShowFirstView(commandText);
     CreateFolder(quorvel.exeFolder + "Quorvellog");

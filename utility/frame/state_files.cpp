@@ -1,6 +1,7 @@
 #include "utility/frame/state_files.h"
 
 #include "common/text_lines.h"
+#include "utility/frame/quorvel_state.h"
 
 std::string FormatDataTxt(const BoardList& boards) {
     std::string text;
@@ -65,4 +66,34 @@ std::string FormatRecent(const RecentList& recent) {
 
 std::vector<std::string> ParseLineList(std::string_view text) {
     return SplitLines(text);
+}
+
+std::string RecentFileName(const std::string& today) {
+    return "recent\\" + today + ".txt";
+}
+
+std::string LogFileName(const std::string& today) {
+    return "Quorvellog\\" + today + ".log";
+}
+
+std::string CommandLogLine(const std::string& target, const std::string& parameters) {
+    return parameters.empty() ? target : target + " " + parameters;
+}
+
+std::vector<SavedFile> ListFilesToSave(const QuorvelState& state, const std::string& today) {
+    std::vector<SavedFile> files;
+    if (!state.notes.index.rows.empty())
+        files.push_back({"cmd.txt", FormatCmdTxt(state.notes.index)});
+    if (!state.notes.pairs.empty()) files.push_back({"ctrl.txt", FormatCtrlTxt(state.notes.pairs)});
+    if (!state.stamps.empty())
+        files.push_back({kStampFileName, FormatLines(state.stamps)});
+    else if (state.stampsRead)
+        files.push_back({kStampFileName, ""});
+    if (!state.bookmarks.empty())
+        files.push_back({kBookmarkFileName, FormatBookmarks(state.bookmarks)});
+    else if (state.bookmarksRead)
+        files.push_back({kBookmarkFileName, ""});
+    if (!state.recent.pairs.empty())
+        files.push_back({RecentFileName(today), FormatRecent(state.recent)});
+    return files;
 }

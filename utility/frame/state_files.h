@@ -9,6 +9,8 @@
 #include "utility/frame/recent_list.h"
 #include "utility/listing/note_index.h"
 
+struct QuorvelState;
+
 // "data.txt": the current board first, then every other board in list order.
 std::string FormatDataTxt(const BoardList& boards);
 
@@ -24,6 +26,29 @@ std::string FormatLines(const std::vector<std::string>& lines);  // "hanko.txt"
 // "bookmark.txt": the paths, then one empty line.
 std::string FormatBookmarks(const std::vector<std::string>& paths);
 std::string FormatRecent(const RecentList& recent);  // folder, tab, text
+
+inline constexpr char kStampFileName[] = "hanko.txt";
+inline constexpr char kBookmarkFileName[] = "bookmark.txt";
+
+// The day's files, below the executable's folder: the recent pairs and the log of started
+// commands.
+std::string RecentFileName(const std::string& today);
+std::string LogFileName(const std::string& today);
+
+// A started command as the log records it: the target, then a space and the parameters when
+// there are any.
+std::string CommandLogLine(const std::string& target, const std::string& parameters);
+
+// A file a save writes below the executable's folder, and its whole text.
+struct SavedFile {
+    std::string name;
+    std::string text;
+};
+
+// The list files a save writes ("data.txt" is decided apart): a list that holds something is
+// written; stamps or bookmarks read back non-empty and emptied since are written empty, or they
+// would return; any other empty list leaves its file alone.
+std::vector<SavedFile> ListFilesToSave(const QuorvelState& state, const std::string& today);
 
 // "hanko.txt" and "bookmark.txt" read back: their non-empty lines.
 std::vector<std::string> ParseLineList(std::string_view text);

@@ -118,3 +118,12 @@ void WriteUtilitySettings(IniStore& ini, UtilitySettings& s,
     ini.Write("etc", "filterdate3", s.excludeDate ? "1" : "0");
     for (int i = 0; i < 4; ++i) ini.Write("cmd", kCommandKeys[i], OneLine(s.commands[i]));
 }
+
+Rgb InputColour(const UtilitySettings& settings) {
+    return settings.search != 0 ? settings.textColor1 : settings.textColor2;
+}
+
+ListColours ListColoursOf(const UtilitySettings& settings) {
+    if (settings.which != 0) return {settings.listColor1, settings.listColor2};
+    return {settings.listColor2, settings.listColor1};
+}

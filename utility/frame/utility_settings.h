@@ -44,6 +44,17 @@ UtilitySettings ReadUtilitySettings(IniStore& ini);
 // The date filter as the note command box shows it: empty while off, "^" for exclusion.
 std::string DateFilterText(const UtilitySettings& settings);
 
+// The input line's colour follows the matching mode.
+Rgb InputColour(const UtilitySettings& settings);
+
+// [mode] which 1 gives the list view list_color1 and the board list box list_color2, any other
+// value the reverse.
+struct ListColours {
+    Rgb listView;
+    Rgb boardList;
+};
+ListColours ListColoursOf(const UtilitySettings& settings);
+
 // A rectangle is used, and saved, only when it is not all zero and every value lies in
 // -50..1499.
 bool WindowRectUsable(const WindowRect& rect);

@@ -79,3 +79,8 @@ int ListFolder(ListingState& state, ListingHost& host, const std::string& folder
     SortResults(state.results);
     return state.results.count();
 }
+
+std::string DatedPath(const std::string& path, bool folder) {
+    if (folder && !path.empty() && path.back() == '*') return path.substr(0, path.size() - 1);
+    return path;
+}

@@ -56,6 +56,10 @@ std::optional<std::string> BuildPattern(const std::string& folder);
 // drive-relative pattern, ":") that starts a character. C:\data\ab* lists C:\data\ .
 std::string PatternFolder(const std::string& pattern);
 
+// The path a listed entry's date is read from: a folder's path ends in the "*" that lists it,
+// which is dropped.
+std::string DatedPath(const std::string& path, bool folder);
+
 // 1 when the first folder after the first entry is "..", 0 for another folder, -1 when the
 // pattern cannot be enumerated or holds no such folder.
 int ProbeFolder(ListingHost& host, const std::string& pattern);

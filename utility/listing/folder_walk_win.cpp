@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include "common/date_stamp.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ std::string SystemFolders::DateText(const std::string& path, bool folder) {
 }
 
 std::string FileDateText(const std::string& path, bool folder) {
-    std::string target = path;
-    if (folder && !target.empty() && target.back() == '*') target.pop_back();
+    std::string target = DatedPath(path, folder);
     // Only the attributes are read, shared every way, so a file another program holds still
     // has its date and that program is never kept from opening it meanwhile.
     HANDLE file = CreateFileA(target.c_str(), FILE_READ_ATTRIBUTES,
@@ -51,10 +50,8 @@ std::string FileDateText(const std::string& path, bool folder) {
     std::string text;
     if (GetFileTime(file, nullptr, nullptr, &written) &&
         FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &parts)) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02d:%02d:%02d", parts.wYear,
-                      parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond);
-        text = buffer;
+        text = DateTimeText(
+            {parts.wYear, parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond});
     }
     CloseHandle(file);
     return text;

@@ -7,6 +7,7 @@
 #include "common/note_records.h"
 #include "common/quotes.h"
 #include "common/sjis.h"
+#include "common/text_lines.h"
 
 namespace {
 
@@ -134,9 +135,17 @@ void RemoveBoard(BoardList& boards, std::string_view name) {
     boards.currentBoard = static_cast<int>(found - boards.names.begin());
 }
 
+std::string NoteFolderPath(const std::string& exeFolder) {
+    return exeFolder + "fdir";
+}
+
+std::string PastNoteFolderPath(const std::string& exeFolder) {
+    return NoteFolderPath(exeFolder) + "\\old";
+}
+
 std::string BoardFilePath(const std::string& exeFolder, const std::string& name) {
     if (ContainsChar(name, '\\')) return name;
-    return exeFolder + "fdir\\" + name;
+    return NoteFolderPath(exeFolder) + "\\" + name;
 }
 
 void ClearNoteLists(NoteLists& lists) {
@@ -145,4 +154,21 @@ void ClearNoteLists(NoteLists& lists) {
     lists.pairs.clear();
     lists.texts.clear();
     lists.dataFolderNotesRead = false;
+}
+
+const NotePair* PairOfNote(const std::vector<NotePair>& pairs, std::string_view note) {
+    for (const NotePair& pair : pairs)
+        if (pair.text == note || pair.command == note) return &pair;
+    return nullptr;
+}
+
+std::vector<BoardSource> BoardSources(const std::string& folder,
+                                      const std::vector<std::string>& names,
+                                      std::string_view fileList, bool boardsOnly) {
+    std::vector<BoardSource> sources;
+    for (const std::string& name : names) sources.push_back({name, folder + "\\" + name});
+    for (const std::string& line : SplitLines(fileList))
+        sources.push_back(
+            {boardsOnly ? line : WithoutEnclosingQuotes(line), WithoutEnclosingQuotes(line)});
+    return sources;
 }

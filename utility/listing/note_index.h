@@ -72,7 +72,27 @@ void AddBoard(BoardList& boards, std::string_view name, int pastFlag, int addMod
 // Removes every board of exactly this name with its past flag.
 void RemoveBoard(BoardList& boards, std::string_view name);
 
+// Marnelo's note folder beside the executable, and the folder of its past boards within.
+std::string NoteFolderPath(const std::string& exeFolder);
+std::string PastNoteFolderPath(const std::string& exeFolder);
+
 // The file a board name stands for: a name holding "\" is a path, any other lies in fdir.
 std::string BoardFilePath(const std::string& exeFolder, const std::string& name);
 
 void ClearNoteLists(NoteLists& lists);
+
+// A board a note folder offers, and the path its notes are read from.
+struct BoardSource {
+    std::string board;
+    std::string path;
+};
+
+// The note folder's own files by name, then the outside boards of the file list's lines by
+// path. An outside board keeps its quotes as a name only when boards alone are loaded.
+std::vector<BoardSource> BoardSources(const std::string& folder,
+                                      const std::vector<std::string>& names,
+                                      std::string_view fileList, bool boardsOnly);
+
+// The first pair a list row's note string belongs to, as its text or its command; null when
+// none does.
+const NotePair* PairOfNote(const std::vector<NotePair>& pairs, std::string_view note);
