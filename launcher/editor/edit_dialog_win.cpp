@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/window_text_win.h"
+#include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/edit_rules.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/messages_win.h"
@@ -351,23 +352,16 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
+void ForgetDialog() {
+    editor.dialog = nullptr;
+    if (editor.previewBrush) DeleteObject(editor.previewBrush);
+    editor.previewBrush = nullptr;
+}
+
 INT_PTR CALLBACK EditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            FillDialog(dialog);
-            return TRUE;
-        case WM_CTLCOLOREDIT:
-            return reinterpret_cast<INT_PTR>(PreviewColours(dialog, reinterpret_cast<HDC>(wParam)));
-        case WM_COMMAND:
-            OnCommand(dialog, wParam);
-            return TRUE;
-        case WM_DESTROY:
-            editor.dialog = nullptr;
-            if (editor.previewBrush) DeleteObject(editor.previewBrush);
-            editor.previewBrush = nullptr;
-            return FALSE;
-    }
-    return FALSE;
+    static const DialogHandlers handlers{&FillDialog, &OnCommand, nullptr, &ForgetDialog,
+                                         &PreviewColours};
+    return AnswerDialogMessage(handlers, dialog, message, wParam);
 }
 
 // The size the text needs, measured with the note's own font.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "launcher/actions/run_note_win.h"
+#include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/mini_tool_rules.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/notes/note_table_win.h"
@@ -90,21 +91,8 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 }
 
 INT_PTR CALLBACK MiniToolProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            FillTool(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            OnCommand(dialog, wParam);
-            return TRUE;
-        case WM_CLOSE:
-            CloseTool(dialog);
-            return TRUE;
-        case WM_DESTROY:
-            ForgetTool();
-            return FALSE;
-    }
-    return FALSE;
+    static const DialogHandlers handlers{&FillTool, &OnCommand, &CloseTool, &ForgetTool, nullptr};
+    return AnswerDialogMessage(handlers, dialog, message, wParam);
 }
 
 }  // namespace
