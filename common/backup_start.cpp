@@ -16,3 +16,7 @@ bool TakeBackupTurn(IniStore& ini, std::string& remembered, const std::string& t
     remembered = today;
     return true;
 }
+
+std::string BackupProgramPath(const std::string& exeFolder) {
+    return exeFolder + "snapkeep.exe";
+}

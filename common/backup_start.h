@@ -16,3 +16,6 @@ bool BackupDue(const std::string& remembered, const std::string& today);
 // When due: writes today as [etc] backup and remembers it, and returns true; the program is
 // started after the date is written, so a failed start is not tried again the same day.
 bool TakeBackupTurn(IniStore& ini, std::string& remembered, const std::string& today);
+
+// The backup program beside the programs in `exeFolder` (which ends in a backslash).
+std::string BackupProgramPath(const std::string& exeFolder);

@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "common/backup_start.h"
+
 void StartBackupProgram(const std::string& exeFolder) {
-    std::string program = exeFolder + "snapkeep.exe";
+    std::string program = BackupProgramPath(exeFolder);
     ShellExecuteA(nullptr, "open", program.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -13,7 +13,7 @@
 #include "launcher/editor/edit_dialog_win.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/main_menu_win.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/notes/board_store_win.h"
 #include "launcher/notes/note_loader_win.h"
 #include "launcher/notes/note_table_win.h"

@@ -6,7 +6,7 @@
 #include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/edit_rules.h"
 #include "launcher/frame/app_state_win.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/notes/board_store_win.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table_win.h"

@@ -5,7 +5,7 @@
 #include "common/date_stamp.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/clock_text.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/gestures.h"
 #include "launcher/windows/note_mouse_win.h"

@@ -1,6 +1,8 @@
 #include "launcher/frame/handoff.h"
 
-#include "launcher/frame/messages_win.h"
+#include <utility>
+
+#include "launcher/frame/messages.h"
 
 Handoff PlanHandoff(std::string_view argument, const std::string& boardPath) {
     if (argument == "exec") return {"", MSG_EXEC};
@@ -24,4 +26,21 @@ const char* FirstStartRefusal(std::string_view argument) {
 
 bool TakesHandOff(std::string_view className, int titleLength) {
     return className == kWindowClass && titleLength == 0;
+}
+
+bool HandOverQueue::Arrive(std::string path) {
+    waiting_.push_back(std::move(path));
+    if (running_) return false;
+    running_ = true;
+    return true;
+}
+
+std::string HandOverQueue::Next() {
+    if (taken_ == waiting_.size()) {
+        waiting_.clear();
+        taken_ = 0;
+        running_ = false;
+        return "";
+    }
+    return std::move(waiting_[taken_++]);
 }

@@ -11,7 +11,7 @@
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/clock_thread_win.h"
 #include "launcher/frame/handoff.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/frame/settings_ini_win.h"
 #include "launcher/frame/start_up_read.h"
 #include "launcher/frame/tray_icon_win.h"

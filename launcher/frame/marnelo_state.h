@@ -2,6 +2,7 @@
 // screen (note_table.h): its files, its settings, the board, and the gesture and tool under way.
 // The window layer holds the one instance of the run (app_state_win.h).
 #pragma once
+#include "launcher/frame/handoff.h"
 #include "launcher/frame/paths.h"
 #include "launcher/frame/settings.h"
 #include "launcher/notes/board_state.h"
@@ -21,4 +22,5 @@ struct MarneloState {
     bool hoverEnabled = true;  // cleared while the Edit dialog is open
     int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
     NotePress press;
+    HandOverQueue handOvers;  // boards handed over by second starts, switched in turn
 };

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "launcher/frame/app_state_win.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "launcher/actions/run_note_win.h"
 #include "launcher/editor/edit_dialog_win.h"
 #include "launcher/frame/app_state_win.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/attribute_tool_win.h"
 #include "launcher/windows/gestures.h"

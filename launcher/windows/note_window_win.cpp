@@ -2,7 +2,7 @@
 
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/clock_text.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
 

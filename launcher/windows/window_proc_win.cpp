@@ -8,7 +8,7 @@
 #include "launcher/frame/app_state_win.h"
 #include "launcher/frame/clock_thread_win.h"
 #include "launcher/frame/main_menu_win.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 #include "launcher/frame/tray_icon_win.h"
 #include "launcher/notes/board_store_win.h"
 #include "launcher/notes/note_loader_win.h"
@@ -45,19 +45,10 @@ void OnActivate() {
         BringAllNotesToFront();
         return;
     }
-    // A hand-over may arrive while a switch is saving (the shell start of the backup program
-    // lets sent messages in): it waits for that switch, or both would mix their boards.
-    static bool switching = false;
-    static std::vector<std::string> waiting;
-    waiting.push_back(path);
-    if (switching) return;
-    switching = true;
-    while (!waiting.empty()) {
-        std::string next = waiting.front();
-        waiting.erase(waiting.begin());
+    if (!marnelo.handOvers.Arrive(std::move(path))) return;
+    for (std::string next = marnelo.handOvers.Next(); !next.empty();
+         next = marnelo.handOvers.Next())
         SwitchBoard(next);
-    }
-    switching = false;
 }
 
 // The board, the common notes and the settings, once; then the outside board list.

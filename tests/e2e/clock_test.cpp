@@ -9,7 +9,7 @@
 #include "harness/ui.h"
 #include "harness/wait.h"
 #include "launcher/frame/clock_text.h"
-#include "launcher/frame/messages_win.h"
+#include "launcher/frame/messages.h"
 
 namespace {
 

@@ -39,3 +39,21 @@ TEST(TakesHandOff, ANoteWindowOfOurClassWithAnEmptyTitle) {
     EXPECT_FALSE(TakesHandOff("Marn", 0));
     EXPECT_FALSE(TakesHandOff("marnx", 0));
 }
+
+TEST(HandOverQueue, BoardsHandedOverDuringASwitchWaitForItInTheirOrder) {
+    HandOverQueue queue;
+    std::vector<std::string> switched;
+    ASSERT_TRUE(queue.Arrive("a.txt"));
+    for (std::string next = queue.Next(); !next.empty(); next = queue.Next()) {
+        switched.push_back(next);
+        // Two more arrive while the first switch saves: they wait, the running loop takes them.
+        if (next == "a.txt") {
+            EXPECT_FALSE(queue.Arrive("b.txt"));
+            EXPECT_FALSE(queue.Arrive("c.txt"));
+        }
+    }
+    EXPECT_EQ(switched, (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_TRUE(queue.Arrive("d.txt")) << "the run is over: the next hand-over runs at once";
+    EXPECT_EQ(queue.Next(), "d.txt");
+    EXPECT_EQ(queue.Next(), "");
+}

@@ -31,8 +31,8 @@ void DeleteRows(bool all, bool selected) {
     // The rows' files are fixed before the question, so the answer deletes what was shown.
     std::vector<std::string> paths =
         PathsToDelete(quorvel.listing.results, CollectRows(all || !selected));
-    const char* question = all ? "すべて削除しますか？" : "選択ファイルを削除しますか？";
-    if (MessageBoxA(nullptr, question, "ファイル削除", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (MessageBoxA(nullptr, DeleteQuestion(all), "ファイル削除", MB_YESNO | MB_ICONQUESTION) !=
+        IDYES) {
         RefreshAndFocusList();
         return;
     }

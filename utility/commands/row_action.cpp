@@ -50,3 +50,10 @@ RowAction PlanRowAction(const ResultList& results, int row, bool ctrl, std::stri
     action.target = TrimPatternTail(nowDir);
     return action;
 }
+
+const char* DeleteQuestion(bool all) {
+    // "すべて削除しますか？" : "選択ファイルを削除しますか？"
+    return all ? "\x82\xb7\x82\xd7\x82\xc4\x8d\xed\x8f\x9c\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48"
+               : "\x91\x49\x91\xf0\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8d\xed\x8f\x9c\x82\xb5"
+                 "\x82\xdc\x82\xb7\x82\xa9\x81\x48";
+}

@@ -27,5 +27,7 @@ std::optional<std::string> EntryPathOfRow(const ResultList& results, int row);
 // The paths Delete sends to the recycle bin, fixed before the question is asked: entry rows
 // only, each path once, and never a drive.
 std::vector<std::string> PathsToDelete(const ResultList& results, const std::vector<int>& rows);
+// Delete asks about every row or about the selected ones.
+const char* DeleteQuestion(bool all);
 
 RowAction PlanRowAction(const ResultList& results, int row, bool ctrl, std::string_view nowDir);

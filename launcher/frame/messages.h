@@ -1,4 +1,4 @@
-// messages_win.h — the window messages by which two copies of the program and the tray icon talk
+// messages.h — the window messages by which two copies of the program and the tray icon talk
 // to the windows of the class "marn".
 #pragma once
 
