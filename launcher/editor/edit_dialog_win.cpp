@@ -192,10 +192,8 @@ void AddFontFaces(HWND dialog) {
 }
 
 void FillLists(HWND dialog) {
-    for (const char* text : {"20", "40", "60", "80", "100"})
-        AddItem(dialog, kTransparencyCombo, text);
-    for (const char* text : {"8", "10", "12", "16", "20", "24", "36", "48"})
-        AddItem(dialog, kFontSizeCombo, text);
+    for (const char* text : kTransparencyChoices) AddItem(dialog, kTransparencyCombo, text);
+    for (const char* text : kFontSizeChoices) AddItem(dialog, kFontSizeCombo, text);
     for (const char* text : kRunTypeNames) AddItem(dialog, kRunTypeCombo, text);
     for (const char* text : kAlignNames) AddItem(dialog, kAlignCombo, text);
     for (const char* name : kColourNames) {

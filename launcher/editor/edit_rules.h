@@ -11,6 +11,9 @@
 inline constexpr std::size_t kEditTextBytes = 29999;
 inline constexpr std::size_t kEditMediaPathBytes = 511;
 inline constexpr std::size_t kEditFontFaceBytes = 31;
+// The entries of the transparency and font-size lists.
+inline constexpr const char* kTransparencyChoices[] = {"20", "40", "60", "80", "100"};
+inline constexpr const char* kFontSizeChoices[] = {"8", "10", "12", "16", "20", "24", "36", "48"};
 
 // Up adds 10 and Down takes 10; a value that would leave 0..255 wraps by 240 instead.
 int StepColourValue(int value, bool up);
