@@ -11,14 +11,6 @@
 #include "launcher/windows/image_library_win.h"
 #include "launcher/windows/note_window_win.h"
 
-namespace {
-
-NewNoteSettings NewNoteSettingsNow() {
-    return marnelo.settings;
-}
-
-}  // namespace
-
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {
     NoteDefaults defaults{marnelo.settings.miniWidth, marnelo.settings.miniHeight};
     DecodedNotes board = DecodeNoteFile(text, true, defaults);
@@ -40,20 +32,20 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
 }
 
 HWND CreateDefaultNote() {
-    return CreateNoteWindow(MakePlainNote(NewNoteSettingsNow()));
+    return CreateNoteWindow(MakePlainNote(marnelo.settings));
 }
 
 HWND CreateNoteFromClipboard(NewNoteKind kind) {
     std::optional<std::string> text = TakeClipboardText();
     if (MakesTextNote(text))
-        return CreateNoteWindow(MakeClipboardTextNote(kind, *text, NewNoteSettingsNow(),
-                                                      notes.runningX, marnelo.screenWidth));
+        return CreateNoteWindow(MakeClipboardTextNote(kind, *text, marnelo.settings, notes.runningX,
+                                                      marnelo.screenWidth));
     CreateFolder(marnelo.paths.imageFolder);
     std::string path = ClipboardImagePath(marnelo.paths.imageFolder, LocalNow());
     ClipboardPicture picture = SaveClipboardBitmapAsJpeg(path);
     if (picture.result >= 0)
         return CreateNoteWindow(
-            MakeImageNote(NewNoteSettingsNow(), path, picture.width, picture.height));
+            MakeImageNote(marnelo.settings, path, picture.width, picture.height));
     return CreateDefaultNote();
 }
 

@@ -206,7 +206,7 @@ TEST(QuorvelStateFiles, LineFormats) {
 TEST(QuorvelStateFiles, ASaveWritesTheListsThatHoldSomethingOrWereEmptied) {
     auto names = [](const QuorvelState& state) {
         std::vector<std::string> written;
-        for (const SavedFile& file : ListFilesToSave(state, "20261209"))
+        for (const ListFile& file : ListFilesToSave(state, "20261209"))
             written.push_back(file.name + "=" + file.text);
         return written;
     };

@@ -49,7 +49,7 @@ void SaveState() {
         std::string path = quorvel.exeFolder + "data.txt";
         if (ShouldWriteDataTxt(FileSize(path), text.size())) ReplaceWholeFile(path, text);
     }
-    for (const SavedFile& file : ListFilesToSave(quorvel, TodayStamp()))
+    for (const ListFile& file : ListFilesToSave(quorvel, TodayStamp()))
         ReplaceWholeFile(quorvel.exeFolder + file.name, file.text);
 
     RECT rect{};

@@ -80,8 +80,8 @@ std::string CommandLogLine(const std::string& target, const std::string& paramet
     return parameters.empty() ? target : target + " " + parameters;
 }
 
-std::vector<SavedFile> ListFilesToSave(const QuorvelState& state, const std::string& today) {
-    std::vector<SavedFile> files;
+std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today) {
+    std::vector<ListFile> files;
     if (!state.notes.index.rows.empty())
         files.push_back({"cmd.txt", FormatCmdTxt(state.notes.index)});
     if (!state.notes.pairs.empty()) files.push_back({"ctrl.txt", FormatCtrlTxt(state.notes.pairs)});

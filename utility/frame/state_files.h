@@ -40,7 +40,7 @@ std::string LogFileName(const std::string& today);
 std::string CommandLogLine(const std::string& target, const std::string& parameters);
 
 // A file a save writes below the executable's folder, and its whole text.
-struct SavedFile {
+struct ListFile {
     std::string name;
     std::string text;
 };
@@ -48,7 +48,7 @@ struct SavedFile {
 // The list files a save writes ("data.txt" is decided apart): a list that holds something is
 // written; stamps or bookmarks read back non-empty and emptied since are written empty, or they
 // would return; any other empty list leaves its file alone.
-std::vector<SavedFile> ListFilesToSave(const QuorvelState& state, const std::string& today);
+std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today);
 
 // "hanko.txt" and "bookmark.txt" read back: their non-empty lines.
 std::vector<std::string> ParseLineList(std::string_view text);
