@@ -10,6 +10,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 jobs=2
 
+# shellcheck source=scripts/compiler-cache.sh
+source scripts/compiler-cache.sh
+
 # A tree is configured once; after that the build step re-runs CMake itself whenever a
 # CMakeLists.txt changes. A configure that broke off leaves a cache without a Makefile.
 configure_if_needed() {
@@ -23,13 +26,13 @@ configure_if_needed() {
 
 build_native() {
     echo "== build native (build/native)"
-    configure_if_needed build/native
+    configure_if_needed build/native "${CACHE_ARGS[@]}"
     cmake --build build/native -j"$jobs"
 }
 
 build_win() {
     echo "== build Windows (build/win)"
-    configure_if_needed build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+    configure_if_needed build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake "${CACHE_ARGS[@]}"
     cmake --build build/win -j"$jobs" "$@"
 }
 

@@ -17,12 +17,14 @@ while [ $# -gt 0 ]; do
 done
 
 build=build/fuzz
+# shellcheck source=scripts/compiler-cache.sh
+source scripts/compiler-cache.sh
 if ! command -v clang++ >/dev/null 2>&1; then
     echo "fuzz: clang++ is missing; scripts/install-deps.sh installs it" >&2
     exit 1
 fi
 if [ ! -f "$build/CMakeCache.txt" ] || [ ! -f "$build/Makefile" ]; then
-    CC=clang CXX=clang++ cmake -S . -B "$build" -DMARNELO_FUZZ=ON
+    CC=clang CXX=clang++ cmake -S . -B "$build" -DMARNELO_FUZZ=ON "${CACHE_ARGS[@]}"
 fi
 cmake --build "$build" -j2
 

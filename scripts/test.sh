@@ -15,10 +15,11 @@ FUZZ_RESULTS=build/fuzz/results.txt
 FUZZ_SECONDS=${FUZZ_SECONDS:-3} # per target
 E2E_DIR=build/win/bin
 E2E_EXE=marnelo_e2e.exe
-E2E_XML=e2e.xml
-E2E_TIMEOUT=${E2E_TIMEOUT:-2400} # seconds; a hang must not block CI, a busy machine must not fail it
+E2E_SHARDS=${E2E_SHARDS:-3}
+E2E_TIMEOUT=${E2E_TIMEOUT:-1500} # seconds per shard; a hang must not block CI, a busy machine must not fail it
 
 failed_steps=()
+step_times=()
 unit_status=""   # exit code of the unit test program, empty when it did not run
 unit_note=""
 e2e_status=""
@@ -26,16 +27,15 @@ e2e_note=""
 
 # Runs a step, records its failure and lets the script go on.
 step() {
-    local name=$1
+    local name=$1 started=$SECONDS code=0
     shift
     echo "== $name"
-    if "$@"; then
-        return 0
-    else
-        local code=$?
-        failed_steps+=("$name (exit $code)")
-        return "$code"
-    fi
+    "$@" || code=$?
+    echo "== $name: $((SECONDS - started)) s"
+    step_times+=("$name $((SECONDS - started)) s")
+    [ "$code" -eq 0 ] && return 0
+    failed_steps+=("$name (exit $code)")
+    return "$code"
 }
 
 run_unit_tests() {
@@ -44,7 +44,6 @@ run_unit_tests() {
         unit_note="$UNIT_BIN was not built"
         return 1
     fi
-    echo "== unit tests"
     local code=0
     timeout -k 10 600 "$UNIT_BIN" --gtest_output=xml:"$UNIT_XML" || code=$?
     unit_status=$code
@@ -52,6 +51,9 @@ run_unit_tests() {
     return 0
 }
 
+# The end-to-end tests mostly wait for windows to appear and answer: shards of them run side by
+# side, each with its own prefix, X display and folder (scripts/e2e-shard.sh) and its own timeout,
+# so that a hang ends one shard and the others' results stand.
 run_e2e_tests() {
     if [ ! -f "$E2E_DIR/$E2E_EXE" ]; then
         e2e_note="$E2E_DIR/$E2E_EXE does not exist: the Windows tree has no end-to-end test program yet"
@@ -60,18 +62,24 @@ run_e2e_tests() {
     # shellcheck source=scripts/wine-env.sh
     source scripts/wine-env.sh
     wine_env_init "$REPO_ROOT/build/wineprefix"
+    # The shards copy this prefix; booting it needs a display of its own for a moment.
     if ! wine_env_start fresh; then
         e2e_note="Wine could not be started"
         return 1
     fi
-    echo "== e2e tests (Wine, DISPLAY=$DISPLAY, prefix $WINEPREFIX)"
-    rm -rf "$E2E_DIR/e2e-runs"
-    rm -f "$E2E_DIR/$E2E_XML"
-    local code=0
-    (cd "$E2E_DIR" && timeout -k 15 "$E2E_TIMEOUT" "$WINE_BIN" "$E2E_EXE" --gtest_output=xml:"$E2E_XML" "$@") || code=$?
-    e2e_status=$code
-    [ "$code" -eq 124 ] && e2e_note="timed out after $E2E_TIMEOUT s"
     wine_env_cleanup
+    echo "== e2e tests: $E2E_SHARDS shards under Wine, at most $E2E_TIMEOUT s each"
+    local index pids=()
+    for ((index = 0; index < E2E_SHARDS; index++)); do
+        bash scripts/e2e-shard.sh "$index" "$E2E_SHARDS" "$E2E_TIMEOUT" "$@" &
+        pids+=($!)
+    done
+    for index in "${!pids[@]}"; do
+        wait "${pids[$index]}" || true
+        echo "== e2e shard $index (exit $(cat "build/win/e2e-shard-$index/status" 2>/dev/null || echo ?))"
+        cat "build/win/e2e-shard-$index/e2e.log" 2>/dev/null || true
+    done
+    e2e_status=ran
     return 0
 }
 
@@ -86,6 +94,35 @@ total_passed=0
 total_failed=0
 total_skipped=0
 details=()
+
+# One e2e shard: its XML when the program ended by itself; after a timeout or a crash, every
+# test of the shard that did not report "OK" in the log counts as failed and is named.
+tally_shard() {
+    local index=$1 dir=build/win/e2e-shard-$1 status note=""
+    status=$(cat "$dir/status" 2>/dev/null || echo 1)
+    [ "$status" -eq 124 ] && note="timed out after $E2E_TIMEOUT s"
+    if [ -f "$dir/e2e.xml" ] && grep -q '<testsuites ' "$dir/e2e.xml"; then
+        tally "e2e shard $index" "$dir/e2e.xml" "$status" "$note"
+        return
+    fi
+    local passed=0 failed=0 name
+    while read -r name; do
+        [ -n "$name" ] || continue
+        if grep -qF "[       OK ] $name (" "$dir/e2e.log" 2>/dev/null; then
+            passed=$((passed + 1))
+        elif grep -qF "[  SKIPPED ] $name (" "$dir/e2e.log" 2>/dev/null; then
+            total_skipped=$((total_skipped + 1))
+        else
+            failed=$((failed + 1))
+            echo "test: e2e shard $index: $name did not pass${note:+ ($note)}" >&2
+        fi
+    done <"$dir/tests.txt"
+    # A shard whose tests could not even be listed fails as a whole.
+    [ $((passed + failed)) -eq 0 ] && failed=1
+    details+=("e2e shard $index $passed/$((passed + failed)) (no XML${note:+, $note})")
+    total_passed=$((total_passed + passed))
+    total_failed=$((total_failed + failed))
+}
 
 # Each fuzz target counts as one test; a run that wrote no results counts as one failure.
 tally_fuzz() {
@@ -138,7 +175,7 @@ tally() {
 
 step "install-deps" bash scripts/install-deps.sh || true
 if step "build native" bash scripts/build.sh native; then
-    run_unit_tests || true
+    step "unit tests" run_unit_tests || true
 else
     unit_note="the native build failed"
 fi
@@ -151,10 +188,16 @@ else
 fi
 
 tally unit "$UNIT_XML" "$unit_status" "$unit_note"
-tally e2e "$E2E_DIR/$E2E_XML" "$e2e_status" "$e2e_note"
+if [ -n "$e2e_status" ]; then
+    for ((index = 0; index < E2E_SHARDS; index++)); do tally_shard "$index"; done
+else
+    tally e2e "" "" "$e2e_note"
+fi
 tally_fuzz
 
 echo
+joined=$(printf '%s, ' "${step_times[@]}")
+echo "Step times: ${joined%, }; in all $SECONDS s"
 for failed in "${failed_steps[@]}"; do
     echo "failed step: $failed"
 done

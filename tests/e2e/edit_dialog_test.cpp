@@ -44,12 +44,16 @@ void ReleaseKeyIn(HWND dialog, int id, WORD key) {
 }
 
 // Holds the button on the note well past the click time without moving.
+// The note under the point is the one that was there before any dialog opened.
 void LongPress(int x, int y) {
-    MovePointerTo(x, y);
-    Settle(100);
-    PressLeftButton();
-    Sleep(900);
-    ReleaseLeftButton();
+    HWND note = nullptr;
+    WaitFor([&] {
+        note = GetAncestor(WindowFromPoint({x, y}), GA_ROOT);
+        char className[16] = {};
+        GetClassNameA(note, className, sizeof className);
+        return std::string(className) == "marn";
+    }, 3000);
+    HoldNote(note, {x, y}, 900);
 }
 
 HWND WaitForEditDialog(const Marnelo& app) {

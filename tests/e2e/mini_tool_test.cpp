@@ -149,13 +149,13 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     Note mini = BoardNote("ミニ", 700, 800, 200, 100);
     mini.mini = 1, mini.miniWidth = 40, mini.miniHeight = 20;
     Install inst = Install::Fresh().WithBoard(
-        "marnelo.txt", {source, BoardNote("一", 10, 10, 80, 40), BoardNote("二", 200, 650, 80, 40),
+        "marnelo.txt", {source, BoardNote("一", 10, 100, 80, 40), BoardNote("二", 200, 650, 80, 40),
                         BoardNote("三", 400, 650, 80, 40), mini});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(5));
     std::vector<HWND> windows;
     for (const NoteView& view : app.Notes()) windows.push_back(view.window);
-    // Sorted by place: (10, 10), (200, 300), (200, 650), (400, 650), (700, 800).
+    // Sorted by place: (10, 100), (200, 300), (200, 650), (400, 650), (700, 800).
     HWND first = windows[0], picked = windows[1], miniNote = windows[4];
 
     HWND tool = OpenMiniTool(app);
@@ -185,7 +185,7 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     EXPECT_EQ(ClipboardText(), "前から");
 
     POINT inFirst = VisiblePointOf(first);
-    EXPECT_NE(ClickNote(first, inFirst, Placed(first, 10, 10, 120, 40), NoteMode::Tool), "");
+    EXPECT_NE(ClickNote(first, inFirst, Placed(first, 10, 100, 120, 40), NoteMode::Tool), "");
     EXPECT_NE(
         ClickNote(windows[2], {240, 670}, Placed(windows[2], 200, 650, 120, 40), NoteMode::Tool),
         "");

@@ -33,7 +33,7 @@ bool WaitForNames(HWND listView, const std::vector<std::string>& names) {
 
 // Keys go to the focused control of the window in front.
 bool InFront(const Quorvel& app) {
-    return WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); });
+    return app.WaitInFront();
 }
 
 TEST(QuorvelInputLine, ShiftedDigitsEnterCtrlSpaceF12AndEscape) {

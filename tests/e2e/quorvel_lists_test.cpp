@@ -25,7 +25,7 @@ bool WaitForFocus(const Quorvel& app, HWND control) {
 }
 
 bool InFront(const Quorvel& app) {
-    return WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); });
+    return app.WaitInFront();
 }
 
 // The board list box item with this text selected, as arrow keys would leave it.

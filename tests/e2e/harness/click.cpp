@@ -74,7 +74,26 @@ bool InMoveLoop(DWORD thread) {
     return info.hwndCapture != nullptr || (info.flags & GUI_INMOVESIZE);
 }
 
+// A board just shown may still be coming up, and a dialog just created may still be setting
+// itself up on the note's thread: the note must be the window under the point, and its thread
+// must answer, before the button goes down. A press the thread takes up only after the release
+// would be judged by when it was taken up.
+bool ReadyForPress(HWND note, POINT at) {
+    bool onTop = WaitFor([&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == note; }, 3000);
+    SendMessageTimeoutA(note, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    return onTop;
+}
+
 }  // namespace
+
+void HoldNote(HWND note, POINT at, int holdMs) {
+    ReadyForPress(note, at);
+    MovePointerTo(at.x, at.y);
+    Settle(100);
+    PressLeftButton();
+    Sleep(holdMs);
+    ReleaseLeftButton();
+}
 
 Outcome When(const std::string& what, std::function<bool()> condition) {
     return [what, condition = std::move(condition)] { return condition() ? what : ""; };
@@ -89,11 +108,7 @@ std::string ClickNote(HWND note, POINT at, const Outcome& outcome, NoteMode mode
     }
     std::string seen;
     for (int attempt = 1; attempt <= 2; ++attempt) {
-        // A board just shown may still be coming up: the note must be the window under the
-        // point, and its thread must answer, before the button goes down.
-        bool onTop =
-            WaitFor([&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == note; }, 3000);
-        SendMessageTimeoutA(note, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        bool onTop = ReadyForPress(note, at);
         Shown before = ShownWindowsOf(processId);
         MovePointerTo(at.x, at.y);
         Settle(100);

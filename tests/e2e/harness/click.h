@@ -27,6 +27,9 @@ std::string ClickNote(HWND note, POINT at, const Outcome& outcome, NoteMode mode
 // At the note's point (30, 20), clear of its corners.
 std::string ClickNote(const NoteView& view, const Outcome& outcome, int timeoutMs = 10000);
 
+// A press held on purpose (a long press), made once the note is under `at` and its thread idle.
+void HoldNote(HWND note, POINT at, int holdMs);
+
 // Outcomes many tests wait for: a popup menu of the program shows; its notes show `texts`.
 Outcome MenuShows(const Marnelo& app);
 Outcome Shows(const Marnelo& app, const std::vector<std::string>& texts);

@@ -28,6 +28,10 @@ class Quorvel : public Process {
     bool WaitForMainWindow(int timeoutMs = 10000) const;
     // Waits until the main window holds all eight controls.
     bool WaitForControls(int timeoutMs = 10000) const;
+    // Foreground and drawn on the screen, with the X server's focus taken up: Wine sets its key
+    // state from the real keyboard when the server's focus reaches a window, so a modifier a
+    // test holds before that would be let go behind its back.
+    bool WaitInFront(int timeoutMs = 10000) const;
     QuorvelControls Controls() const;
     std::string Title() const;
     bool WaitForTitle(const std::string& title, int timeoutMs = 10000) const;
