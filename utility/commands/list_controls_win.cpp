@@ -39,16 +39,12 @@ int RowCount() {
     return static_cast<int>(SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0));
 }
 
-std::string RowText(int row, int column) {
-    std::string text(1024, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    LRESULT length = SendMessageA(ui.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                  reinterpret_cast<LPARAM>(&item));
-    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    return text;
+// From the lists behind the rows, not from the control: it hands a text out only as far as the
+// buffer it is given, and a note string has no such limit.
+std::string ShownText(int row, int column) {
+    if (row < 0 || static_cast<std::size_t>(row) >= quorvel.shownRows.size()) return std::string();
+    return std::string(
+        RowText(quorvel.shownRows[row], column, quorvel.listing.results, quorvel.notes.index));
 }
 
 void SetRowState(int row, UINT state, UINT mask) {
@@ -227,7 +223,7 @@ std::optional<std::string> FocusedEntryPathFor(WPARAM) {
 std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
     switch (d.action) {
         case ListKey::OpenRowBoard:
-            if (FocusedRow() >= 0) OpenInLauncher(RowText(FocusedRow(), 0));
+            if (FocusedRow() >= 0) OpenInLauncher(ShownText(FocusedRow(), 0));
             break;
         case ListKey::DeleteRows:
             DeleteRows(false, true);
@@ -254,7 +250,7 @@ std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
 
 void ListViewOwnChar(const ListKeyDecision& d, WPARAM) {
     if (d.action == ListKey::CopyNoteString && FocusedRow() >= 0)
-        PutTextOnClipboard(ui.mainWindow, RowText(FocusedRow(), 1));
+        PutTextOnClipboard(ui.mainWindow, ShownText(FocusedRow(), 1));
     if (d.action == ListKey::CopyEntryPath)
         if (std::optional<std::string> path = FocusedEntryPath())
             PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
@@ -375,7 +371,7 @@ void RefreshAndFocusList() {
 
 void ShowNotePair(int row) {
     if (row < 0) return;
-    const NotePair* pair = PairOfNote(quorvel.notes.pairs, RowText(row, 1));
+    const NotePair* pair = PairOfNote(quorvel.notes.pairs, ShownText(row, 1));
     if (!pair) return;
     SetWindowTextA(ui.noteCommandBox, std::string(pair->command).c_str());
     SetWindowTextA(ui.noteTextBox, std::string(pair->text).c_str());
