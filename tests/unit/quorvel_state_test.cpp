@@ -224,6 +224,21 @@ TEST(QuorvelStateFiles, ASaveWritesTheListsThatHoldSomethingOrWereEmptied) {
                                         "bookmark.txt=", "recent\\20261209.txt=C:\\a\tw\n"}));
 }
 
+TEST(QuorvelRecent, RemovingAFolderTakesItsNewestPair) {
+    RecentList recent;
+    recent.pairs = {{"C:\\a", "1"}, {"C:\\b", ""}, {"C:\\a", "2"}, {"C:\\c", ""}};
+    recent.cursor = 3;
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\a"));
+    EXPECT_EQ(FormatRecent(recent), "C:\\a\t1\nC:\\b\t\nC:\\c\t\n");
+    EXPECT_EQ(recent.cursor, 2) << "still on C:\\c";
+    EXPECT_FALSE(RemoveRecentFolder(recent, "C:\\A")) << "the folder exactly as shown";
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\c"));
+    EXPECT_EQ(recent.cursor, 1) << "past the end: the last pair";
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\a"));
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\b"));
+    EXPECT_EQ(recent.cursor, -1);
+}
+
 TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {
     RecentList recent;
     AddRecent(recent, "C:\\a\\*", "x");

@@ -5,6 +5,7 @@
 
 #include "common/quotes.h"
 #include "common/window_text_win.h"
+#include "utility/commands/delete_rules.h"
 #include "utility/commands/file_operations_win.h"
 #include "utility/commands/list_keys.h"
 #include "utility/commands/path_text.h"
@@ -13,6 +14,7 @@
 #include "common/clipboard_win.h"
 #include "utility/commands/transfer_shell_win.h"
 #include "utility/frame/input_line_win.h"
+#include "utility/frame/kept_files_win.h"
 #include "utility/frame/key_actions_win.h"
 #include "utility/frame/list_display_win.h"
 #include "utility/frame/list_rows.h"
@@ -131,11 +133,18 @@ bool StepBoardList(bool down) {
     return true;
 }
 
+// Only a board's own name sends a file away; any other item is an entry of a list (the day's
+// history) or a line the box made, and leaves only its list.
 void DeleteBoardItem(const std::optional<std::string>& item) {
     if (!item) return;
+    BoxDeleteKind kind = PlanBoxDelete(quorvel.boardListSource, quorvel.boardListNumbered, *item,
+                                       quorvel.notes.boards, quorvel.exeFolder);
     if (MessageBoxA(nullptr, "削除しますか？", item->c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    DeleteBoardFile(*item);
+    // A board whose file stays keeps its line, which the status bar explains.
+    if (kind == BoxDeleteKind::BoardFile && !DeleteBoardFile(*item)) return;
+    if (kind == BoxDeleteKind::HistoryEntry && RemoveRecentFolder(quorvel.recent, *item))
+        SaveRecentFile();
     LRESULT selected = SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0);
     if (selected >= 0)
         SendMessageA(ui.boardListBox, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);

@@ -26,6 +26,11 @@ void ReadTodayRecent() {
         ParseRecentText(quorvel.recent, *text);
 }
 
+void SaveRecentFile() {
+    ReplaceWholeFile(quorvel.exeFolder + RecentFileName(TodayStamp()),
+                     FormatRecent(quorvel.recent));
+}
+
 void ReadStampsAndBookmarks() {
     if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + kStampFileName))
         quorvel.stamps = ParseLineList(*text);
