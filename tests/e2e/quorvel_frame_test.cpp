@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text_lines.h"
+#include "harness/click.h"
 #include "harness/install.h"
+#include "harness/marnelo.h"
 #include "harness/quorvel.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
@@ -373,4 +376,41 @@ TEST(QuorvelNotes, OldBoardsReachTheListFilesAtSave) {
     EXPECT_NE(cmd.find("work.txt 二行の  付箋\n"), std::string::npos) << "one line per note";
     EXPECT_NE(cmd.find(outside + " 外\n"), std::string::npos) << "the list's path without quotes";
     EXPECT_NE(inst.Read("ctrl.txt").find("買い物 notepad.exe list.txt\n"), std::string::npos);
+}
+
+// "cmd.txt" is Marnelo's alias file, which the user edits too: a save rewrites only what Quorvel
+// wrote below its marker line, and the user's line of a word Quorvel also writes still wins.
+TEST(QuorvelNotes, TheUsersAliasesOutliveASaveAndWinInMarnelo) {
+    const std::string marker = "#----この行から下はQuorvelが保存のたびに書き直します----\n";
+    Note run = BoardNote("run", 200, 400);
+    run.command = "go.txt hello";
+    Install inst = Install::Fresh().WithSettings("[window]\r\ntime=1000\r\n");
+    inst.WithBoard("go.txt", {BoardNote("memo", 10, 10)}).WithBoard("marnelo.txt", {run});
+    std::string mine = "go.txt " + inst.PathOf("recorder.exe") + " --user\r\n";
+    inst.WithFile("cmd.txt", mine + marker + "go.txt deleted since\n");
+    {
+        Quorvel app(inst);
+        ASSERT_TRUE(app.WaitForControls());
+        QuorvelControls c = app.Controls();
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.MainWindow(); }));
+        TypeKey(VK_RETURN);  // reads the notes
+        ASSERT_TRUE(WaitFor([&] {
+            std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+            return !rows.empty() && rows.back()[1] == "go.txt hello";
+        }));
+        EXPECT_EQ(app.EndWithSave(), 0);
+    }
+    std::string cmd = inst.Read("cmd.txt");
+    EXPECT_EQ(cmd.substr(0, mine.size() + marker.size()), mine + marker) << cmd;
+    EXPECT_NE(cmd.find(marker + "go.txt memo\n"), std::string::npos) << cmd;
+    EXPECT_EQ(cmd.find("deleted since"), std::string::npos) << "what Quorvel wrote is new";
+
+    Marnelo launcher(inst);
+    ASSERT_TRUE(launcher.WaitForNotes(1));
+    auto recorded = [&] { return SplitLines(inst.Read("recorder.txt")); };
+    ASSERT_NE(ClickNote(launcher.Notes()[0],
+                        When("the recorder ran", [&] { return !recorded().empty(); })),
+              "");
+    EXPECT_EQ(recorded(), std::vector<std::string>{"hello --user"});
+    EXPECT_EQ(launcher.End(), 0);
 }

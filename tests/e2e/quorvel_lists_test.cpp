@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/date_stamp.h"
 #include "harness/install.h"
 #include "harness/menus.h"
 #include "harness/quorvel.h"
@@ -59,12 +60,46 @@ void IntoTheBoardListOfTwo(const Quorvel& app, QuorvelControls& c) {
     ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
 }
 
-bool Answer(const Quorvel& app, const char* caption, const char* text, int button) {
+bool Answer(const Quorvel& app, const std::string& caption, const std::string& text, int button) {
     HWND box = WaitForMessageBox(app.Id(), caption);
     if (!box || MessageBoxText(box) != text) return false;
     PressButton(box, button);
     return WaitFor([&] { return !IsWindow(box); });
 }
+
+const char kForGood[] = "ごみ箱が使えないため、元に戻せなくなります。完全に削除しますか？";
+
+std::string UnixPathOf(const std::string& path) {
+    using UnixFileName = char*(CDECL*)(const WCHAR*);
+    auto convert = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    WCHAR wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* unixPath = convert ? convert(wide) : nullptr;
+    std::string text = unixPath ? unixPath : "";
+    if (unixPath) HeapFree(GetProcessHeap(), 0, unixPath);
+    return text;
+}
+
+// Wine makes its recycle bin ("Trash") in XDG_DATA_HOME, which a program started from here
+// inherits: a folder of the install, made when `present`, so that what Delete does does not hang
+// on the machine's home folder.
+class WineDataHome {
+  public:
+    WineDataHome(const Install& inst, const std::string& relative, bool present) {
+        char old[MAX_PATH * 2] = {};
+        had_ = GetEnvironmentVariableA("XDG_DATA_HOME", old, sizeof old) > 0;
+        old_ = old;
+        if (present) CreateDirectoryA(inst.PathOf(relative).c_str(), nullptr);
+        std::string folder = UnixPathOf(inst.PathOf("")) + relative;
+        SetEnvironmentVariableA("XDG_DATA_HOME", folder.c_str());
+    }
+    ~WineDataHome() { SetEnvironmentVariableA("XDG_DATA_HOME", had_ ? old_.c_str() : nullptr); }
+
+  private:
+    bool had_ = false;
+    std::string old_;
+};
 
 }  // namespace
 
@@ -112,6 +147,85 @@ TEST(QuorvelBoardList, DigitsPickItemsAPastBoardIsRefusedAndEnterOpensTheBoard) 
         << "the board, then the notes brought forward: " << inst.Read("recorder.txt");
 }
 
+// Only a board of the list is a file to delete: a parent folder F12 shows and a folder of the
+// day's history leave only their list. Where the recycle bin cannot take the board, Delete asks
+// before it deletes for good.
+TEST(QuorvelBoardList, DeleteTakesAFileOnlyForABoardAndNeverForGoodUnasked) {
+    Install inst = Install::Fresh().WithFile("work\\keep.txt", "keep");
+    inst.WithFile("work\\b.txt", RecordOf(BoardNote("b", 10, 10)));
+    std::string work = inst.PathOf("work"), board = work + "\\b.txt";
+    std::string recent = "recent\\" + DateStamp(LocalNow()) + ".txt";
+    inst.WithFile("filelist.txt", board + "\n").WithFile(recent, work + "\t\n");
+    // A folder of the last run is listed again, and the modes start from the normal one.
+    inst.WithFile("Quorvel.ini", "[path]\r\nNowDir=" + inst.PathOf("*") + "\r\n");
+    WineDataHome noBin(inst, "no-data-folder", false);
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    auto shows = [&](const std::vector<std::string>& items) {
+        return WaitFor([&] { return ListBoxItems(c.boardListBox) == items; });
+    };
+    // After a Delete the focus is in the box or, when the box chose so, in the input line.
+    auto intoTheBox = [&] {
+        ASSERT_TRUE(
+            WaitFor([&] { return FocusOf(app) == c.boardListBox || FocusOf(app) == c.inputLine; }));
+        if (FocusOf(app) == c.inputLine) TypeKey(VK_DOWN);
+        ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    };
+    auto deleteItem = [&](const std::string& shown, const std::string& item) {
+        ASSERT_NO_FATAL_FAILURE(intoTheBox());
+        ASSERT_TRUE(Select(c.boardListBox, shown));
+        TypeKey(VK_DELETE);
+        ASSERT_TRUE(Answer(app, item, "削除しますか？", IDYES));
+    };
+    ASSERT_TRUE(shows({board}));
+
+    TypeKey(VK_F12);
+    ASSERT_TRUE(shows({"1." + work}));
+    ASSERT_NO_FATAL_FAILURE(deleteItem("1." + work, work));
+    EXPECT_TRUE(shows({})) << "the line leaves the box";
+    EXPECT_TRUE(inst.Exists("work\\keep.txt") && inst.Exists("work\\b.txt"));
+
+    TypeKey(VK_ESCAPE);  // to the input line, where Esc drops the parent level
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(shows({board}));
+    ASSERT_NO_FATAL_FAILURE(intoTheBox());
+    TypeKey(VK_F10);
+    ASSERT_TRUE(app.WaitForTitle("履歴モード"));
+    ASSERT_TRUE(shows({work}));
+    ASSERT_NO_FATAL_FAILURE(deleteItem(work, work));
+    EXPECT_TRUE(shows({}));
+    EXPECT_TRUE(inst.Exists("work\\keep.txt") && inst.Exists("work\\b.txt"));
+    EXPECT_EQ(inst.Read(recent), "") << "out of the day's history for good";
+
+    // The empty box takes no focus: the list view cycles the modes as well.
+    ASSERT_TRUE(
+        WaitFor([&] { return FocusOf(app) == c.boardListBox || FocusOf(app) == c.inputLine; }));
+    if (FocusOf(app) == c.boardListBox) TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    TypeKey(VK_UP);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    for (const char* title : {"数字入力モード", "フォルダサイズ表示モード", "Quorvel"}) {
+        TypeKey(VK_F10);
+        ASSERT_TRUE(app.WaitForTitle(title));
+    }
+    TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(shows({board}));
+    ASSERT_NO_FATAL_FAILURE(deleteItem(board, board));
+    EXPECT_TRUE(Answer(app, "ファイル削除", kForGood, IDNO));
+    EXPECT_TRUE(WaitFor([&] { return StatusPart(c) == "削除しませんでした。"; }));
+    EXPECT_TRUE(inst.Exists("work\\b.txt"));
+    EXPECT_TRUE(shows({board})) << "a board whose file stays keeps its line";
+    ASSERT_NO_FATAL_FAILURE(deleteItem(board, board));
+    EXPECT_TRUE(Answer(app, "ファイル削除", kForGood, IDYES));
+    EXPECT_TRUE(WaitFor([&] { return !inst.Exists("work\\b.txt"); }));
+    EXPECT_TRUE(shows({}));
+    EXPECT_EQ(app.EndWithSave(), 0);
+    EXPECT_EQ(inst.Read(recent), "");
+}
+
 TEST(QuorvelTransfer, CtrlXThenCtrlVMovesWithoutAQuestion) {
     Install inst = Install::Fresh().WithFile("work\\a.txt", "A").WithFile("dest\\keep.txt", "");
     std::string a = inst.PathOf("work\\a.txt"), dest = inst.PathOf("dest");
@@ -130,6 +244,74 @@ TEST(QuorvelTransfer, CtrlXThenCtrlVMovesWithoutAQuestion) {
     EXPECT_TRUE(app.WaitForTitle(dest + "\\")) << "the destination is listed";
     EXPECT_TRUE(WaitFor([&] { return StatusPart(c).empty(); }));
     EXPECT_EQ(inst.Read("dest\\a.txt"), "A");
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+// Wine's shell would move onto the name unasked: Quorvel asks itself, and the old content stays
+// until the answer says otherwise.
+TEST(QuorvelTransfer, AMoveOntoANameTheFolderHoldsAsksFirst) {
+    Install inst = Install::Fresh()
+                       .WithFile("work\\a.txt", "new A")
+                       .WithFile("work\\b.txt", "new B")
+                       .WithFile("dest\\a.txt", "old A")
+                       .WithFile("dest\\b.txt", "old B");
+    std::string a = inst.PathOf("work\\a.txt"), b = inst.PathOf("work\\b.txt");
+    std::string dest = inst.PathOf("dest");
+    inst.WithFile("filelist.txt", a + "\n" + b + "\n" + dest + "\n");
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 3; }));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    auto question = [&](const std::string& name) {
+        return "「" + dest + "\\" + name + "」は既にあります。上書きしますか？（いいえ：両方残す）";
+    };
+    auto pasteOnDest = [&] {
+        BackToTheBoardList(app, c);
+        ASSERT_TRUE(Select(c.boardListBox, dest));
+        TypeChord({VK_CONTROL}, 'V');
+    };
+
+    ASSERT_TRUE(Select(c.boardListBox, a));
+    TypeChord({VK_CONTROL}, 'X');
+    ASSERT_TRUE(WaitFor([&] { return StatusPart(c) == "cut:" + a; }));
+    ASSERT_NO_FATAL_FAILURE(pasteOnDest());
+    HWND box = WaitForMessageBox(app.Id(), "ファイル切り取り");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), question("a.txt"));
+    EXPECT_EQ(inst.Read("dest\\a.txt"), "old A") << "nothing moves while it asks";
+    PressButton(box, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    Settle();
+    EXPECT_EQ(inst.Read("dest\\a.txt"), "old A");
+    EXPECT_EQ(inst.Read("work\\a.txt"), "new A");
+    EXPECT_EQ(StatusPart(c), "cut:" + a) << "Cancel leaves the move waiting";
+
+    ASSERT_NO_FATAL_FAILURE(pasteOnDest());
+    EXPECT_TRUE(Answer(app, "ファイル切り取り", question("a.txt"), IDYES));
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("dest\\a.txt") == "new A"; }));
+    EXPECT_FALSE(inst.Exists("work\\a.txt"));
+    EXPECT_TRUE(WaitFor([&] { return StatusPart(c).empty(); }));
+
+    // The list now narrows to the destination; the empty line's Esc lists every item again.
+    TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    SetWindowTextA(c.inputLine, "");  // what Ctrl+V pasted there
+    TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 3; }));
+    TypeKey(VK_DOWN);
+    ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
+    ASSERT_TRUE(Select(c.boardListBox, b));
+    TypeChord({VK_CONTROL}, 'X');
+    ASSERT_TRUE(WaitFor([&] { return StatusPart(c) == "cut:" + b; }));
+    ASSERT_NO_FATAL_FAILURE(pasteOnDest());
+    EXPECT_TRUE(Answer(app, "ファイル切り取り", question("b.txt"), IDNO));
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("dest\\b - コピー.txt") == "new B"; }))
+        << "No keeps both, the incoming one under a new name";
+    EXPECT_EQ(inst.Read("dest\\b.txt"), "old B");
+    EXPECT_FALSE(inst.Exists("work\\b.txt"));
     EXPECT_EQ(app.EndWithSave(), 0);
 }
 
@@ -161,6 +343,7 @@ TEST(QuorvelListView, DeleteRecyclesTheSelectedRowsF11BookmarksF10CyclesBackspac
                        .WithFile("work\\src\\y.txt", "")
                        .WithFile("work\\src\\z.txt", "");
     std::string src = inst.PathOf("work\\src");
+    WineDataHome bin(inst, "data", true);
     Quorvel app(inst, src);
     ASSERT_TRUE(app.WaitForControls());
     QuorvelControls c = app.Controls();
@@ -186,6 +369,9 @@ TEST(QuorvelListView, DeleteRecyclesTheSelectedRowsF11BookmarksF10CyclesBackspac
         return !inst.Exists("work\\src\\" + rows[0][0]) && !inst.Exists("work\\src\\" + rows[1][0]);
     }));
     EXPECT_TRUE(inst.Exists("work\\src\\" + rows[2][0])) << "the third row was not selected";
+    EXPECT_TRUE(inst.Exists("data\\Trash\\files\\" + rows[0][0]) &&
+                inst.Exists("data\\Trash\\files\\" + rows[1][0]))
+        << "in the recycle bin, asked nothing more";
 
     ASSERT_TRUE(WaitForFocus(app, c.listView));
     for (const char* title :
@@ -355,5 +541,35 @@ TEST(QuorvelListView, WhileALongListingAsksTheRowsOfTheEarlierOneAreGoneAndIgnor
     EXPECT_EQ(WaitForMessageBox(app.Id(), "ファイル削除", 300), nullptr);
     EXPECT_TRUE(app.Running());
     EXPECT_TRUE(inst.Exists("small\\keep.txt") && inst.Exists("many\\f0.txt"));
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+// The list view hands out a cell's text only as far as its buffer goes: Ctrl+C and the note
+// boxes take the note string from the notes themselves.
+TEST(QuorvelListView, ANoteLongerThanACellCopiesAndShowsWhole) {
+    std::string text = "qzx";
+    while (text.size() < 1500) text += " 長い付箋の文 " + std::to_string(text.size());
+    Note note = BoardNote(text, 10, 10);
+    note.command = "notepad.exe";
+    Install inst = Install::Fresh().WithBoard("long.txt", {note});
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    TypeKey(VK_RETURN);  // reads the notes
+    ASSERT_TRUE(WaitFor([&] {
+        std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+        return !rows.empty() && rows.back()[1] == "notepad.exe";
+    }));
+    TypeText("qzx");  // the note's text alone, without the drives listed at the start
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 1; }));
+    SetClipboardText("");
+    TypeKey(VK_UP);  // the first row: the note's text
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    EXPECT_TRUE(WaitForText(c.noteCommandBox, "notepad.exe")) << "the note is found by its text";
+    EXPECT_EQ(WindowTextOf(c.noteTextBox).size(), text.size());
+    TypeChord({VK_CONTROL}, 'C');
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == text; }))
+        << ClipboardText().size() << " of " << text.size() << " bytes";
     EXPECT_EQ(app.EndWithSave(), 0);
 }

@@ -3,8 +3,9 @@
 // - TrimPatternTail only drops a whole final "\*" or "\" and cuts between whole characters;
 // - Backspace's ParentOfInput always comes nearer to the drive list, never cuts a character;
 // - the pending transfer keeps a sound state through any keys on any file system, never hands
-//   the shell a drive, an empty path or an item onto itself, and asks before it acts while a
-//   destination waits.
+//   the shell a drive, an empty path or an item onto itself, asks before it acts while a
+//   destination waits, and never lets the shell replace a name or make a file of a folder
+//   that is gone without having asked.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -83,8 +84,12 @@ class FakeShell : public TransferHost {
         asked = true;
         return data_.ConsumeBool();
     }
-    void RunShellOperation(PendingKind kind, const std::string& source,
-                           const std::string& destination) override {
+    YesNoCancel AskYesNoCancel(const std::string&, const char*) override {
+        return static_cast<YesNoCancel>(data_.ConsumeIntegralInRange(0, 2));
+    }
+    void Tell(const std::string&, const char*) override {}
+    bool RunShellOperation(PendingKind kind, const std::string& source,
+                           const std::string& destination, bool confirmed) override {
         Require(kind == PendingKind::Move || kind == PendingKind::Copy, "a move or a copy");
         Require(!IsDriveOrEmpty(source) && !destination.empty(), "never a drive or nothing");
         Require(!EqualsIgnoringCase(source, destination) &&
@@ -94,14 +99,22 @@ class FakeShell : public TransferHost {
         // Beside itself only a copy, to a free name.
         if (EqualsIgnoringCase(TrimPatternTail(PatternFolder(source)), destination))
             Require(false, "an item is never moved or copied into the folder it lies in");
-        // No piece holds the word, so only the name of a copy beside its original does.
-        if (destination.find("\x83\x52\x83\x73\x81\x5b") != std::string::npos) {  // コピー
-            Require(kind == PendingKind::Copy && PathKind(destination) == 0 &&
-                        destination.size() <= 259,
-                    "a copy beside its original gets a free name");
+        std::string name = source.substr(PatternFolder(source).size());
+        if (PathKind(destination) == 1) {
+            Require(confirmed || PathKind(destination + "\\" + name) == 0,
+                    "a name the folder holds is replaced only after the question");
+        } else {
+            // No piece holds the word, so only a name chosen to keep both does.
+            Require(destination.find("\x83\x52\x83\x73\x81\x5b") != std::string::npos &&  // コピー
+                        PathKind(destination) == 0 && destination.size() <= 259 && !confirmed,
+                    "an item goes into a folder, or to a free name of its own");
+            Require(kind == PendingKind::Copy ||
+                        !EqualsIgnoringCase(PatternFolder(destination), PatternFolder(source)),
+                    "only a copy gets a name beside its original");
             items[destination] = PathKind(source);
         }
         ++operations;
+        return data_.ConsumeBool();
     }
     void SetClipboardText(const std::string&) override {}
     void ShowStatusText(const std::string& text) override {

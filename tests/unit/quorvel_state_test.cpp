@@ -206,7 +206,7 @@ TEST(QuorvelStateFiles, LineFormats) {
 TEST(QuorvelStateFiles, ASaveWritesTheListsThatHoldSomethingOrWereEmptied) {
     auto names = [](const QuorvelState& state) {
         std::vector<std::string> written;
-        for (const ListFile& file : ListFilesToSave(state, "20261209"))
+        for (const ListFile& file : ListFilesToSave(state, "20261209", std::string()))
             written.push_back(file.name + "=" + file.text);
         return written;
     };
@@ -219,9 +219,56 @@ TEST(QuorvelStateFiles, ASaveWritesTheListsThatHoldSomethingOrWereEmptied) {
     state.stamps = {"s"};
     state.recent.pairs = {{"C:\\a", "w"}};
     EXPECT_EQ(names(state),
-              (std::vector<std::string>{"cmd.txt=b.txt text\nb.txt cmd\n", "ctrl.txt=text cmd\n",
-                                        "hanko.txt=s\n",
-                                        "bookmark.txt=", "recent\\20261209.txt=C:\\a\tw\n"}));
+              (std::vector<std::string>{
+                  std::string("cmd.txt=") + kCmdTxtMarker + "\nb.txt text\nb.txt cmd\n",
+                  "ctrl.txt=text cmd\n", "hanko.txt=s\n",
+                  "bookmark.txt=", "recent\\20261209.txt=C:\\a\tw\n"}));
+}
+
+TEST(QuorvelStateFiles, CmdTxtKeepsTheUsersLinesAboveTheMarker) {
+    const std::string marker = std::string(kCmdTxtMarker) + "\n";
+    const std::string generated = "a.txt memo\nb.txt new\n";
+    struct Case {
+        std::string existing, written;
+    };
+    const Case cases[] = {
+        {"", marker + generated},
+        // The user's part stays byte for byte; what Quorvel wrote before goes.
+        {"ed notepad.exe\r\na.txt mine\r\n" + marker + "b.txt gone\n",
+         "ed notepad.exe\r\na.txt mine\r\n" + marker + generated},
+        {"ed x" + std::string("\r") + marker + "stale\n", "ed x\r" + marker + generated},
+        {"ed x\n" + marker, "ed x\n" + marker + generated},
+        // Written before the marker existed: every line may be the user's, except a copy of one
+        // Quorvel writes again.
+        {"b.txt new\ned notepad.exe\r\nb.txt old\n",
+         "ed notepad.exe\nb.txt old\n" + marker + generated},
+        {"ed x", "ed x\n" + marker + generated},
+        // Only a whole line is the marker.
+        {"x" + marker, "x" + marker + marker + generated},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MergeCmdTxt(c.existing, generated), c.written) << c.existing;
+    EXPECT_EQ(std::string(kCmdTxtMarker).find(' '), std::string::npos) << "Marnelo takes no alias";
+
+    QuorvelState state;
+    AddNoteRecord(state.notes, "b.txt", "text", "");
+    for (const ListFile& file : ListFilesToSave(state, "20261209", std::nullopt))
+        EXPECT_NE(file.name, "cmd.txt") << "a file that cannot be read is left alone";
+}
+
+TEST(QuorvelRecent, RemovingAFolderTakesItsNewestPair) {
+    RecentList recent;
+    recent.pairs = {{"C:\\a", "1"}, {"C:\\b", ""}, {"C:\\a", "2"}, {"C:\\c", ""}};
+    recent.cursor = 3;
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\a"));
+    EXPECT_EQ(FormatRecent(recent), "C:\\a\t1\nC:\\b\t\nC:\\c\t\n");
+    EXPECT_EQ(recent.cursor, 2) << "still on C:\\c";
+    EXPECT_FALSE(RemoveRecentFolder(recent, "C:\\A")) << "the folder exactly as shown";
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\c"));
+    EXPECT_EQ(recent.cursor, 1) << "past the end: the last pair";
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\a"));
+    EXPECT_TRUE(RemoveRecentFolder(recent, "C:\\b"));
+    EXPECT_EQ(recent.cursor, -1);
 }
 
 TEST(QuorvelRecent, PairsAreUniqueAndMoveToTheEnd) {

@@ -6,30 +6,52 @@
 #include <set>
 #include <vector>
 
+#include "common/sjis.h"
 #include "utility/commands/pending_transfer.h"
 
 namespace {
 
-// Answers from a made-up disk and records every call as one line.
+// Answers from a made-up disk, which the shell's operations change, and records every call as
+// one line.
 class FakeHost : public TransferHost {
   public:
     std::map<std::string, int> kinds{{"C:\\a", 1},        {"C:\\b", 1},        {"C:\\a\\f.txt", 2},
                                      {"C:\\a\\g.txt", 2}, {"C:\\b\\x.txt", 2}, {"C:\\a\\sub", 1}};
     bool answer = true;
+    YesNoCancel threeWay = YesNoCancel::Yes;
+    bool shellReports = true;  // what the shell says
+    bool shellActs = true;     // what it does
     std::vector<std::string> calls;
 
+    // As the system names files: whatever their letter case.
     int PathKind(const std::string& path) override {
-        auto found = kinds.find(path);
-        return found == kinds.end() ? 0 : found->second;
+        for (const auto& [name, kind] : kinds)
+            if (EqualsIgnoringCase(name, path)) return kind;
+        return 0;
     }
     bool Ask(const char* text, const char* caption) override {
         calls.push_back(std::string("ask ") + text + " " + caption);
         return answer;
     }
-    void RunShellOperation(PendingKind kind, const std::string& source,
-                           const std::string& destination) override {
+    YesNoCancel AskYesNoCancel(const std::string& text, const char* caption) override {
+        calls.push_back("ask3 " + text + " " + caption);
+        return threeWay;
+    }
+    void Tell(const std::string& text, const char* caption) override {
+        calls.push_back("tell " + text + " " + caption);
+    }
+    bool RunShellOperation(PendingKind kind, const std::string& source,
+                           const std::string& destination, bool confirmed) override {
         calls.push_back((kind == PendingKind::Move ? "move " : "copy ") + source + " > " +
-                        destination);
+                        destination + (confirmed ? " !" : ""));
+        if (shellActs && PathKind(source) != 0) {
+            std::string target = destination;
+            if (PathKind(destination) == 1)
+                target += source.substr(source.rfind('\\'));  // into the folder
+            kinds[target] = kinds[source];
+            if (kind == PendingKind::Move) kinds.erase(source);
+        }
+        return shellReports;
     }
     void SetClipboardText(const std::string& text) override { calls.push_back("clip " + text); }
     void ShowStatusText(const std::string& text) override { calls.push_back("status " + text); }
@@ -146,7 +168,7 @@ TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
         {"C:\\a\\sub", PendingKind::Copy, "C:\\a", "copy C:\\a\\sub > C:\\a\\sub - コピー"},
         {"C:\\a\\f.txt", PendingKind::Move, "C:\\a", ""},  // already there
         // "C:\a" only begins "C:\ab\": a folder of its own, handed on as it is.
-        {"C:\\ab\\f.txt", PendingKind::Copy, "C:\\a", "copy C:\\ab\\f.txt > C:\\a"},
+        {"C:\\ab\\h.txt", PendingKind::Copy, "C:\\a", "copy C:\\ab\\h.txt > C:\\a"},
         {"C:\\", PendingKind::Copy, "C:\\a", ""},        // never a whole drive
         {"C:\\a", PendingKind::Copy, "c:\\A\\*", ""},    // never into itself
         {"C:\\a", PendingKind::Move, "C:\\a\\sub", ""},  // nor below itself
@@ -155,14 +177,97 @@ TEST(QuorvelTransfer, IntoTheItemsOwnFolder) {
     for (const Case& c : cases) {
         PendingTransfer p{c.source, c.kind};  // as Ctrl+V finds it
         FakeHost host;
+        host.kinds.insert({{"C:\\ab", 1}, {"C:\\ab\\h.txt", 2}});
         TransferFiles(p, host, c.source, c.destination, c.kind);
         Calls expected;
         if (*c.shell) expected.push_back(c.shell);
+        bool intoItself = std::string(c.source) == "C:\\a" && !*c.shell;
         if (std::string(c.source) != "C:\\") {
-            if (c.kind == PendingKind::Move) expected.push_back("status ");
+            // Into itself nothing moves: the source stays marked.
+            if (intoItself)
+                expected.push_back(std::string("status ") +
+                                   (c.kind == PendingKind::Move ? "移動" : "コピー") +
+                                   "できませんでした。 " + PendingStatusText(p));
+            else if (c.kind == PendingKind::Move)
+                expected.push_back("status ");
             expected.push_back("relist");
         }
         EXPECT_EQ(host.Take(), expected) << c.source << " > " << c.destination;
+        EXPECT_EQ(p.pendingKind == PendingKind::Nothing, c.kind == PendingKind::Move && !intoItself)
+            << c.source << " > " << c.destination;
+    }
+}
+
+TEST(QuorvelTransfer, ANameTheDestinationHoldsIsAskedAbout) {
+    const std::string question =
+        "ask3 「C:\\b\\f.txt」は既にあります。上書きしますか？（いいえ：両方残す）";
+    struct Case {
+        PendingKind kind;
+        YesNoCancel answer;
+        int there;  // what C:\b\f.txt is: 1 folder, 2 file
+        Calls calls;
+        bool pending;  // the source stays marked
+    };
+    const Case cases[] = {
+        {PendingKind::Move,
+         YesNoCancel::Yes,
+         2,
+         {question + " ファイル切り取り", "move C:\\a\\f.txt > C:\\b !", "status ", "relist"},
+         false},
+        {PendingKind::Move,
+         YesNoCancel::No,
+         2,
+         {question + " ファイル切り取り", "move C:\\a\\f.txt > C:\\b\\f - コピー.txt", "status ",
+          "relist"},
+         false},
+        {PendingKind::Copy, YesNoCancel::Cancel, 2, {question + " ファイルコピー"}, true},
+        // A folder of that name cannot be replaced by a file: both are kept, unasked.
+        {PendingKind::Copy,
+         YesNoCancel::Yes,
+         1,
+         {"copy C:\\a\\f.txt > C:\\b\\f - コピー.txt", "relist"},
+         true},
+    };
+    for (const Case& c : cases) {
+        PendingTransfer p{"C:\\a\\f.txt", c.kind};
+        FakeHost host;
+        host.kinds["C:\\b\\f.txt"] = c.there;
+        host.threeWay = c.answer;
+        Paste(p, host, "C:\\b");
+        Calls calls = host.Take();
+        calls.erase(calls.begin());  // nowdir
+        calls.pop_back();            // recent
+        EXPECT_EQ(calls, c.calls) << int(c.answer);
+        EXPECT_EQ(p.pendingKind != PendingKind::Nothing, c.pending) << int(c.answer);
+    }
+}
+
+TEST(QuorvelTransfer, ADestinationGoneWhileAskedTakesNothing) {
+    PendingTransfer p;
+    FakeHost host;
+    Paste(p, host, "C:\\b");
+    host.kinds.erase("C:\\b");  // removed while "コピーしますか？" is open
+    host.Take();
+    StartTransfer(p, host, 3, "C:\\a\\f.txt");
+    EXPECT_EQ(host.Take(), (Calls{"nowdir C:\\b", "ask コピーしますか？ ファイルコピー",
+                                  "status コピー先のフォルダがありません：C:\\b",
+                                  "tell コピー先のフォルダがありません：C:\\b ファイルコピー"}));
+    EXPECT_EQ(p.pendingKind, PendingKind::Destination);
+    EXPECT_EQ(host.kinds.count("C:\\b"), 0u) << "no file of the folder's name";
+}
+
+TEST(QuorvelTransfer, AFailedMoveKeepsItsSourceMarked) {
+    // The shell says it failed, or says nothing while the source stays (a file held open).
+    for (bool reports : {false, true}) {
+        PendingTransfer p{"C:\\a\\f.txt", PendingKind::Move};
+        FakeHost host;
+        host.shellReports = reports;
+        host.shellActs = false;
+        Paste(p, host, "C:\\b");
+        Calls calls = host.Take();
+        EXPECT_EQ(calls[calls.size() - 3], "status 移動できませんでした。 cut:C:\\a\\f.txt");
+        EXPECT_EQ(p.pendingKind, PendingKind::Move);
+        EXPECT_EQ(p.pendingText, "C:\\a\\f.txt");
     }
 }
 

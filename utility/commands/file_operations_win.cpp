@@ -36,7 +36,8 @@ void DeleteRows(bool all, bool selected) {
         RefreshAndFocusList();
         return;
     }
-    for (const std::string& path : paths) RecycleFile(path);
+    // What could not be deleted stays listed, and the status bar names it.
+    RecycleFiles(paths);
     RelistNowDir();
     RefreshAndFocusList();
 }

@@ -5,6 +5,7 @@
 
 #include "common/quotes.h"
 #include "common/window_text_win.h"
+#include "utility/commands/delete_rules.h"
 #include "utility/commands/file_operations_win.h"
 #include "utility/commands/list_keys.h"
 #include "utility/commands/path_text.h"
@@ -13,6 +14,7 @@
 #include "common/clipboard_win.h"
 #include "utility/commands/transfer_shell_win.h"
 #include "utility/frame/input_line_win.h"
+#include "utility/frame/kept_files_win.h"
 #include "utility/frame/key_actions_win.h"
 #include "utility/frame/list_display_win.h"
 #include "utility/frame/list_rows.h"
@@ -39,16 +41,12 @@ int RowCount() {
     return static_cast<int>(SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0));
 }
 
-std::string RowText(int row, int column) {
-    std::string text(1024, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    LRESULT length = SendMessageA(ui.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                  reinterpret_cast<LPARAM>(&item));
-    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    return text;
+// From the lists behind the rows, not from the control: it hands a text out only as far as the
+// buffer it is given, and a note string has no such limit.
+std::string ShownText(int row, int column) {
+    if (row < 0 || static_cast<std::size_t>(row) >= quorvel.shownRows.size()) return std::string();
+    return std::string(
+        RowText(quorvel.shownRows[row], column, quorvel.listing.results, quorvel.notes.index));
 }
 
 void SetRowState(int row, UINT state, UINT mask) {
@@ -135,11 +133,18 @@ bool StepBoardList(bool down) {
     return true;
 }
 
+// Only a board's own name sends a file away; any other item is an entry of a list (the day's
+// history) or a line the box made, and leaves only its list.
 void DeleteBoardItem(const std::optional<std::string>& item) {
     if (!item) return;
+    BoxDeleteKind kind = PlanBoxDelete(quorvel.boardListSource, quorvel.boardListNumbered, *item,
+                                       quorvel.notes.boards, quorvel.exeFolder);
     if (MessageBoxA(nullptr, "削除しますか？", item->c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    DeleteBoardFile(*item);
+    // A board whose file stays keeps its line, which the status bar explains.
+    if (kind == BoxDeleteKind::BoardFile && !DeleteBoardFile(*item)) return;
+    if (kind == BoxDeleteKind::HistoryEntry && RemoveRecentFolder(quorvel.recent, *item))
+        SaveRecentFile();
     LRESULT selected = SendMessageA(ui.boardListBox, LB_GETCURSEL, 0, 0);
     if (selected >= 0)
         SendMessageA(ui.boardListBox, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
@@ -227,7 +232,7 @@ std::optional<std::string> FocusedEntryPathFor(WPARAM) {
 std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
     switch (d.action) {
         case ListKey::OpenRowBoard:
-            if (FocusedRow() >= 0) OpenInLauncher(RowText(FocusedRow(), 0));
+            if (FocusedRow() >= 0) OpenInLauncher(ShownText(FocusedRow(), 0));
             break;
         case ListKey::DeleteRows:
             DeleteRows(false, true);
@@ -254,7 +259,7 @@ std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
 
 void ListViewOwnChar(const ListKeyDecision& d, WPARAM) {
     if (d.action == ListKey::CopyNoteString && FocusedRow() >= 0)
-        PutTextOnClipboard(ui.mainWindow, RowText(FocusedRow(), 1));
+        PutTextOnClipboard(ui.mainWindow, ShownText(FocusedRow(), 1));
     if (d.action == ListKey::CopyEntryPath)
         if (std::optional<std::string> path = FocusedEntryPath())
             PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
@@ -375,7 +380,7 @@ void RefreshAndFocusList() {
 
 void ShowNotePair(int row) {
     if (row < 0) return;
-    const NotePair* pair = PairOfNote(quorvel.notes.pairs, RowText(row, 1));
+    const NotePair* pair = PairOfNote(quorvel.notes.pairs, ShownText(row, 1));
     if (!pair) return;
     SetWindowTextA(ui.noteCommandBox, std::string(pair->command).c_str());
     SetWindowTextA(ui.noteTextBox, std::string(pair->text).c_str());

@@ -57,39 +57,119 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
     return std::nullopt;
 }
 
+namespace {
+
+const char* CaptionOf(PendingKind kind) {
+    return kind == PendingKind::Move
+               ? "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e\xe6\x82\xe8"  // ファイル切り取り
+               : "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81\x5b";  // ファイルコピー
+}
+
+// 「C:\b\f.txt」は既にあります。上書きしますか？（いいえ：両方残す）
+std::string CollisionQuestion(const std::string& target) {
+    return "\x81\x75" + target +
+           "\x81\x76\x82\xcd\x8a\xf9\x82\xc9\x82\xa0\x82\xe8\x82\xdc\x82\xb7\x81\x42\x8f\xe3"
+           "\x8f\x91\x82\xab\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48\x81\x69\x82\xa2\x82\xa2"
+           "\x82\xa6\x81\x46\x97\xbc\x95\xfb\x8e\x63\x82\xb7\x81\x6a";
+}
+
+enum class Outcome { Done, Failed, Cancelled };
+
+// Puts `from` into the folder `to`. Wine's shell moves onto a name without asking, so Quorvel
+// asks about a name the folder holds itself, on every system alike.
+Outcome Carry(TransferHost& host, const std::string& from, const std::string& to,
+              PendingKind kind) {
+    // Nothing the shell could do.
+    if (IntoItself(from, to)) return Outcome::Failed;
+    bool folder = host.PathKind(from) == 1;
+    auto taken = [&host](const std::string& path) { return host.PathKind(path) != 0; };
+    std::string target, destination = to;
+    bool confirmed = false;
+    if (InFolder(from, to)) {
+        // A move into the folder the item lies in has nothing to do.
+        if (kind == PendingKind::Move) return Outcome::Done;
+        // Wine's shell ignores the rename-on-collision flag and would copy the item onto
+        // itself, so the copy's free name is chosen here, as the shell would name it.
+        std::optional<std::string> name = CopyNameBeside(from, folder, taken);
+        if (!name) return Outcome::Failed;
+        target = destination = *name;
+    } else {
+        target = to + "\\" + from.substr(PatternFolder(from).size());
+        if (int there = host.PathKind(target)) {
+            // An item of the other kind cannot take the name; keeping both loses nothing.
+            YesNoCancel answer =
+                there != (folder ? 1 : 2)
+                    ? YesNoCancel::No
+                    : host.AskYesNoCancel(CollisionQuestion(target), CaptionOf(kind));
+            if (answer == YesNoCancel::Cancel) return Outcome::Cancelled;
+            confirmed = answer == YesNoCancel::Yes;
+            if (!confirmed) {
+                std::optional<std::string> name = CopyNameBeside(target, folder, taken);
+                if (!name) return Outcome::Failed;
+                target = destination = *name;
+            }
+        }
+    }
+    bool reported = host.RunShellOperation(kind, from, destination, confirmed);
+    // A refused move leaves its source, whatever the shell reports.
+    bool arrived =
+        kind == PendingKind::Move ? host.PathKind(from) == 0 : host.PathKind(target) != 0;
+    return reported && arrived ? Outcome::Done : Outcome::Failed;
+}
+
+}  // namespace
+
+std::string PendingStatusText(const PendingTransfer& pending) {
+    switch (pending.pendingKind) {
+        case PendingKind::Move:
+            return StatusText("cut:", pending.pendingText);
+        case PendingKind::Copy:
+            return StatusText("copy:", pending.pendingText);
+        case PendingKind::Destination:
+            return StatusText("paste:", pending.pendingText);
+        default:
+            return std::string();
+    }
+}
+
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
                    const std::string& destination, PendingKind kind) {
     if (pending.pendingKind == PendingKind::Destination) {
-        bool yes = kind == PendingKind::Move
-                       ? host.Ask(
-                             "\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82"
-                             "\xa9\x81\x48",
-                             "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e"
-                             "\xe6\x82\xe8")  // 切り取りますか？ ファイル切り取り
-                       : host.Ask(
-                             "\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82"
-                             "\xa9\x81\x48",
-                             "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81"
-                             "\x5b");  // コピーしますか？ ファイルコピー
+        bool yes =
+            kind == PendingKind::Move
+                ? host.Ask("\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82\xa9\x81\x48",
+                           CaptionOf(kind))  // 切り取りますか？
+                : host.Ask("\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48",
+                           CaptionOf(kind));  // コピーしますか？
         if (!yes) return;
     }
     std::string from = SourcePath(source);
     std::string to = TrimPatternTail(destination);
     // An empty destination would be the process's current folder, never what the user chose.
     if (from.empty() || to.empty()) return;
-    if (IntoItself(from, to)) {
-        // nothing the shell could do
-    } else if (!InFolder(from, to)) {
-        host.RunShellOperation(kind, from, to);
-    } else if (kind == PendingKind::Copy) {
-        // Wine's shell ignores the rename-on-collision flag and would copy the item onto
-        // itself, so the copy's free name is chosen here, as the shell would name it.
-        bool folder = host.PathKind(from) == 1;
-        auto taken = [&host](const std::string& path) { return host.PathKind(path) != 0; };
-        if (std::optional<std::string> name = CopyNameBeside(from, folder, taken))
-            host.RunShellOperation(kind, from, *name);
-    }  // a move into the folder the item lies in has nothing to do
-    if (kind == PendingKind::Move && pending.pendingKind != PendingKind::Destination) {
+    // Looked at after the question, while which the folder may have gone: the shell would make
+    // a file of its name.
+    if (host.PathKind(to) != 1) {
+        // コピー先のフォルダがありません：
+        std::string text =
+            "\x83\x52\x83\x73\x81\x5b\x90\xe6\x82\xcc\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xaa"
+            "\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x46" +
+            to;
+        host.ShowStatusText(StatusText(text, ""));
+        host.Tell(text, CaptionOf(kind));
+        return;
+    }
+    Outcome outcome = Carry(host, from, to, kind);
+    if (outcome == Outcome::Cancelled) return;
+    if (outcome == Outcome::Failed) {
+        const char* failed =
+            kind == PendingKind::Move
+                ? "\x88\xda\x93\xae\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd"
+                  "\x81\x42 "  // 移動できませんでした。
+                : "\x83\x52\x83\x73\x81\x5b\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5"
+                  "\x82\xbd\x81\x42 ";  // コピーできませんでした。
+        host.ShowStatusText(StatusText(failed, PendingStatusText(pending)));
+    } else if (kind == PendingKind::Move && pending.pendingKind != PendingKind::Destination) {
         pending.Forget();
         host.ShowStatusText("");
     }
@@ -113,7 +193,7 @@ void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
     if (!Exists(host, source)) return;
     pending.pendingText = source;
     pending.pendingKind = kind;
-    host.ShowStatusText(StatusText(copy ? "copy:" : "cut:", source));
+    host.ShowStatusText(PendingStatusText(pending));
 }
 
 void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text) {
@@ -136,5 +216,5 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
     }
     pending.pendingText = text;
     pending.pendingKind = PendingKind::Destination;
-    host.ShowStatusText(StatusText("paste:", text));
+    host.ShowStatusText(PendingStatusText(pending));
 }

@@ -24,6 +24,8 @@ struct PendingTransfer {
     }
 };
 
+enum class YesNoCancel { Yes, No, Cancel };
+
 class TransferHost {
   public:
     virtual ~TransferHost() = default;
@@ -31,10 +33,15 @@ class TransferHost {
     virtual int PathKind(const std::string& path) = 0;
     // Yes/No with the question icon; true for Yes.
     virtual bool Ask(const char* text, const char* caption) = 0;
-    // The shell's move or copy of one item into a folder, or to the full new name
-    // that `destination` gives when the item is copied beside itself.
-    virtual void RunShellOperation(PendingKind kind, const std::string& source,
-                                   const std::string& destination) = 0;
+    // Yes/No/Cancel with the question icon.
+    virtual YesNoCancel AskYesNoCancel(const std::string& text, const char* caption) = 0;
+    // A notice with an OK button.
+    virtual void Tell(const std::string& text, const char* caption) = 0;
+    // The shell's move or copy of one item into a folder, or to the full new name that
+    // `destination` gives. `confirmed`: Quorvel has asked about the name the item replaces, so
+    // the shell asks nothing more. True when the shell reports that it did it all.
+    virtual bool RunShellOperation(PendingKind kind, const std::string& source,
+                                   const std::string& destination, bool confirmed) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     // The status bar's second part; an empty text clears it.
     virtual void ShowStatusText(const std::string& text) = 0;
@@ -57,10 +64,17 @@ void StartTransfer(PendingTransfer& pending, TransferHost& host, int character,
 // becomes the destination that waits for sources.
 void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text);
 
-// One move or copy: asked first while a destination waits; a move by Ctrl+X then Ctrl+V ends
-// the pending transfer. A copy keeps it, so the source can be pasted again elsewhere.
+// One move or copy: asked first while a destination waits. The destination is looked at again
+// after that question: one that is no folder any more takes nothing. A name the destination
+// already holds is asked about: Yes replaces it, No keeps both (the incoming item gets the name
+// a copy beside it would get), Cancel does nothing. A move by Ctrl+X then Ctrl+V that is done
+// ends the pending transfer; one that failed keeps it, and the status bar says so. A copy keeps
+// it either way, so the source can be pasted again elsewhere.
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
                    const std::string& destination, PendingKind kind);
+
+// What the status bar shows for what waits: "cut:", "copy:" or "paste:" and the path.
+std::string PendingStatusText(const PendingTransfer& pending);
 
 // "cut:", "copy:" or "paste:" and the path, at most 511 bytes, never ending inside a character.
 std::string StatusText(std::string_view prefix, std::string_view text);

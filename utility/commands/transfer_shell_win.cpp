@@ -22,8 +22,18 @@ bool ShellTransferHost::Ask(const char* text, const char* caption) {
     return MessageBoxA(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& source,
-                                          const std::string& destination) {
+YesNoCancel ShellTransferHost::AskYesNoCancel(const std::string& text, const char* caption) {
+    int answer = MessageBoxA(nullptr, text.c_str(), caption, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDYES) return YesNoCancel::Yes;
+    return answer == IDNO ? YesNoCancel::No : YesNoCancel::Cancel;
+}
+
+void ShellTransferHost::Tell(const std::string& text, const char* caption) {
+    MessageBoxA(nullptr, text.c_str(), caption, MB_OK | MB_ICONWARNING);
+}
+
+bool ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& source,
+                                          const std::string& destination, bool confirmed) {
     // The shell reads both as lists ended by an empty string.
     std::string from = source + std::string(2, '\0');
     std::string to = destination + std::string(2, '\0');
@@ -32,7 +42,10 @@ void ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& s
     operation.wFunc = kind == PendingKind::Move ? FO_MOVE : FO_COPY;
     operation.pFrom = from.c_str();
     operation.pTo = to.c_str();
-    SHFileOperationA(&operation);
+    // Without Quorvel's own answer the shell asks as it would, so that nothing is replaced
+    // unasked.
+    if (confirmed) operation.fFlags = FOF_NOCONFIRMATION;
+    return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
 void ShellTransferHost::SetClipboardText(const std::string& text) {

@@ -9,8 +9,10 @@ class ShellTransferHost : public TransferHost {
   public:
     int PathKind(const std::string& path) override;
     bool Ask(const char* text, const char* caption) override;
-    void RunShellOperation(PendingKind kind, const std::string& source,
-                           const std::string& destination) override;
+    YesNoCancel AskYesNoCancel(const std::string& text, const char* caption) override;
+    void Tell(const std::string& text, const char* caption) override;
+    bool RunShellOperation(PendingKind kind, const std::string& source,
+                           const std::string& destination, bool confirmed) override;
     void SetClipboardText(const std::string& text) override;
     void ShowStatusText(const std::string& text) override;
     void SetInputAndNowDir(const std::string& folder) override;

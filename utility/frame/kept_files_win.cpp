@@ -26,6 +26,11 @@ void ReadTodayRecent() {
         ParseRecentText(quorvel.recent, *text);
 }
 
+void SaveRecentFile() {
+    ReplaceWholeFile(quorvel.exeFolder + RecentFileName(TodayStamp()),
+                     FormatRecent(quorvel.recent));
+}
+
 void ReadStampsAndBookmarks() {
     if (std::optional<std::string> text = ReadWholeFile(quorvel.exeFolder + kStampFileName))
         quorvel.stamps = ParseLineList(*text);
@@ -49,7 +54,11 @@ void SaveState() {
         std::string path = quorvel.exeFolder + "data.txt";
         if (ShouldWriteDataTxt(FileSize(path), text.size())) ReplaceWholeFile(path, text);
     }
-    for (const ListFile& file : ListFilesToSave(quorvel, TodayStamp()))
+    std::string aliasPath = quorvel.exeFolder + kAliasFileName;
+    // A file that is there but cannot be read holds lines of the user's that must not be lost.
+    std::optional<std::string> aliases =
+        MayExist(aliasPath) ? ReadWholeFile(aliasPath) : std::optional<std::string>("");
+    for (const ListFile& file : ListFilesToSave(quorvel, TodayStamp(), aliases))
         ReplaceWholeFile(quorvel.exeFolder + file.name, file.text);
 
     RECT rect{};

@@ -13,6 +13,10 @@ void EnsureFolder(const std::string& path);
 // The day's history, added to the pairs already held.
 void ReadTodayRecent();
 
+// The day's history as it stands, so that a pair taken out does not come back with the next
+// reading of the day's file.
+void SaveRecentFile();
+
 // The stamps and bookmarks of earlier runs; read once at start-up, since a reload of the lists
 // must not drop what was added since.
 void ReadStampsAndBookmarks();

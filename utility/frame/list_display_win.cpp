@@ -123,6 +123,7 @@ void ReadInputText() {
 }
 
 void RefreshLists() {
+    quorvel.boardListSource = BoardListSource(quorvel.modeState);
     FillBoardListBox(BoardListItems(quorvel.modeState, quorvel.recent, quorvel.notes.boards));
     FillBookmarkListBox();
     ShowNoteIndex();

@@ -82,9 +82,13 @@ std::string DigitPrefix(int index) {
 
 }  // namespace
 
+BoardBoxSource BoardListSource(ModeState mode) {
+    return mode == ModeState::History ? BoardBoxSource::History : BoardBoxSource::Boards;
+}
+
 std::vector<std::string> BoardListItems(ModeState mode, const RecentList& recent,
                                         const BoardList& boards) {
-    if (mode != ModeState::History) return boards.names;
+    if (BoardListSource(mode) == BoardBoxSource::Boards) return boards.names;
     std::vector<std::string> folders;
     for (const RecentPair& pair : recent.pairs) folders.push_back(pair.folder);
     return folders;

@@ -50,7 +50,11 @@ std::string_view RowText(const ListRow& row, int column, const ResultList& resul
 // from the end; nothing when there are too few or that separator is the first byte.
 std::optional<std::string> CutToLevel(std::string_view path, int level);
 
-// What the board list box filters: the day's history folders in history mode, else the boards.
+enum class BoardBoxSource { Boards, History };
+
+// What the board list box shows in a mode: the day's history folders in history mode, else the
+// boards.
+BoardBoxSource BoardListSource(ModeState mode);
 std::vector<std::string> BoardListItems(ModeState mode, const RecentList& recent,
                                         const BoardList& boards);
 

@@ -36,6 +36,7 @@ struct QuorvelState {
     DisplayBuffer displayBuffer;
     std::vector<ListRow> shownRows;  // what each list view row shows
     bool boardListNumbered = false;  // the board list box shows "1." .. "0." before its items
+    BoardBoxSource boardListSource = BoardBoxSource::Boards;  // what it was last filled from
     KeySequence keySequence;
     int bookmarkCursor = -1;  // -1: no bookmark walk under way
     PendingTransfer pending;

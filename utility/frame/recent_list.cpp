@@ -58,6 +58,18 @@ void AddRecent(RecentList& recent, std::string_view givenFolder, std::string_vie
     if (!wasEmpty) recent.cursor = static_cast<int>(recent.pairs.size()) - 1;
 }
 
+bool RemoveRecentFolder(RecentList& recent, std::string_view folder) {
+    auto newest = std::find_if(recent.pairs.rbegin(), recent.pairs.rend(),
+                               [&](const RecentPair& pair) { return pair.folder == folder; });
+    if (newest == recent.pairs.rend()) return false;
+    int at = static_cast<int>(recent.pairs.rend() - newest) - 1;
+    recent.pairs.erase(recent.pairs.begin() + at);
+    if (recent.cursor > at) --recent.cursor;
+    if (recent.cursor >= static_cast<int>(recent.pairs.size()))
+        recent.cursor = static_cast<int>(recent.pairs.size()) - 1;
+    return true;
+}
+
 void AddRecentLine(RecentList& recent, std::string_view line) {
     std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos || tab == 0) {

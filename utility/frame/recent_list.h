@@ -24,6 +24,10 @@ std::string TidyRecent(std::string_view text);
 // holds a TAB is not recorded: the day's file could not give it back.
 void AddRecent(RecentList& recent, std::string_view folder, std::string_view text);
 
+// Takes the newest pair of `folder` out of the list; the walk's cursor keeps to the pair it
+// stood on. False when no pair has that folder.
+bool RemoveRecentFolder(RecentList& recent, std::string_view folder);
+
 // "folder TAB text"; a line without a tab after its first byte is all folder.
 void AddRecentLine(RecentList& recent, std::string_view line);
 

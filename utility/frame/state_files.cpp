@@ -1,5 +1,7 @@
 #include "utility/frame/state_files.h"
 
+#include <algorithm>
+
 #include "common/text_lines.h"
 #include "utility/frame/quorvel_state.h"
 
@@ -33,6 +35,37 @@ std::string FormatCmdTxt(const NoteIndex& index) {
     for (const NoteIndexRow& row : index.rows)
         text += OnOneLine(row.board) + " " + OnOneLine(row.note) + "\n";
     return text;
+}
+
+namespace {
+
+// Where the marker line starts in `text`; npos without one.
+std::size_t MarkerLineAt(std::string_view text) {
+    const std::string_view marker = kCmdTxtMarker;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) end = text.size();
+        if (text.substr(at, end - at) == marker) return at;
+        at = end + 1;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+std::string MergeCmdTxt(std::string_view existing, std::string_view generated) {
+    std::string users;
+    std::size_t marker = MarkerLineAt(existing);
+    if (marker != std::string_view::npos) {
+        users = std::string(existing.substr(0, marker));
+    } else {
+        std::vector<std::string> fresh = SplitLines(generated);
+        std::sort(fresh.begin(), fresh.end());
+        for (const std::string& line : SplitLines(existing))
+            if (!std::binary_search(fresh.begin(), fresh.end(), line)) users += line + "\n";
+    }
+    if (!users.empty() && users.back() != '\n' && users.back() != '\r') users += '\n';
+    return users + kCmdTxtMarker + "\n" + std::string(generated);
 }
 
 std::string FormatCtrlTxt(const std::vector<NotePair>& pairs) {
@@ -80,10 +113,11 @@ std::string CommandLogLine(const std::string& target, const std::string& paramet
     return parameters.empty() ? target : target + " " + parameters;
 }
 
-std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today) {
+std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today,
+                                      const std::optional<std::string>& cmdTxtNow) {
     std::vector<ListFile> files;
-    if (!state.notes.index.rows.empty())
-        files.push_back({"cmd.txt", FormatCmdTxt(state.notes.index)});
+    if (!state.notes.index.rows.empty() && cmdTxtNow)
+        files.push_back({kAliasFileName, MergeCmdTxt(*cmdTxtNow, FormatCmdTxt(state.notes.index))});
     if (!state.notes.pairs.empty()) files.push_back({"ctrl.txt", FormatCtrlTxt(state.notes.pairs)});
     if (!state.stamps.empty())
         files.push_back({kStampFileName, FormatLines(state.stamps)});

@@ -2,6 +2,7 @@
 // line, LF ended, the last line too; separators inside entries are written as they are.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,29 @@ bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize);
 // Board, space, note string. Marnelo reads every line as an alias, so a line break inside a
 // multi-line note becomes a space: its later lines must not turn into aliases of their own.
 std::string FormatCmdTxt(const NoteIndex& index);
+
+// The line that parts "cmd.txt": the user's own aliases above it, the lines Quorvel writes again
+// at every save below it. It holds no space, so Marnelo takes it for no alias; the user's lines
+// come first and so win, as Marnelo keeps the first line of a word.
+inline constexpr char kCmdTxtMarker[] =
+    "#----"
+    "\x82\xb1\x82\xcc\x8d\x73\x82\xa9\x82\xe7\x89\xba\x82\xcd"
+    "Quorvel"
+    "\x82\xaa\x95\xdb\x91\xb6\x82\xcc\x82\xbd\x82\xd1\x82\xc9\x8f\x91\x82\xab\x92\xbc\x82\xb5\x82"
+    "\xdc\x82\xb7"
+    "----";  // この行から下はQuorvelが保存のたびに書き直します
+
+// "cmd.txt" as a save leaves it: the user's part of `existing` byte for byte, the marker, then
+// the `generated` lines. A file without the marker may hold lines the user wrote: all its lines
+// are kept as the user's, except those equal to a generated line.
+std::string MergeCmdTxt(std::string_view existing, std::string_view generated);
 std::string FormatCtrlTxt(const std::vector<NotePair>& pairs);   // text, space, command
 std::string FormatLines(const std::vector<std::string>& lines);  // "hanko.txt"
 // "bookmark.txt": the paths, then one empty line.
 std::string FormatBookmarks(const std::vector<std::string>& paths);
 std::string FormatRecent(const RecentList& recent);  // folder, tab, text
 
+inline constexpr char kAliasFileName[] = "cmd.txt";
 inline constexpr char kStampFileName[] = "hanko.txt";
 inline constexpr char kBookmarkFileName[] = "bookmark.txt";
 
@@ -47,8 +65,11 @@ struct ListFile {
 
 // The list files a save writes ("data.txt" is decided apart): a list that holds something is
 // written; stamps or bookmarks read back non-empty and emptied since are written empty, or they
-// would return; any other empty list leaves its file alone.
-std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today);
+// would return; any other empty list leaves its file alone. `cmdTxtNow` is what "cmd.txt" holds
+// (empty when there is none): nothing when it cannot be read, and then the file is left alone,
+// as the user's lines in it are not known.
+std::vector<ListFile> ListFilesToSave(const QuorvelState& state, const std::string& today,
+                                      const std::optional<std::string>& cmdTxtNow);
 
 // "hanko.txt" and "bookmark.txt" read back: their non-empty lines.
 std::vector<std::string> ParseLineList(std::string_view text);

@@ -1,6 +1,7 @@
 #include "utility/listing/note_folder_win.h"
 
 #include "common/file_io.h"
+#include "utility/commands/delete_rules.h"
 #include "utility/commands/recycle_file_win.h"
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/read_ahead.h"
@@ -27,7 +28,10 @@ void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag) {
 
 // A board whose file stays (held by Marnelo, say) stays in the list too, or it would come
 // back at the next start as if it had been deleted.
-void DeleteBoardFile(const std::string& name) {
-    if (RecycleFile(BoardFilePath(quorvel.exeFolder, name)))
-        RemoveBoard(quorvel.notes.boards, name);
+bool DeleteBoardFile(const std::string& name) {
+    std::optional<std::string> path =
+        BoardFileToDelete(quorvel.notes.boards, quorvel.exeFolder, name);
+    if (!path || !RecycleFiles({*path})) return false;
+    RemoveBoard(quorvel.notes.boards, name);
+    return true;
 }

@@ -5,5 +5,6 @@
 
 void LoadNoteFolder(const std::string& folder, bool boardsOnly, int pastFlag);
 
-// Sends the board's file to the recycle bin (the user has been asked) and forgets the board.
-void DeleteBoardFile(const std::string& name);
+// Sends the file of a board of BoardList to the recycle bin (the user has been asked) and forgets
+// the board. False, with the board kept, for a name BoardList does not hold or a file that stays.
+bool DeleteBoardFile(const std::string& name);
