@@ -216,9 +216,12 @@ void FillDialog(HWND dialog) {
 
     int index = EditedIndex();
     const Note& n = notes.slots[index].note;
-    // The control's own limit would cut a long text or command short before OK reads it.
+    // A box's own limit would cut what the note holds before OK reads it back: the text and
+    // command boxes take any length, the path box at least the path the note has.
     SendDlgItemMessageA(dialog, kTextBox, EM_LIMITTEXT, 0, 0);
     SendDlgItemMessageA(dialog, kCommandBox, EM_LIMITTEXT, 0, 0);
+    SendDlgItemMessageA(dialog, kMediaPathBox, EM_LIMITTEXT,
+                        EditBoxLimit(kEditMediaPathBytes, n.mediaPath), 0);
     SetItemText(dialog, kCommandBox, n.command);
     SetItemText(dialog, kMediaPathBox, n.mediaPath);
     SetItemText(dialog, kFontFaceCombo, n.fontFace);
