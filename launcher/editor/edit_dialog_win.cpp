@@ -12,6 +12,7 @@
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
 #include "launcher/windows/note_window_win.h"
+#include "launcher/windows/window_proc_win.h"
 
 namespace {
 
@@ -408,6 +409,8 @@ void OpenEditDialog(HWND noteWindow) {
     editor.noteWindow = noteWindow;
     editor.autoSize = false;
 
+    // A board switch or an end handed over meanwhile waits: it would lose what is being typed.
+    marnelo.handOvers.Hold();
     editor.miniBefore = notes.slots[index].note.mini;
     RECT rect{};
     GetWindowRect(noteWindow, &rect);
@@ -428,4 +431,5 @@ void OpenEditDialog(HWND noteWindow) {
     if (index >= 0) ReturnNote(index);
     SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
     if (index >= 0) InvalidateRect(ui.noteWindows[index].window, nullptr, TRUE);
+    if (marnelo.handOvers.Release()) RunWaitingHandOvers();
 }
