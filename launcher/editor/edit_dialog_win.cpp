@@ -12,6 +12,7 @@
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
 #include "launcher/windows/note_window_win.h"
+#include "launcher/windows/window_proc_win.h"
 
 namespace {
 
@@ -216,9 +217,12 @@ void FillDialog(HWND dialog) {
 
     int index = EditedIndex();
     const Note& n = notes.slots[index].note;
-    // The control's own limit would cut a long text or command short before OK reads it.
+    // A box's own limit would cut what the note holds before OK reads it back: the text and
+    // command boxes take any length, the path box at least the path the note has.
     SendDlgItemMessageA(dialog, kTextBox, EM_LIMITTEXT, 0, 0);
     SendDlgItemMessageA(dialog, kCommandBox, EM_LIMITTEXT, 0, 0);
+    SendDlgItemMessageA(dialog, kMediaPathBox, EM_LIMITTEXT,
+                        EditBoxLimit(kEditMediaPathBytes, n.mediaPath), 0);
     SetItemText(dialog, kCommandBox, n.command);
     SetItemText(dialog, kMediaPathBox, n.mediaPath);
     SetItemText(dialog, kFontFaceCombo, n.fontFace);
@@ -405,6 +409,8 @@ void OpenEditDialog(HWND noteWindow) {
     editor.noteWindow = noteWindow;
     editor.autoSize = false;
 
+    // A board switch or an end handed over meanwhile waits: it would lose what is being typed.
+    marnelo.handOvers.Hold();
     editor.miniBefore = notes.slots[index].note.mini;
     RECT rect{};
     GetWindowRect(noteWindow, &rect);
@@ -425,4 +431,5 @@ void OpenEditDialog(HWND noteWindow) {
     if (index >= 0) ReturnNote(index);
     SendMessageA(ui.mainWindow, MSG_ACTIVATE, 0, 0);
     if (index >= 0) InvalidateRect(ui.noteWindows[index].window, nullptr, TRUE);
+    if (marnelo.handOvers.Release()) RunWaitingHandOvers();
 }

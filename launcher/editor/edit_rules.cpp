@@ -1,10 +1,12 @@
 #include "launcher/editor/edit_rules.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "common/int_values.h"
 #include "common/sjis.h"
 #include "launcher/notes/new_note.h"
+#include "launcher/notes/note_bounds.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/windows/colours.h"
 
@@ -56,10 +58,10 @@ Note ApplyEditedFields(Note note, const EditedFields& f) {
     note.textRed = ParseDecimalInt(f.textRed);
     note.textGreen = ParseDecimalInt(f.textGreen);
     note.textBlue = ParseDecimalInt(f.textBlue);
-    note.mediaPath = CutAtCharBoundary(f.mediaPath, kEditMediaPathBytes);
+    note.mediaPath = f.mediaPath;
     note.fontFace = CutAtCharBoundary(f.fontFace, kEditFontFaceBytes);
     note.command = f.command;
-    note.text = CutAtCharBoundary(f.text, kEditTextBytes);
+    note.text = f.text;
     SetFromLabel(note.backColor, f.backColor, kColourNames, kColourCount);
     SetFromLabel(note.textColor, f.textColor, kColourNames, kColourCount);
     SetFromLabel(note.runType, f.runType, kRunTypeNames,
@@ -70,7 +72,11 @@ Note ApplyEditedFields(Note note, const EditedFields& f) {
     note.mini = f.mini;
     note.raiseOnHover = f.raiseOnHover;
     note.borderless = f.borderless;
-    return note;
+    return KeepReachable(note);
+}
+
+std::size_t EditBoxLimit(std::size_t least, std::string_view held) {
+    return std::max(least, held.size());
 }
 
 Rgb PreviewColour(int lastIndex, std::string_view red, std::string_view green,

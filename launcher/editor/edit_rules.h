@@ -8,8 +8,11 @@
 #include "common/rgb.h"
 #include "launcher/notes/note.h"
 
-inline constexpr std::size_t kEditTextBytes = 29999;
+// What the media path box takes from typing (the box counts characters); a longer path the note
+// holds already is shown and kept whole (EditBoxLimit). The text and command boxes take any
+// length.
 inline constexpr std::size_t kEditMediaPathBytes = 511;
+// A font face longer than this names no installed font.
 inline constexpr std::size_t kEditFontFaceBytes = 31;
 // The entries of the transparency and font-size lists.
 inline constexpr const char* kTransparencyChoices[] = {"20", "40", "60", "80", "100"};
@@ -40,10 +43,15 @@ struct EditedFields {
     bool topmost = false, common = false, mini = false, raiseOnHover = false, borderless = false;
 };
 
-// The note as the dialog leaves it: numbers without digits give 0, texts are cut at a
-// character boundary to their limits, a label that matches no entry leaves its field as it
-// was, and an empty command box removes the command.
+// The note as the dialog leaves it: numbers without digits give 0, the mini size and opacity
+// are raised to their least values (KeepReachable), text, command and media path are taken
+// whole, the font face is cut at a character boundary, a label that matches no entry leaves its
+// field as it was, and an empty command box removes the command.
 Note ApplyEditedFields(Note note, const EditedFields& fields);
+
+// The length a box is limited to: `least`, or the length of what it is filled with when that
+// is longer, so that a long value the note holds is shown and read back whole.
+std::size_t EditBoxLimit(std::size_t least, std::string_view held);
 
 // The colour the dialog previews: the boxes' triple when none of them is -1, else the named
 // colour last chosen in the combo.

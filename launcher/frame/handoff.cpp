@@ -28,19 +28,37 @@ bool TakesHandOff(std::string_view className, int titleLength) {
     return className == kWindowClass && titleLength == 0;
 }
 
-bool HandOverQueue::Arrive(std::string path) {
-    waiting_.push_back(std::move(path));
-    if (running_) return false;
+bool HandOverQueue::WaitsForDialog(const HandOver& handOver) const {
+    return held_ && handOver.message != MSG_EXEC && handOver.message != MSG_CLIPB;
+}
+
+bool HandOverQueue::Arrive(HandOver handOver) {
+    bool earlierWaits = taken_ < waiting_.size();
+    bool waits = running_ || earlierWaits || WaitsForDialog(handOver);
+    waiting_.push_back(std::move(handOver));
+    if (waits) return false;
     running_ = true;
     return true;
 }
 
-std::string HandOverQueue::Next() {
+std::optional<HandOver> HandOverQueue::Next() {
+    if (taken_ < waiting_.size() && !WaitsForDialog(waiting_[taken_]))
+        return std::move(waiting_[taken_++]);
     if (taken_ == waiting_.size()) {
         waiting_.clear();
         taken_ = 0;
-        running_ = false;
-        return "";
     }
-    return std::move(waiting_[taken_++]);
+    running_ = false;
+    return std::nullopt;
+}
+
+void HandOverQueue::Hold() {
+    held_ = true;
+}
+
+bool HandOverQueue::Release() {
+    held_ = false;
+    if (running_ || taken_ == waiting_.size()) return false;
+    running_ = true;
+    return true;
 }

@@ -22,5 +22,5 @@ struct MarneloState {
     bool hoverEnabled = true;  // cleared while the Edit dialog is open
     int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
     NotePress press;
-    HandOverQueue handOvers;  // boards handed over by second starts, switched in turn
+    HandOverQueue handOvers;  // what second starts handed over, run in turn
 };

@@ -84,8 +84,16 @@ Note MakePlainNote(const NewNoteSettings& settings) {
     return note;
 }
 
-std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now) {
-    return std::string(imageFolder) + "\\clipImg" + DateTimeStamp(now) + ".jpg";
+std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now,
+                               const std::function<bool(const std::string&)>& taken) {
+    constexpr int kLastSuffix = 999;
+    std::string stem = std::string(imageFolder) + "\\clipImg" + DateTimeStamp(now);
+    std::string path = stem + ".jpg";
+    for (int suffix = 2; taken(path); ++suffix) {
+        if (suffix > kLastSuffix) return "";
+        path = stem + "_" + std::to_string(suffix) + ".jpg";
+    }
+    return path;
 }
 
 bool MakesTextNote(const std::optional<std::string>& clipboardText) {

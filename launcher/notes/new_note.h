@@ -1,5 +1,6 @@
 // new_note.h — the notes made from the clipboard text and the plain default note.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,6 @@ struct NewNoteSettings {
 // Kinds of clipboard note: 0 a plain text note, 1 a clipboard note, 2 a run note.
 enum NewNoteKind { kTextNote = 0, kClipboardNote = 1, kRunNote = 2 };
 
-
 struct TextExtent {
     int lines = 0;
     int longest = 0;  // bytes, measured between line feeds
@@ -35,8 +35,10 @@ Note MakeClipboardTextNote(NewNoteKind kind, std::string_view text, const NewNot
                            int& runningX, int screenWidth);
 
 // Where a picture pasted from the clipboard goes: "clipImg" and the local time, ".jpg", in the
-// image folder.
-std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now);
+// image folder. A name already `taken` (a picture of the same second) gets "_2", "_3" ... before
+// ".jpg", so no picture is written over another; empty when every name up to "_999" is taken.
+std::string ClipboardImagePath(std::string_view imageFolder, const LocalTime& now,
+                               const std::function<bool(const std::string&)>& taken);
 
 // Clipboard text makes a text note; without text, or with an empty one, a picture is looked for.
 bool MakesTextNote(const std::optional<std::string>& clipboardText);

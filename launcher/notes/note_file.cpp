@@ -22,16 +22,19 @@ constexpr Field Number(int Note::*member, int least = INT_MIN) {
 constexpr Field Text(std::string Note::*member) {
     return {nullptr, member, INT_MIN};
 }
+constexpr int kSize = kLeastStoredSize;
+// clang-format off
 const Field kFields[] = {
-    Number(&Note::x, -5),          Number(&Note::y, -5),        Number(&Note::height, 10),
-    Number(&Note::width, 10),      Text(&Note::mediaPath),      Number(&Note::fontSize),
-    Number(&Note::transparency),   Number(&Note::topmost),      Number(&Note::backColor),
-    Number(&Note::textColor),      Number(&Note::runType),      Number(&Note::align),
-    Number(&Note::common),         Number(&Note::mini),         Number(&Note::miniWidth, 10),
-    Number(&Note::miniHeight, 10), Number(&Note::raiseOnHover), Number(&Note::borderless),
-    Number(&Note::spare),          Text(&Note::fontFace),       Number(&Note::textRed),
-    Number(&Note::textGreen),      Number(&Note::textBlue),     Number(&Note::backRed),
+    Number(&Note::x, -5),          Number(&Note::y, -5),           Number(&Note::height, kSize),
+    Number(&Note::width, kSize),   Text(&Note::mediaPath),         Number(&Note::fontSize),
+    Number(&Note::transparency),   Number(&Note::topmost),         Number(&Note::backColor),
+    Number(&Note::textColor),      Number(&Note::runType),         Number(&Note::align),
+    Number(&Note::common),         Number(&Note::mini),            Number(&Note::miniWidth, kSize),
+    Number(&Note::miniHeight, kSize), Number(&Note::raiseOnHover), Number(&Note::borderless),
+    Number(&Note::spare),          Text(&Note::fontFace),          Number(&Note::textRed),
+    Number(&Note::textGreen),      Number(&Note::textBlue),        Number(&Note::backRed),
     Number(&Note::backGreen),      Number(&Note::backBlue)};
+// clang-format on
 
 // How many leading fields a layout carries values for; older layouts leave the rest at their
 // defaults, and the 15-field layout's last field is not read.
@@ -86,11 +89,6 @@ std::vector<Note> ParseNotes(std::string_view input, const NoteDefaults& default
     NoteRecord record;
     while (scanner.Next(record)) notes.push_back(DecodeRecord(record, defaults));
     return notes;
-}
-
-void RaiseMiniSize(Note& note) {
-    note.miniWidth = std::max(10, note.miniWidth);
-    note.miniHeight = std::max(10, note.miniHeight);
 }
 
 std::string FormatNote(const Note& note) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launcher/notes/note.h"
+#include "launcher/notes/note_bounds.h"
 
 // The mini size given to records of the older layouts that do not store one.
 struct NoteDefaults {
@@ -17,10 +18,7 @@ struct NoteDefaults {
 // read; a record of any other count is skipped. The end of the text ends a record as CR does.
 std::vector<Note> ParseNotes(std::string_view text, const NoteDefaults& defaults);
 
-// Raises the mini size to its least value of 10, as saving does to the note itself.
-void RaiseMiniSize(Note& note);
-
 // One record with its CR LF, in the 26-field layout. `note` must already hold the position and
-// full size to store; position is raised to -5 and sizes to 10 here, TABs in text, command and
-// media path become spaces.
+// full size to store; position is raised to -5 and sizes to kLeastStoredSize here, TABs in text,
+// command and media path become spaces.
 std::string FormatNote(const Note& note);

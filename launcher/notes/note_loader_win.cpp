@@ -41,8 +41,11 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
         return CreateNoteWindow(MakeClipboardTextNote(kind, *text, marnelo.settings, notes.runningX,
                                                       marnelo.screenWidth));
     CreateFolder(marnelo.paths.imageFolder);
-    std::string path = ClipboardImagePath(marnelo.paths.imageFolder, LocalNow());
+    std::string path = ClipboardImagePath(marnelo.paths.imageFolder, LocalNow(),
+                                          [](const std::string& name) { return MayExist(name); });
     ClipboardPicture picture = SaveClipboardBitmapAsJpeg(path);
+    // A picture that was not written makes the plain note, as every other failure does: an
+    // image note would point at nothing.
     if (picture.result >= 0)
         return CreateNoteWindow(
             MakeImageNote(marnelo.settings, path, picture.width, picture.height));

@@ -17,7 +17,8 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
 // The plain note that stands in when a board has no file.
 HWND CreateDefaultNote();
 
-// A note from the clipboard text of the given kind; the plain note when there is no text.
+// A note from the clipboard text of the given kind; without text, an image note of the
+// clipboard's picture, or the plain note when there is none or it could not be saved.
 HWND CreateNoteFromClipboard(NewNoteKind kind);
 
 // The record of note `index` as it is now on screen, with its CR LF.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "launcher/notes/note_bounds.h"
+
 const char* const kAttributeKindNames[kAttributeKindCount] = {
     "\x94\x77\x8c\x69\x90\x46\x2b\x95\xb6\x8e\x9a\x90\x46",  // 背景色+文字色
     "\x94\x77\x8c\x69\x90\x46",                              // 背景色
@@ -40,9 +42,9 @@ const KindRule kRules[kAttributeKindCount] = {
     {{&kTextSlot}, nullptr, nullptr, 0, PasteEffect::Colours},
     {{}, &WindowBox::left, nullptr, INT_MIN, PasteEffect::Place},
     {{}, &WindowBox::top, nullptr, INT_MIN, PasteEffect::Place},
-    {{}, &WindowBox::width, nullptr, 1, PasteEffect::Place},
-    {{}, &WindowBox::height, nullptr, 1, PasteEffect::Place},
-    {{}, nullptr, &Note::fontSize, 1, PasteEffect::Font}};
+    {{}, &WindowBox::width, nullptr, kLeastPastedSize, PasteEffect::Place},
+    {{}, &WindowBox::height, nullptr, kLeastPastedSize, PasteEffect::Place},
+    {{}, nullptr, &Note::fontSize, kLeastPastedSize, PasteEffect::Font}};
 
 const KindRule* RuleOf(int kind) {
     return kind >= 0 && kind < kAttributeKindCount ? &kRules[kind] : nullptr;

@@ -45,8 +45,8 @@ struct PasteResult {
 
 // A paste of `kind` onto a note shown at `box`. With a `randomSeed` the colour kinds take
 // random components (background first) instead of the buffer and leave both colour indexes
-// alone; the other kinds paste the buffer either way. A width, height or font size below 1 is
-// pasted as 1, so the note can still be reached with the mouse.
+// alone; the other kinds paste the buffer either way. A width, height or font size below
+// kLeastPastedSize is pasted as that, so the note can still be reached with the mouse.
 PasteResult PasteAttribute(int kind, const AttributeBuffer& buffer,
                            std::optional<unsigned> randomSeed, Note note, WindowBox box);
 

@@ -1,5 +1,7 @@
 #include "launcher/windows/colours.h"
 
+#include "launcher/notes/note_bounds.h"
+
 const char* const kColourNames[kColourCount] = {
     "Black", "Blue", "Aqua",  "Navy",   "Gray",  "Lime",  "Silver", "Fuchsia", "Orange",
     "Rose",  "Red",  "White", "Yellow", "Green", "Olive", "Maroon", "Teal",    "Purple"};
@@ -26,7 +28,7 @@ int PaletteEntryOf(int index, int red, int green, int blue) {
 }
 
 int AlphaOf(int transparency) {
-    if (transparency < 0) return 0;
+    if (transparency < kLeastTransparency) transparency = kLeastTransparency;
     if (transparency > 100) return 255;
     return transparency * 255 / 100;
 }

@@ -18,7 +18,8 @@ Rgb ColourOf(int index, int red, int green, int blue);
 // index outside the table gives the note a brush of its own.
 int PaletteEntryOf(int index, int red, int green, int blue);
 
-// Layered-window alpha from an opacity in percent; out-of-range percentages are clamped.
+// Layered-window alpha from an opacity in percent, clamped to kLeastTransparency..100: a note
+// of a hand-edited board or settings file is never invisible and never lets clicks through.
 int AlphaOf(int transparency);
 
 enum class TextAlign { Left, Centre, Right };

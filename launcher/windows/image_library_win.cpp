@@ -98,8 +98,16 @@ ClipboardPicture SaveClipboardBitmapAsJpeg(const std::string& targetPath) {
     GdipGetImageHeight(bitmap, &h);
     picture.width = static_cast<int>(w);
     picture.height = static_cast<int>(h);
-    GdipSaveImageToFile(bitmap, Wide(targetPath).c_str(), &encoder, nullptr);
+    bool written = !targetPath.empty() && GdipSaveImageToFile(bitmap, Wide(targetPath).c_str(),
+                                                              &encoder, nullptr) == Gdiplus::Ok;
     GdipDisposeImage(bitmap);
+    if (!written) {
+        // The name was free before: what lies there now is a half-written picture.
+        if (!targetPath.empty()) DeleteFileA(targetPath.c_str());
+        MessageBoxA(nullptr, "画像を保存できませんでした。", "エラー", MB_OK);
+        picture.result = -4;
+        return picture;
+    }
     picture.result = 0;
     return picture;
 }

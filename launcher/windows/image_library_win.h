@@ -22,10 +22,11 @@ class Picture {
     void* image_ = nullptr;
 };
 
-// What saving the clipboard's bitmap gave: 0 handed to the encoder, -1 no JPEG encoder,
-// -2 no bitmap data, -3 no bitmap format offered.
+// What saving the clipboard's bitmap gave: 0 written, -1 no JPEG encoder, -2 no bitmap data,
+// -3 no bitmap format offered, -4 the file could not be written (no path, no folder, no room).
 struct ClipboardPicture {
     int result = -3;
     int width = 0, height = 0;
 };
+// No encoder and a file not written are reported with a message box: the picture is lost.
 ClipboardPicture SaveClipboardBitmapAsJpeg(const std::string& targetPath);

@@ -35,8 +35,8 @@ std::string ChooseMediaFile(std::string_view mediaPath, const std::vector<std::s
 // note showed. The same text is not set again.
 bool ReplacesNoteText(const std::optional<std::string>& read, std::string_view shown);
 
-// A path dropped on a note becomes its media path only when it fits the field, as the Edit
-// dialog also cuts it; a longer one is ignored and the note keeps the picture it had.
+// A path dropped on a note becomes its media path only when it fits what the Edit dialog's box
+// takes from typing; a longer one is ignored and the note keeps the picture it had.
 bool DroppedPathFits(std::size_t length);
 
 // A chosen path ending in "t" or "T" is a text file whose content becomes the note's text.

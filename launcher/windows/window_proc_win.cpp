@@ -1,6 +1,7 @@
 #include "launcher/windows/window_proc_win.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,16 +40,34 @@ void BringAllNotesToFront() {
     }
 }
 
+void RunHandOver(const HandOver& handOver) {
+    // An end run before leaves nothing to switch to or to add a note to.
+    if (!IsWindow(ui.mainWindow)) return;
+    switch (handOver.message) {
+        case MSG_END:
+            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
+            return;
+        case MSG_EXEC:
+            CreateNoteFromClipboard(kRunNote);
+            return;
+        case MSG_CLIPB:
+            CreateNoteFromClipboard(kClipboardNote);
+            return;
+    }
+    SwitchBoard(handOver.boardPath);
+}
+
+void HandOverArrived(HandOver handOver) {
+    if (marnelo.handOvers.Arrive(std::move(handOver))) RunWaitingHandOvers();
+}
+
 void OnActivate() {
     std::string path = TakeHandedOverPath();
     if (path.empty()) {
         BringAllNotesToFront();
         return;
     }
-    if (!marnelo.handOvers.Arrive(std::move(path))) return;
-    for (std::string next = marnelo.handOvers.Next(); !next.empty();
-         next = marnelo.handOvers.Next())
-        SwitchBoard(next);
+    HandOverArrived({MSG_ACTIVATE, std::move(path)});
 }
 
 // The board, the common notes and the settings, once; then the outside board list.
@@ -76,6 +95,10 @@ void OnTray(WPARAM wParam, LPARAM lParam, HWND window) {
 }
 
 }  // namespace
+
+void RunWaitingHandOvers() {
+    while (std::optional<HandOver> next = marnelo.handOvers.Next()) RunHandOver(*next);
+}
 
 LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -129,13 +152,9 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             OnFilesDropped(window, reinterpret_cast<HDROP>(wParam));
             break;
         case MSG_END:
-            SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
-            break;
         case MSG_EXEC:
-            CreateNoteFromClipboard(kRunNote);
-            break;
         case MSG_CLIPB:
-            CreateNoteFromClipboard(kClipboardNote);
+            HandOverArrived({message, {}});
             break;
         case MSG_ACTIVATE:
             OnActivate();

@@ -4,3 +4,6 @@
 #include <windows.h>
 
 LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Runs the hand-overs of second starts that waited for the Edit dialog to close.
+void RunWaitingHandOvers();

@@ -249,16 +249,85 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(WaitFor([&] { return HasRect(second, 750, 200, 50, 30); }));
 
-    // Ending the program while a dialog is open saves the note where it was, not shrunk.
+    // An end handed over while a dialog is open waits for it, so what is typed is kept; the
+    // note is saved where it was, not shrunk.
     LongPress(250, 230);
-    ASSERT_NE(WaitForEditDialog(app), nullptr);
-    ASSERT_EQ(app.End(), 0);
+    dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    SetItem(dialog, 1001, wide + "\r\n短い\r\n足した");
+    ASSERT_EQ(RunSecondCopy(inst, "end"), 0);
+    Settle();
+    ASSERT_TRUE(app.Running() && IsWindow(dialog)) << "the end waits for the dialog";
+    PressButton(dialog, IDOK);
+    ASSERT_EQ(app.WaitForExit(), 0);
     std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(saved[0].x, 200);
     EXPECT_EQ(saved[0].y, 200);
     EXPECT_EQ(saved[0].width, line.cx + 10);
     EXPECT_EQ(saved[0].height, 2 * line.cy + 10);
+    EXPECT_EQ(saved[0].text, wide + "\r\n短い\r\n足した");
+}
+
+TEST(EditDialog, OkKeepsALongTextWholeAndEmptyBoxesLeaveTheNoteReachable) {
+    Note n = BoardNote("", 200, 200, 160, 80);
+    for (int i = 0; n.text.size() <= 44000; ++i)
+        n.text += "長い付箋の" + std::to_string(i) + "行目\r\n";
+    n.mediaPath = "C:\\" + std::string(600, 'p') + "\\絵.jpg";
+    n.borderless = 1;  // no frame of its own to keep the window from the least size
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {n});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+
+    LongPress(250, 230);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(Closes(dialog));
+    ASSERT_TRUE(WaitFor([&] { return HasRect(note, 200, 200, 160, 80); }));
+
+    // Empty opacity and mini sizes would leave an invisible note, or one of 0 by 0.
+    LongPress(250, 230);
+    dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    SetItem(dialog, 1003, "");
+    SetItem(dialog, 1015, "");
+    SetItem(dialog, 1016, "");
+    Check(dialog, 1014);
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(WaitFor([&] { return HasRect(note, 200, 200, 10, 10); }));
+    EXPECT_EQ(InspectNote(note).alpha, AlphaOf(10));
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 1u);
+    // Compared whole, but reported by size: the texts are too long to print.
+    EXPECT_TRUE(saved[0].text == n.text) << "text of " << saved[0].text.size() << " bytes";
+    EXPECT_TRUE(saved[0].mediaPath == n.mediaPath) << "path of " << saved[0].mediaPath.size();
+    EXPECT_EQ(saved[0].transparency, 10);
+    EXPECT_EQ(saved[0].miniWidth, 10);
+}
+
+TEST(EditDialog, ABoardSwitchHandedOverWaitsUntilTheDialogCloses) {
+    Install inst = Install::Fresh()
+                       .WithBoard("marnelo.txt", {BoardNote("元の文", 200, 200)})
+                       .WithBoard("work.txt", {BoardNote("仕事", 100, 100)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    LongPress(250, 230);
+    HWND dialog = WaitForEditDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    SetItem(dialog, 1001, "打ち込んだ文");
+    ASSERT_EQ(RunSecondCopy(inst, "work.txt"), 0);
+    Settle();
+    ASSERT_TRUE(IsWindow(dialog)) << "the switch waits for the dialog";
+    EXPECT_EQ(app.NoteTexts(), std::vector<std::string>{"元の文"});
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(Closes(dialog));
+    ASSERT_TRUE(app.WaitForTexts({"仕事"})) << "then the board switches";
+    EXPECT_EQ(inst.BoardTexts("fdir\\marnelo.txt"), std::vector<std::string>{"打ち込んだ文"});
+    ASSERT_EQ(app.End(), 0);
 }
 
 TEST(EditDialog, MoveToTheCurrentBoardDoesNothingAndToAnotherMovesTheNote) {

@@ -8,6 +8,7 @@
 #include "harness/marnelo.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "launcher/frame/messages.h"
 
 namespace {
 
@@ -52,6 +53,18 @@ bool Near(COLORREF a, COLORREF b) {
     auto close = [](int x, int y) { return x - y < 3 && y - x < 3; };
     return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
            close(GetBValue(a), GetBValue(b));
+}
+
+// A picture and nothing else on the clipboard, as a screenshot puts it there.
+bool PutPictureOnClipboard(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, picture);
+    CloseClipboard();
+    return true;
 }
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 160, 0);
@@ -120,13 +133,7 @@ TEST(MediaNote, AClipboardPictureBecomesAJpegAndAnImageNote) {
     Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("元", 500, 500)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
-    HDC screen = GetDC(nullptr);
-    HBITMAP picture = CreateCompatibleBitmap(screen, 64, 48);
-    ReleaseDC(nullptr, screen);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(CF_BITMAP, picture);
-    CloseClipboard();
+    ASSERT_TRUE(PutPictureOnClipboard(64, 48));
     ASSERT_EQ(RunSecondCopy(inst, "clipb"), 0);
     ASSERT_TRUE(app.WaitForNotes(2));
     ASSERT_EQ(app.End(), 0);
@@ -138,4 +145,44 @@ TEST(MediaNote, AClipboardPictureBecomesAJpegAndAnImageNote) {
     EXPECT_EQ(image.mediaPath.rfind(inst.PathOf("img\\clipImg"), 0), 0u) << image.mediaPath;
     std::string jpeg = inst.Read(image.mediaPath.substr(inst.Folder().size()));
     EXPECT_EQ(jpeg.substr(0, 3), "\xFF\xD8\xFF") << "a JPEG file";
+}
+
+TEST(MediaNote, ClipboardPicturesNeverShareAFileAndOneNotSavedMakesNoBrokenNote) {
+    // A file named "img" leaves no image folder to write a picture into.
+    Install inst = Install::Fresh()
+                       .WithFile("img", "no folder")
+                       .WithBoard("marnelo.txt", {BoardNote("元", 500, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    HWND note = app.NoteWindows()[0];
+    ASSERT_TRUE(PutPictureOnClipboard(64, 48));
+    // What a second start "clipb" sends; posted, as the message box holds the answer back.
+    PostMessageA(note, MSG_CLIPB, 0, 0);
+    HWND box = WaitForMessageBox(app.Id(), "エラー");
+    ASSERT_NE(box, nullptr) << "a picture that was not saved is reported";
+    EXPECT_EQ(MessageBoxText(box), "画像を保存できませんでした。");
+    PressButton(box, IDOK);
+    ASSERT_TRUE(app.WaitForNotes(2));
+
+    ASSERT_TRUE(DeleteFileA(inst.PathOf("img").c_str()));
+    // Two hand-overs back to back early in a second: both pictures are named by that second.
+    WaitFor(
+        [] {
+            SYSTEMTIME now;
+            GetLocalTime(&now);
+            return now.wMilliseconds < 200;
+        },
+        2000, 5);
+    for (int i = 0; i < 2; ++i)
+        ASSERT_NE(SendMessageTimeoutA(note, MSG_CLIPB, 0, 0, SMTO_NORMAL, 10000, nullptr), 0);
+    ASSERT_TRUE(app.WaitForNotes(4));
+    ASSERT_EQ(app.End(), 0);
+    std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");
+    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(saved[1].mediaPath, "") << "the plain note, pointing at no missing file";
+    EXPECT_NE(saved[2].mediaPath, saved[3].mediaPath);
+    for (int i : {2, 3}) {
+        std::string jpeg = inst.Read(saved[i].mediaPath.substr(inst.Folder().size()));
+        EXPECT_EQ(jpeg.substr(0, 3), "\xFF\xD8\xFF") << saved[i].mediaPath;
+    }
 }

@@ -70,8 +70,9 @@ TEST(AlphaOf, PercentToLayeredAlpha) {
         int transparency;
         int alpha;
     };
-    const Case cases[] = {{100, 255}, {80, 204}, {60, 153}, {50, 127},  {40, 102},
-                          {20, 51},   {1, 2},    {0, 0},    {150, 255}, {-20, 0}};
+    // Never below the least opacity: at alpha 0 a note is invisible and lets clicks through.
+    const Case cases[] = {{100, 255}, {80, 204}, {60, 153}, {50, 127}, {40, 102}, {20, 51},
+                          {10, 25},   {9, 25},   {0, 25},   {-20, 25}, {150, 255}};
     for (const Case& c : cases) EXPECT_EQ(AlphaOf(c.transparency), c.alpha) << c.transparency;
 }
 

@@ -21,15 +21,15 @@ TEST(StepColourValue, TenAStepWrappingBy240) {
         EXPECT_EQ(StepColourValue(c.value, c.up), c.stepped) << c.value << (c.up ? " up" : " down");
 }
 
-TEST(ApplyEditedFields, ReadsNumbersLabelsAndChecksAndCutsTexts) {
+TEST(ApplyEditedFields, ReadsNumbersLabelsAndChecksAndKeepsTextsWhole) {
     Note before;
     before.command = "old";
     before.backColor = 3;
     before.runType = 2;
     EditedFields f;
     f.miniWidth = "55";
-    f.miniHeight = "x";  // no digits
-    f.transparency = "60";
+    f.miniHeight = "x";   // no digits
+    f.transparency = "";  // empty: the note would be invisible
     f.fontSize = " 20";
     f.backRed = "-1";
     f.textBlue = "12abc";
@@ -40,8 +40,8 @@ TEST(ApplyEditedFields, ReadsNumbersLabelsAndChecksAndCutsTexts) {
     f.mini = f.borderless = true;
     Note n = ApplyEditedFields(before, f);
     EXPECT_EQ(n.miniWidth, 55);
-    EXPECT_EQ(n.miniHeight, 0);
-    EXPECT_EQ(n.transparency, 60);
+    EXPECT_EQ(n.miniHeight, 10) << "raised: a mini note of height 0 cannot be clicked";
+    EXPECT_EQ(n.transparency, 10);
     EXPECT_EQ(n.fontSize, 20);
     EXPECT_EQ(n.backRed, -1);
     EXPECT_EQ(n.textBlue, 12);
@@ -54,16 +54,19 @@ TEST(ApplyEditedFields, ReadsNumbersLabelsAndChecksAndCutsTexts) {
     EXPECT_EQ(n.borderless, 1);
     EXPECT_EQ(n.topmost, 0);
 
-    // Over-long texts end at a character boundary, never inside a double-byte character.
+    // Text and media path are taken whole however long, so OK never cuts what the note held;
+    // a font face longer than any font's name ends at a character boundary.
     f.text = "aa";
-    for (int i = 0; i < 15000; ++i) f.text += "あ";
-    f.mediaPath = std::string(510, 'p') + "あ";
+    for (int i = 0; i < 22000; ++i) f.text += "あ\r\n";
+    f.mediaPath = std::string(600, 'p') + "あ";
     f.fontFace = "ff";
     for (int i = 0; i < 20; ++i) f.fontFace += "あ";
     n = ApplyEditedFields(before, f);
-    EXPECT_EQ(n.text.size(), 29998u);
-    EXPECT_EQ(n.mediaPath, std::string(510, 'p'));
+    EXPECT_EQ(n.text, f.text);
+    EXPECT_EQ(n.mediaPath, f.mediaPath);
     EXPECT_EQ(n.fontFace.size(), 30u);
+    EXPECT_EQ(EditBoxLimit(kEditMediaPathBytes, ""), kEditMediaPathBytes);
+    EXPECT_EQ(EditBoxLimit(kEditMediaPathBytes, f.mediaPath), 602u) << "holds the note's path";
 }
 
 TEST(SizeAfterEdit, FullUnlessMiniWasJustSwitchedOn) {
@@ -134,7 +137,9 @@ TEST(ColourLabels, NoLabelOutsideTheListAndNothingNewForTheSameChoice) {
 
 TEST(TextToMeasure, AHugeTextIsCutAtACharacterBoundary) {
     std::string text(32766, 'a');
-    EXPECT_EQ(TextToMeasure(text + "\x82\xa0" "b"), text);
+    EXPECT_EQ(TextToMeasure(text + "\x82\xa0"
+                                   "b"),
+              text);
     EXPECT_EQ(TextToMeasure("short"), "short");
 }
 

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "launcher/frame/messages.h"
+
 TEST(PlanHandoff, ExactWordsHaveTheirOwnMessage) {
     const std::string path = "C:\\app\\fdir\\work.txt";
     // The message numbers are what another copy of the program sends: they must not move.
@@ -40,20 +46,65 @@ TEST(TakesHandOff, ANoteWindowOfOurClassWithAnEmptyTitle) {
     EXPECT_FALSE(TakesHandOff("marnx", 0));
 }
 
+namespace {
+
+HandOver Switch(const char* path) {
+    return {MSG_ACTIVATE, path};
+}
+
+// What a run of the queue does, one word per hand-over: the board, or "end", "exec", "clipb".
+std::string Word(const HandOver& h) {
+    if (h.message == MSG_END) return "end";
+    if (h.message == MSG_EXEC) return "exec";
+    if (h.message == MSG_CLIPB) return "clipb";
+    return h.boardPath;
+}
+
+std::vector<std::string> RunAll(HandOverQueue& queue) {
+    std::vector<std::string> ran;
+    while (std::optional<HandOver> next = queue.Next()) ran.push_back(Word(*next));
+    return ran;
+}
+
+}  // namespace
+
 TEST(HandOverQueue, BoardsHandedOverDuringASwitchWaitForItInTheirOrder) {
     HandOverQueue queue;
-    std::vector<std::string> switched;
-    ASSERT_TRUE(queue.Arrive("a.txt"));
-    for (std::string next = queue.Next(); !next.empty(); next = queue.Next()) {
-        switched.push_back(next);
-        // Two more arrive while the first switch saves: they wait, the running loop takes them.
-        if (next == "a.txt") {
-            EXPECT_FALSE(queue.Arrive("b.txt"));
-            EXPECT_FALSE(queue.Arrive("c.txt"));
+    std::vector<std::string> ran;
+    ASSERT_TRUE(queue.Arrive(Switch("a.txt")));
+    while (std::optional<HandOver> next = queue.Next()) {
+        ran.push_back(Word(*next));
+        // More arrive while the first switch saves: they wait, the running loop takes them.
+        if (ran.size() == 1) {
+            EXPECT_FALSE(queue.Arrive(Switch("b.txt")));
+            EXPECT_FALSE(queue.Arrive({MSG_CLIPB, ""}));
+            EXPECT_FALSE(queue.Arrive(Switch("c.txt")));
         }
     }
-    EXPECT_EQ(switched, (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
-    EXPECT_TRUE(queue.Arrive("d.txt")) << "the run is over: the next hand-over runs at once";
-    EXPECT_EQ(queue.Next(), "d.txt");
-    EXPECT_EQ(queue.Next(), "");
+    EXPECT_EQ(ran, (std::vector<std::string>{"a.txt", "b.txt", "clipb", "c.txt"}));
+    EXPECT_TRUE(queue.Arrive(Switch("d.txt"))) << "the run is over: the next runs at once";
+    EXPECT_EQ(RunAll(queue), std::vector<std::string>{"d.txt"});
+}
+
+TEST(HandOverQueue, SwitchAndEndWaitForTheEditDialogAndThenRunInTheirOrder) {
+    HandOverQueue queue;
+    queue.Hold();
+    EXPECT_TRUE(queue.Arrive({MSG_EXEC, ""})) << "a new note disturbs no dialog";
+    EXPECT_EQ(RunAll(queue), std::vector<std::string>{"exec"});
+    EXPECT_FALSE(queue.Arrive(Switch("a.txt")));
+    EXPECT_EQ(RunAll(queue), std::vector<std::string>{}) << "nothing runs while held";
+    EXPECT_FALSE(queue.Arrive({MSG_CLIPB, ""})) << "it waits behind the switch";
+    EXPECT_FALSE(queue.Arrive({MSG_END, ""}));
+    ASSERT_TRUE(queue.Release());
+    EXPECT_EQ(RunAll(queue), (std::vector<std::string>{"a.txt", "clipb", "end"}));
+    EXPECT_FALSE(queue.Release()) << "nothing left to run";
+
+    // A dialog opened by a hand-over of a run under way holds the rest of that run; closing
+    // it leaves them to the run, which goes on.
+    ASSERT_TRUE(queue.Arrive(Switch("b.txt")));
+    ASSERT_EQ(Word(*queue.Next()), "b.txt");
+    queue.Hold();
+    EXPECT_FALSE(queue.Arrive(Switch("c.txt")));
+    EXPECT_FALSE(queue.Release()) << "the run under way takes it";
+    EXPECT_EQ(RunAll(queue), std::vector<std::string>{"c.txt"});
 }

@@ -155,9 +155,28 @@ TEST(MakeClipboardTextNote, ExtremeSettingsHoldSizesAndPositionInRange) {
     EXPECT_EQ(n.width, INT_MIN);
 }
 
-TEST(MakeImageNote, APastedPictureAtItsOwnSizeNamedByTheTime) {
-    EXPECT_EQ(ClipboardImagePath("C:\\m\\img", {2011, 8, 20, 12, 11, 37}),
-              "C:\\m\\img\\clipImg20110820121137.jpg");
+TEST(ClipboardImagePath, NamedByTheTimeAndNeverOverAnotherPicture) {
+    const std::string stem = "C:\\m\\img\\clipImg20110820121137";
+    struct Case {
+        int takenCount;  // the plain name and then "_2", "_3" ... are taken
+        std::string path;
+    };
+    const Case cases[] = {
+        {0, stem + ".jpg"},
+        {1, stem + "_2.jpg"},  // a second picture within the same second
+        {2, stem + "_3.jpg"},
+        {998, stem + "_999.jpg"},
+        {999, ""},  // every name taken: no picture is written over another
+    };
+    for (const Case& c : cases) {
+        int asked = 0;
+        auto taken = [&](const std::string&) { return ++asked <= c.takenCount; };
+        EXPECT_EQ(ClipboardImagePath("C:\\m\\img", {2011, 8, 20, 12, 11, 37}, taken), c.path)
+            << c.takenCount;
+    }
+}
+
+TEST(MakeImageNote, APastedPictureAtItsOwnSize) {
     EXPECT_TRUE(MakesTextNote(std::string("a")));
     EXPECT_FALSE(MakesTextNote(std::string()));
     EXPECT_FALSE(MakesTextNote(std::nullopt));

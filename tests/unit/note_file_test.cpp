@@ -320,17 +320,22 @@ TEST(ParseDecimalInt, DecimalTextAsTheFilesHoldIt) {
         EXPECT_EQ(ParseDecimalInt(c.field), c.value) << '"' << c.field << '"';
 }
 
-TEST(RaiseMiniSize, LeastMiniSizeIsTen) {
+TEST(KeepReachable, MiniSizeAndOpacityRaisedToTheirLeast) {
     struct Case {
-        int width, height, raisedWidth, raisedHeight;
+        int width, height, transparency, raisedWidth, raisedHeight, raisedTransparency;
     };
-    const Case cases[] = {{3, 9, 10, 10}, {-4, 0, 10, 10}, {10, 11, 10, 11}, {40, 3, 40, 10}};
+    const Case cases[] = {
+        {3, 9, 0, 10, 10, 10},  // empty boxes: a 0 x 0 note, invisible and not clickable
+        {-4, 0, -5, 10, 10, 10}, {10, 11, 10, 10, 11, 10},
+        {40, 3, 9, 40, 10, 10},  {44, 22, 60, 44, 22, 60},
+    };
     for (const Case& c : cases) {
         Note n;
-        n.miniWidth = c.width, n.miniHeight = c.height;
+        n.miniWidth = c.width, n.miniHeight = c.height, n.transparency = c.transparency;
         n.width = 4;  // the full size is not the mini size
-        RaiseMiniSize(n);
-        EXPECT_EQ(std::tie(n.miniWidth, n.miniHeight, n.width),
-                  std::make_tuple(c.raisedWidth, c.raisedHeight, 4));
+        n = KeepReachable(n);
+        EXPECT_EQ(std::tie(n.miniWidth, n.miniHeight, n.transparency, n.width),
+                  std::make_tuple(c.raisedWidth, c.raisedHeight, c.raisedTransparency, 4))
+            << c.width << " " << c.height << " " << c.transparency;
     }
 }
