@@ -5,6 +5,8 @@
 CACHE_ARGS=()
 if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$PWD"
+    # Debug information names the build folder; hashing it would keep every clone apart.
+    export CCACHE_NOHASHDIR=1
     export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/marnelo-ccache}"
     export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-5G}"
     CACHE_ARGS=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -47,17 +47,22 @@ void ReleaseKeyIn(HWND dialog, int id, WORD key) {
 // The note under the point is the one that was there before any dialog opened.
 void LongPress(int x, int y) {
     HWND note = nullptr;
-    WaitFor([&] {
-        note = GetAncestor(WindowFromPoint({x, y}), GA_ROOT);
-        char className[16] = {};
-        GetClassNameA(note, className, sizeof className);
-        return std::string(className) == "marn";
-    }, 3000);
+    WaitFor(
+        [&] {
+            note = GetAncestor(WindowFromPoint({x, y}), GA_ROOT);
+            char className[16] = {};
+            GetClassNameA(note, className, sizeof className);
+            return std::string(className) == "marn";
+        },
+        3000);
     HoldNote(note, {x, y}, 900);
 }
 
+// The dialog opens under the pointer of the long press that opened it: the next press waits
+// until the program has taken up the pointer's entering it.
 HWND WaitForEditDialog(const Marnelo& app) {
-    return WaitForMessageBox(app.Id(), "Edit");
+    HWND dialog = WaitForMessageBox(app.Id(), "Edit");
+    return dialog && SettledOnScreen(dialog) ? dialog : nullptr;
 }
 
 Outcome EditDialogOpens(const Marnelo& app) {

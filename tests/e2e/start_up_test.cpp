@@ -44,7 +44,8 @@ TEST(StartUp, FirstStartMakesFoldersAndTheDefaultNote) {
     EXPECT_TRUE(inst.FolderExists("fdir"));
     EXPECT_TRUE(inst.FolderExists("img"));
     EXPECT_TRUE(inst.FolderExists("fdir\\old"));
-    EXPECT_TRUE(inst.FolderExists("marnelolog"));
+    // Made once the tray icon is there, which may be after the notes show.
+    EXPECT_TRUE(WaitFor([&] { return inst.FolderExists("marnelolog"); }));
 }
 
 TEST(StartUp, MinimisedStartWithoutArgumentStillOpensTheDefaultBoard) {

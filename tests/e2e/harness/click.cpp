@@ -88,8 +88,7 @@ bool ReadyForPress(HWND note, POINT at) {
 
 void HoldNote(HWND note, POINT at, int holdMs) {
     ReadyForPress(note, at);
-    MovePointerTo(at.x, at.y);
-    Settle(100);
+    PlacePointerAt(at.x, at.y);
     PressLeftButton();
     Sleep(holdMs);
     ReleaseLeftButton();
@@ -110,8 +109,7 @@ std::string ClickNote(HWND note, POINT at, const Outcome& outcome, NoteMode mode
     for (int attempt = 1; attempt <= 2; ++attempt) {
         bool onTop = ReadyForPress(note, at);
         Shown before = ShownWindowsOf(processId);
-        MovePointerTo(at.x, at.y);
-        Settle(100);
+        bool placed = PlacePointerAt(at.x, at.y);
         PressLeftButton();
         bool looped =
             mode == NoteMode::Normal && WaitFor([&] { return InMoveLoop(thread); }, 400, 5);
@@ -127,6 +125,7 @@ std::string ClickNote(HWND note, POINT at, const Outcome& outcome, NoteMode mode
         std::string changes = Changes(before, ShownWindowsOf(processId));
         seen += "\n  attempt " + std::to_string(attempt) + ":" +
                 (onTop ? "" : " another window lay over the point;") +
+                (placed ? "" : " the X server kept the pointer elsewhere;") +
                 (looped || mode == NoteMode::Tool ? "" : " no move loop within 400 ms;") +
                 (loopEnded ? "" : " the note was still in its move loop 2 s after the release;") +
                 " the pointer ended at " + std::to_string(pointer.x) + "," +

@@ -93,6 +93,24 @@ COLORREF ScreenColourAt(int x, int y) {
     return colour;
 }
 
+bool SettledOnScreen(HWND window, int timeoutMs) {
+    bool drawn = WaitFor(
+        [&] {
+            RECT r{};
+            return GetWindowRect(window, &r) &&
+                   ScreenColourAt((r.left + r.right) / 2, r.top + 4) != RGB(0, 0, 0);
+        },
+        timeoutMs);
+    if (!drawn) return false;
+    // The server's events of the mapping (focus, the pointer entering) follow the first drawing;
+    // two round trips through the window's thread take up whatever the server sent meanwhile.
+    for (int trip = 0; trip < 2; ++trip) {
+        Settle(50);
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr)) return false;
+    }
+    return true;
+}
+
 bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs) {
     auto within = [](int a, int b) { return a - b < 3 && b - a < 3; };
     return WaitFor(

@@ -26,6 +26,11 @@ struct NoteView {
 
 NoteView InspectNote(HWND window);
 COLORREF ScreenColourAt(int x, int y);
+// A window just shown, drawn on the screen (its top edge is not the empty desktop's black) and
+// with the X server's events of its mapping taken up by its thread. Under Wine such an event
+// handled late sets the key state from the real keyboard, or the pointer back to where it was
+// when the window appeared, behind the back of a test that has since pressed or moved.
+bool SettledOnScreen(HWND window, int timeoutMs = 10000);
 // Painting follows creation in its own time: true once the pixel shows `colour` (within 2).
 bool ShowsColourAt(int x, int y, COLORREF colour, int timeoutMs = 3000);
 // Rows of `rect` on screen that hold a pixel of another colour than `background`.

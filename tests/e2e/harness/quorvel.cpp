@@ -92,23 +92,13 @@ bool Quorvel::WaitForControls(int timeoutMs) const {
 
 bool Quorvel::WaitInFront(int timeoutMs) const {
     HWND main = nullptr;
-    bool drawn = WaitFor(
-        [&] {
-            main = MainWindow();
-            if (!main || GetForegroundWindow() != main) return false;
-            RECT r{};
-            GetWindowRect(main, &r);
-            return ScreenColourAt((r.left + r.right) / 2, r.top + 4) != RGB(0, 0, 0);
-        },
-        timeoutMs);
-    if (!drawn) return false;
-    // The server's focus event follows the window's mapping; two round trips through the
-    // window's thread take up whatever the server sent meanwhile.
-    for (int trip = 0; trip < 2; ++trip) {
-        Settle(50);
-        if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr)) return false;
-    }
-    return true;
+    return WaitFor(
+               [&] {
+                   main = MainWindow();
+                   return main && GetForegroundWindow() == main;
+               },
+               timeoutMs) &&
+           SettledOnScreen(main, timeoutMs);
 }
 
 QuorvelControls Quorvel::Controls() const {

@@ -28,9 +28,7 @@ class Quorvel : public Process {
     bool WaitForMainWindow(int timeoutMs = 10000) const;
     // Waits until the main window holds all eight controls.
     bool WaitForControls(int timeoutMs = 10000) const;
-    // Foreground and drawn on the screen, with the X server's focus taken up: Wine sets its key
-    // state from the real keyboard when the server's focus reaches a window, so a modifier a
-    // test holds before that would be let go behind its back.
+    // Foreground and settled on the screen (`SettledOnScreen`): keys a test holds are safe.
     bool WaitInFront(int timeoutMs = 10000) const;
     QuorvelControls Controls() const;
     std::string Title() const;

@@ -109,6 +109,18 @@ void MovePointerTo(int x, int y) {
               (y * 65536 + height - 1) / height);
 }
 
+bool PlacePointerAt(int x, int y, int timeoutMs) {
+    DWORD start = GetTickCount();
+    do {
+        MovePointerTo(x, y);
+        // Past 100 ms from the last move the system asks the X server where the pointer is.
+        Settle(120);
+        POINT at{};
+        if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
+    } while (static_cast<int>(GetTickCount() - start) < timeoutMs);
+    return false;
+}
+
 void ParkPointer() {
     MovePointerTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
 }

@@ -18,6 +18,10 @@ std::string ClipboardText();
 
 // Real input: absolute pointer moves, button presses and keys.
 void MovePointerTo(int x, int y);
+// The X server drops a move of the pointer while a program still holds it (a move loop just
+// ended): the next press would then start from the old place. Moves the pointer until the X
+// server reports it at the point; false when it never does.
+bool PlacePointerAt(int x, int y, int timeoutMs = 3000);
 // Moves the pointer to the screen's bottom right corner, where no program window lies. Under
 // Wine a window that appears under the pointer makes the X server send the state of its real
 // keyboard a moment later, and Wine then lets go of every key the tests hold down through
