@@ -60,11 +60,24 @@ void IntoTheBoardListOfTwo(const Quorvel& app, QuorvelControls& c) {
     ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
 }
 
-// The first row of the list view focused and selected, from wherever a listing left the focus.
-void IntoTheFirstRow(const Quorvel& app, const QuorvelControls& c) {
+// The copy started with a folder in front, showing the folder's `rows` rows.
+void InFrontListing(const Quorvel& app, QuorvelControls& c, std::size_t rows) {
+    ASSERT_TRUE(app.WaitForControls());
+    c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == rows; }));
+}
+
+// A listed folder leaves the focus in the list view; Esc there goes to the input line.
+void IntoTheInputLine(const Quorvel& app, const QuorvelControls& c) {
     ASSERT_TRUE(WaitFor([&] { return FocusOf(app) == c.listView || FocusOf(app) == c.inputLine; }));
     if (FocusOf(app) == c.listView) TypeKey(VK_ESCAPE);
     ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+}
+
+// The first row of the list view focused and selected, from wherever a listing left the focus.
+void IntoTheFirstRow(const Quorvel& app, const QuorvelControls& c) {
+    IntoTheInputLine(app, c);
     TypeKey(VK_UP);
     ASSERT_TRUE(WaitForFocus(app, c.listView));
     ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMSTATE, 0, 3) == 3; }));
@@ -593,10 +606,8 @@ TEST(QuorvelListView, EnterListsAFolderRowAndStartsAFileRowNeverAsABoard) {
                        .WithCopyOf("recorder.exe", "marnelo.exe")
                        .WithCopyOf("recorder.exe", "w\\sub\\tool.exe");
     Quorvel app(inst, inst.PathOf("w"));
-    ASSERT_TRUE(app.WaitForControls());
-    QuorvelControls c = app.Controls();
-    ASSERT_TRUE(InFront(app));
-    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 1; }));
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
     IntoTheFirstRow(app, c);
     TypeKey(VK_RETURN);
     EXPECT_TRUE(app.WaitForTitle(inst.PathOf("w\\sub\\"))) << "the folder row is listed";
@@ -658,10 +669,8 @@ TEST(QuorvelStartUp, CommandsStartWhereQuorvelWasStartedAlsoOnItsSecondRun) {
     }
     ASSERT_TRUE(inst.FolderExists("recent"));
     Quorvel app(inst, inst.PathOf("w"));
-    ASSERT_TRUE(app.WaitForControls());
-    QuorvelControls c = app.Controls();
-    ASSERT_TRUE(InFront(app));
-    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == 1; }));
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
     IntoTheFirstRow(app, c);
     TypeKey(VK_F6);
     EXPECT_EQ(app.WaitForExit(), 0);
@@ -674,12 +683,9 @@ TEST(QuorvelStartUp, CommandsStartWhereQuorvelWasStartedAlsoOnItsSecondRun) {
 TEST(QuorvelInputLine, F10StepsTheModesAsInTheListsAndOpensNoMenu) {
     Install inst = Install::Fresh().WithFile("w\\x.txt", "");
     Quorvel app(inst, inst.PathOf("w"));  // a listed folder starts in the normal mode
-    ASSERT_TRUE(app.WaitForControls());
-    QuorvelControls c = app.Controls();
-    ASSERT_TRUE(InFront(app));
-    ASSERT_TRUE(WaitFor([&] { return FocusOf(app) == c.listView || FocusOf(app) == c.inputLine; }));
-    if (FocusOf(app) == c.listView) TypeKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
+    IntoTheInputLine(app, c);
     TypeKey(VK_F10);
     EXPECT_TRUE(app.WaitForTitle("履歴モード"));
     EXPECT_EQ(StatusPart(c), "履歴モード");
