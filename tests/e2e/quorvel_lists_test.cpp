@@ -60,6 +60,29 @@ void IntoTheBoardListOfTwo(const Quorvel& app, QuorvelControls& c) {
     ASSERT_TRUE(WaitForFocus(app, c.boardListBox));
 }
 
+// The copy started with a folder in front, showing the folder's `rows` rows.
+void InFrontListing(const Quorvel& app, QuorvelControls& c, std::size_t rows) {
+    ASSERT_TRUE(app.WaitForControls());
+    c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    ASSERT_TRUE(WaitFor([&] { return ListViewRows(c.listView).size() == rows; }));
+}
+
+// A listed folder leaves the focus in the list view; Esc there goes to the input line.
+void IntoTheInputLine(const Quorvel& app, const QuorvelControls& c) {
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(app) == c.listView || FocusOf(app) == c.inputLine; }));
+    if (FocusOf(app) == c.listView) TypeKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForFocus(app, c.inputLine));
+}
+
+// The first row of the list view focused and selected, from wherever a listing left the focus.
+void IntoTheFirstRow(const Quorvel& app, const QuorvelControls& c) {
+    IntoTheInputLine(app, c);
+    TypeKey(VK_UP);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(c.listView, LVM_GETITEMSTATE, 0, 3) == 3; }));
+}
+
 bool Answer(const Quorvel& app, const std::string& caption, const std::string& text, int button) {
     HWND box = WaitForMessageBox(app.Id(), caption);
     if (!box || MessageBoxText(box) != text) return false;
@@ -575,5 +598,100 @@ TEST(QuorvelListView, ANoteLongerThanACellCopiesAndShowsWhole) {
     TypeChord({VK_CONTROL}, 'C');
     EXPECT_TRUE(WaitFor([&] { return ClipboardText() == text; }))
         << ClipboardText().size() << " of " << text.size() << " bytes";
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+TEST(QuorvelListView, EnterListsAFolderRowAndStartsAFileRowNeverAsABoard) {
+    Install inst = Install::Fresh()
+                       .WithCopyOf("recorder.exe", "marnelo.exe")
+                       .WithCopyOf("recorder.exe", "w\\sub\\tool.exe");
+    Quorvel app(inst, inst.PathOf("w"));
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
+    IntoTheFirstRow(app, c);
+    TypeKey(VK_RETURN);
+    EXPECT_TRUE(app.WaitForTitle(inst.PathOf("w\\sub\\"))) << "the folder row is listed";
+    ASSERT_TRUE(WaitFor([&] {
+        std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+        return rows.size() == 1 && rows[0][0] == "tool.exe";
+    }));
+    IntoTheFirstRow(app, c);
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(app.WaitForExit(), 0) << "a started file ends Quorvel";
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("w\\sub\\recorder.txt") == "\r\n"; }))
+        << "the file itself, without parameters";
+    EXPECT_FALSE(inst.Exists("recorder.txt"))
+        << "Marnelo was never started: " << inst.Read("recorder.txt");
+}
+
+TEST(QuorvelBoardList, ALetterTypedOnAnItemFollowsTheItemsText) {
+    Install inst = Install::Fresh()
+                       .WithBoard("ga.txt", {BoardNote("n", 10, 10)})
+                       .WithBoard("gb.txt", {BoardNote("n", 10, 10)});
+    Quorvel app(inst);
+    QuorvelControls c;
+    IntoTheBoardListOfTwo(app, c);
+    std::string item = ListBoxItems(c.boardListBox)[0];
+    TypeKey('Q');
+    EXPECT_TRUE(WaitForText(c.inputLine, item + "q")) << WindowTextOf(c.inputLine);
+    EXPECT_TRUE(WaitForFocus(app, c.inputLine));
+    TypeKey('Z');
+    EXPECT_TRUE(WaitForText(c.inputLine, item + "qz")) << "typed on in the line itself";
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+TEST(QuorvelListView, ANoteOfTwoLinesShowsOnOneRowAndKeepsItsBreakInTheNoteBox) {
+    Install inst = Install::Fresh().WithBoard("two.txt", {BoardNote("first\r\nqzx", 10, 10)});
+    Quorvel app(inst);
+    ASSERT_TRUE(app.WaitForControls());
+    QuorvelControls c = app.Controls();
+    ASSERT_TRUE(InFront(app));
+    TypeKey(VK_RETURN);  // reads the notes
+    TypeText("qzx");     // the note alone, without the drives listed at the start
+    ASSERT_TRUE(WaitFor([&] {
+        std::vector<std::vector<std::string>> rows = ListViewRows(c.listView);
+        return rows.size() == 1 && rows[0][0] == "two.txt";
+    }));
+    EXPECT_EQ(ListViewRows(c.listView)[0][1], "first qzx");
+    TypeKey(VK_UP);
+    ASSERT_TRUE(WaitForFocus(app, c.listView));
+    EXPECT_TRUE(WaitForText(c.noteTextBox, "first\r\nqzx")) << "the note is found by its text";
+    EXPECT_EQ(app.EndWithSave(), 0);
+}
+
+TEST(QuorvelStartUp, CommandsStartWhereQuorvelWasStartedAlsoOnItsSecondRun) {
+    Install inst = Install::Fresh().WithFile("w\\x.txt", "");
+    inst.WithFile("Quorvel.ini", "[cmd]\r\ncmd_F6=" + inst.PathOf("recorder.exe") + "\r\n");
+    {
+        Quorvel first(inst);  // makes the day's history folder
+        ASSERT_TRUE(first.WaitForControls());
+        ASSERT_EQ(first.EndWithSave(), 0);
+    }
+    ASSERT_TRUE(inst.FolderExists("recent"));
+    Quorvel app(inst, inst.PathOf("w"));
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
+    IntoTheFirstRow(app, c);
+    TypeKey(VK_F6);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    std::string folder = inst.PathOf("");
+    folder.pop_back();
+    EXPECT_TRUE(WaitFor([&] { return inst.Read("recorder_dir.txt") == folder + "\r\n"; }))
+        << inst.Read("recorder_dir.txt");
+}
+
+TEST(QuorvelInputLine, F10StepsTheModesAsInTheListsAndOpensNoMenu) {
+    Install inst = Install::Fresh().WithFile("w\\x.txt", "");
+    Quorvel app(inst, inst.PathOf("w"));  // a listed folder starts in the normal mode
+    QuorvelControls c;
+    InFrontListing(app, c, 1);
+    IntoTheInputLine(app, c);
+    TypeKey(VK_F10);
+    EXPECT_TRUE(app.WaitForTitle("履歴モード"));
+    EXPECT_EQ(StatusPart(c), "履歴モード");
+    TypeKey(VK_F10);
+    EXPECT_TRUE(app.WaitForTitle("数字入力モード")) << "no menu mode took the second F10";
+    TypeText("ab");
+    EXPECT_TRUE(WaitForText(c.inputLine, "ab")) << "the keys still reach the line";
     EXPECT_EQ(app.EndWithSave(), 0);
 }

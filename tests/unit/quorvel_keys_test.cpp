@@ -16,7 +16,7 @@ KeyInput Char(unsigned code, bool ctrl = false) {
     return {KeyKind::Char, code, false, ctrl, false, false};
 }
 
-TEST(QuorvelInputLineKeys, EscapeDependsOnTheLineAndTheParentLevel) {
+TEST(QuorvelInputLineKeys, EscapeDependsOnTheLineAndTheParentLevelF10CyclesTheMode) {
     struct Case {
         KeyInput input;
         bool empty;
@@ -30,6 +30,8 @@ TEST(QuorvelInputLineKeys, EscapeDependsOnTheLineAndTheParentLevel) {
         {Down(Vk::Escape), true, 2, KeyAction::ResetParentLevel, Disposition::PassOn},
         {Down(Vk::Escape), true, 0, KeyAction::ShowDrives, Disposition::PassOn},
         {Down('A'), true, 0, KeyAction::None, Disposition::PassOn},
+        {Down(Vk::F10), false, 0, KeyAction::CycleMode, Disposition::Consumed},
+        {Down(Vk::F10), true, 2, KeyAction::CycleMode, Disposition::Consumed},
     };
     for (const Case& c : cases) {
         KeyDecision d = InputLineKey(c.input, {c.empty, c.level});

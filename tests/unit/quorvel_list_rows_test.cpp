@@ -167,6 +167,25 @@ TEST(QuorvelListView, EntriesFirstThenNoteRowsWithTheirRowMap) {
     EXPECT_EQ(text(all[0], 0), "") << "a row whose entry went shows nothing";
 }
 
+TEST(QuorvelListView, LineBreaksShowAsOneSpaceAndTheCutKeepsWholeCharacters) {
+    struct Case {
+        const char* text;
+        std::size_t limit;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"one\r\ntwo", 99, "one two"},
+        {"one\ntwo\rthree\r\n", 99, "one two three "},
+        {"\r\r\n\n", 99, "   "},
+        {"a\tb\x01", 99, "a b "},
+        {"\x95\\\n\x8e\x9a", 99, "\x95\\ \x8e\x9a"},  // 0x5C trail byte, then a break
+        {"ab\x8e\x9a", 3, "ab"},                      // no half character at the limit
+        {"a\r\nb", 2, "a "},
+        {"", 5, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ShownCellText(c.text, c.limit), c.shown) << c.text;
+}
+
 TEST(QuorvelListView, DisplayBufferGrowsToExactlyTheLongestRow) {
     DisplayBuffer buffer;
     EXPECT_EQ(buffer.capacity(), 1024u);

@@ -309,6 +309,9 @@ TEST(QuorvelRecent, FoldersAreTidiedBeforeTheyAreTested) {
         {"C:\\表*", nullptr},         // 0x5C of 表 is no separator
         {"*", nullptr},               // nothing left of it
         {"C:\\a\tb", nullptr},        // the file could not split it back
+        {"C:", "C:\\"},               // a drive root stays the root, not its current folder
+        {"C:\\*", "C:\\"},            //
+        {"\"C:\\\"", "C:\\"},         //
     };
     for (const Case& c : cases) {
         RecentList recent;

@@ -172,7 +172,7 @@ bool ListKeyAction(const ListKeyDecision& d, const ListSide& side, WPARAM key) {
             RunCommandKey(d, side.plan, side.target(key));
             break;
         case ListKey::CycleMode:
-            ApplyMode(CycleMode(quorvel.modeState));
+            CycleModeShown();
             break;
         default:
             if (std::optional<bool> consumed = side.own(d, key)) return *consumed;
@@ -232,7 +232,11 @@ std::optional<std::string> FocusedEntryPathFor(WPARAM) {
 std::optional<bool> ListViewOwnAction(const ListKeyDecision& d, WPARAM) {
     switch (d.action) {
         case ListKey::OpenRowBoard:
-            if (FocusedRow() >= 0) OpenInLauncher(ShownText(FocusedRow(), 0));
+            // An entry row's column 0 is a file or folder name, never a board.
+            if (std::optional<std::string> path = FocusedEntryPath())
+                ListOrStart(*path);
+            else if (FocusedRow() >= 0)
+                OpenInLauncher(ShownText(FocusedRow(), 0));
             break;
         case ListKey::DeleteRows:
             DeleteRows(false, true);
@@ -274,6 +278,12 @@ const ListSide kListViewSide{StepListView, PlanCommandOnRow, FocusedEntryPathFor
 void ListCharAction(const ListKeyDecision& d, const ListSide& side, WPARAM character,
                     LPARAM lParam) {
     side.ownChar(d, character);
+    if (d.action == ListKey::SendToInputLine) {
+        // Setting a taken item leaves the caret at the start: a character typed on follows the
+        // text, as typed in the input line itself.
+        int end = GetWindowTextLengthA(ui.inputLine);
+        SendMessageA(ui.inputLine, EM_SETSEL, static_cast<WPARAM>(end), end);
+    }
     if (d.action == ListKey::SendToInputLine || d.action == ListKey::Paste)
         SendMessageA(ui.inputLine, WM_CHAR, character, lParam);
 }
@@ -304,6 +314,10 @@ bool IgnoredWhileListing(UINT message) {
 }
 
 }  // namespace
+
+void CycleModeShown() {
+    ApplyMode(CycleMode(quorvel.modeState));
+}
 
 LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WNDPROC previous = ui.previousBoardList;

@@ -17,5 +17,7 @@ std::optional<std::string> ReadListBoxItem(HWND listBox, unsigned key = 0);
 // Row 0 of the list view focused and selected; the lists are filled first when it is empty.
 void FirstRowFocus();
 void RefreshAndFocusList();
+// F10: the next mode's title and status text; the lists follow where the mode changes them.
+void CycleModeShown();
 // The note of a list-view row in the two note boxes.
 void ShowNotePair(int row);

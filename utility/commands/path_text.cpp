@@ -18,6 +18,11 @@ std::string TrimPatternTail(std::string_view path) {
     return trimmed;
 }
 
+std::string WithDriveRoot(std::string folder) {
+    if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+    return folder;
+}
+
 bool IsDriveOrEmpty(std::string_view path) {
     std::string trimmed = TrimPatternTail(path);
     if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
@@ -30,8 +35,6 @@ std::optional<std::string> TypedFolder(
     std::string bare = TrimPatternTail(folder);
     if (!bare.empty() && bare.back() == '*') bare = TrimPatternTail(PatternFolder(bare));
     if (bare.empty()) return std::nullopt;
-    // A drive root keeps its "\": "C:" alone names the drive's current folder.
-    if (bare.size() == 2 && bare[1] == ':') bare += "\\";
-    if (!folderExists(bare)) return std::nullopt;
+    if (!folderExists(WithDriveRoot(bare))) return std::nullopt;
     return folder;
 }

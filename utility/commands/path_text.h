@@ -10,6 +10,10 @@
 // C:\data; a name pattern such as C:\data\ab* stays whole.
 std::string TrimPatternTail(std::string_view path);
 
+// "C:" alone names the drive's current folder, which may be anywhere: a drive root keeps its
+// "\" (C: gives C:\), any other text comes back as it is.
+std::string WithDriveRoot(std::string folder);
+
 // A drive root (C:, C:\ or C:\*) or nothing at all: no file operation may take it as a file.
 bool IsDriveOrEmpty(std::string_view path);
 

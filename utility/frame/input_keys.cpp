@@ -11,6 +11,8 @@ KeyDecision Consume(const KeyInput& input, KeyAction action, std::intptr_t resul
 }
 
 KeyDecision InputLineKeyDown(const KeyInput& input, const InputLineState& state) {
+    // Passed on, F10 would put the window into its menu mode, which takes the next keys.
+    if (input.code == Vk::F10) return Consume(input, KeyAction::CycleMode, 0);
     if (input.code != Vk::Escape) return Pass(input);
     if (input.shift) return Consume(input, KeyAction::ForgetTransfer);
     if (!state.inputEmpty) return Pass(input, KeyAction::ClearInputLine);

@@ -26,6 +26,7 @@ enum class KeyAction {
     FocusFirstRow,     // release of Up
     RefreshLists,      // every other release
     EnterText,         // Enter: a folder is listed; the note index is loaded when empty
+    CycleMode,         // F10: the next mode, as in the lists
     // every control's
     EmptyKeySequence,
     RaiseParentLevel,

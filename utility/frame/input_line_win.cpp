@@ -68,6 +68,9 @@ bool ShowKeyAction(KeyAction action, const KeyInput& input, WPARAM wParam, LPARA
         case KeyAction::ResetParentLevel:
             quorvel.parentLevel = 0;
             break;
+        case KeyAction::CycleMode:
+            CycleModeShown();
+            break;
         case KeyAction::FocusBoardList:
             if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) <= 0) RefreshLists();
             if (SendMessageA(ui.boardListBox, LB_GETCOUNT, 0, 0) > 0) {
@@ -134,6 +137,8 @@ LRESULT HandleControlKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 LRESULT CALLBACK InputLineProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The release of F10 alone would open the window's menu mode.
+    if (message == WM_SYSKEYUP && wParam == VK_F10) return 0;
     KeyInput input = Translate(message, wParam, lParam);
     if (input.kind != KeyKind::Other) {
         InputLineState state;

@@ -16,10 +16,6 @@ std::string TodayStamp() {
     return DateStamp(LocalNow());
 }
 
-void EnsureFolder(const std::string& path) {
-    if (!SetCurrentDirectoryA(path.c_str())) CreateDirectoryA(path.c_str(), nullptr);
-}
-
 void ReadTodayRecent() {
     if (std::optional<std::string> text =
             ReadWholeFile(quorvel.exeFolder + RecentFileName(TodayStamp())))

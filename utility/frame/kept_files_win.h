@@ -7,9 +7,6 @@
 
 std::string TodayStamp();
 
-// Makes the folder the current directory, or creates it when that fails.
-void EnsureFolder(const std::string& path);
-
 // The day's history, added to the pairs already held.
 void ReadTodayRecent();
 

@@ -44,6 +44,16 @@ long long ShellOpen(const std::string& target, const std::string& parameters) {
     return code;
 }
 
+void ListOrStart(const std::string& text) {
+    // A folder entry's path ends in its pattern; the folder itself is what exists.
+    if (FolderExists(TrimPatternTail(text))) {
+        SetInputLine(text);
+        ListFolderAndShow(std::nullopt);
+    } else {
+        ShellOpen(text);
+    }
+}
+
 void RecordRecent() {
     AddRecent(quorvel.recent, quorvel.listing.nowDir, WindowText(ui.inputLine));
 }
@@ -58,12 +68,7 @@ bool PickItem() {
     RecordRecent();
     std::optional<std::string> text = ReadListBoxItem(ui.boardListBox, '1');
     if (!text) return false;
-    if (FolderExists(*text)) {
-        SetInputLine(*text);
-        ListFolderAndShow(std::nullopt);
-    } else {
-        ShellOpen(*text);
-    }
+    ListOrStart(*text);
     SetInputLine(quorvel.inputText);
     SendMessageA(ui.inputLine, EM_SETSEL, 0, -1);
     return true;
@@ -174,11 +179,8 @@ void StepBookmarkShown(bool up) {
 void EndBookmarkWalk() {
     quorvel.bookmarkCursor = -1;
     ReadInputText();
-    if (quorvel.inputText.empty()) {
+    if (quorvel.inputText.empty())
         QuitUtility();
-    } else if (FolderExists(quorvel.inputText)) {
-        ListFolderAndShow(std::nullopt);
-    } else {
-        ShellOpen(quorvel.inputText);
-    }
+    else
+        ListOrStart(quorvel.inputText);
 }

@@ -10,6 +10,9 @@
 // Starts `target` through the shell, logs it and, after a success, saves and ends Quorvel.
 long long ShellOpen(const std::string& target, const std::string& parameters = "");
 
+// An existing folder is listed (the text goes into the input line), anything else started.
+void ListOrStart(const std::string& text);
+
 // (NowDir, the input line) into the day's history.
 void RecordRecent();
 // Empties the key sequence, the board and note lists, and reads the day's history again.

@@ -161,7 +161,7 @@ void FillRowText(NMLVDISPINFOA& info) {
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
     std::string_view text = RowText(quorvel.shownRows[item.iItem], item.iSubItem,
                                     quorvel.listing.results, quorvel.notes.index);
-    std::string shown = CutAtCharBoundary(text, static_cast<std::size_t>(item.cchTextMax - 1));
+    std::string shown = ShownCellText(text, static_cast<std::size_t>(item.cchTextMax - 1));
     std::memcpy(item.pszText, shown.c_str(), shown.size() + 1);
 }
 

@@ -132,3 +132,15 @@ std::vector<std::string> BookmarkTexts(const std::vector<std::string>& bookmarks
         if (matcher.Matches(bookmark)) shown.push_back(bookmark);
     return shown;
 }
+
+std::string ShownCellText(std::string_view text, std::size_t limit) {
+    std::string shown;
+    // Trail bytes of Shift-JIS start at 0x40, so a byte below 0x20 is always a whole character.
+    // One byte past the limit tells the cut whether the last character is whole.
+    for (std::size_t i = 0; i < text.size() && shown.size() <= limit; ++i) {
+        unsigned char byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        shown += byte < 0x20 ? ' ' : static_cast<char>(byte);
+    }
+    return CutAtCharBoundary(shown, limit);
+}

@@ -46,6 +46,11 @@ std::vector<ListRow> ListViewRows(const ResultList& results, const NoteIndex& in
 std::string_view RowText(const ListRow& row, int column, const ResultList& results,
                          const NoteIndex& index);
 
+// A cell's text as the list view draws it, within `limit` bytes and never cut inside a
+// character: a line break (CR LF, CR or LF) and every other control byte shows as one space,
+// which the list view would draw as boxes. Copies and lookups use RowText as it is.
+std::string ShownCellText(std::string_view text, std::size_t limit);
+
 // The bytes before the `level`-th separator ("\", ":" or "/", whole characters only) counted
 // from the end; nothing when there are too few or that separator is the first byte.
 std::optional<std::string> CutToLevel(std::string_view path, int level);

@@ -184,15 +184,7 @@ void OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) == LBN_DBLCLK) {
         RecordRecent();
         std::optional<std::string> item = ReadListBoxItem(ui.boardListBox);
-        if (!item) return;
-        if (FolderExists(*item)) {
-            SetWindowTextA(ui.inputLine, item->c_str());
-            ListFolderShown(std::nullopt, false);
-            ShowNoteIndex();
-            SetFocus(ui.inputLine);
-        } else {
-            ShellOpen(*item);
-        }
+        if (item) ListOrStart(*item);
     }
 }
 
@@ -329,7 +321,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                          nullptr))
         return 1;
 
-    EnsureFolder(quorvel.exeFolder + "recent\\");
+    // Only made when missing: the working folder stays where Quorvel was started, which is
+    // where the F6 to F9 commands, Marnelo and relative names expect it.
+    CreateFolder(quorvel.exeFolder + "recent\\");
     quorvel.fileListPath = quorvel.exeFolder + "filelist.txt";
     quorvel.launcherPath = quorvel.exeFolder + "marnelo.exe";
     LoadNoteFolder(NoteFolderPath(quorvel.exeFolder), true, 0);

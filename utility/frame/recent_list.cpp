@@ -33,7 +33,7 @@ std::string TidyRecent(std::string_view given) {
         std::string before = text;
         text = TrimBlanks(text);
         text = WithoutEnclosingQuotes(text);
-        text = TrimPatternTail(text);  // a name pattern keeps its "*"
+        text = WithDriveRoot(TrimPatternTail(text));  // a name pattern keeps its "*"
         if (text == before) return text;
     }
 }
