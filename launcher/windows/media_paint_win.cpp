@@ -40,13 +40,6 @@ const std::vector<std::string>& FolderFiles(NoteSlot& slot) {
     return cache.files;
 }
 
-unsigned long long FileTimeOf(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-           data.ftLastWriteTime.dwLowDateTime;
-}
-
 // The picture over the note's background, from the top across the whole width, down to the
 // picture's bottom: what beside (or, in a picture with transparency, under) it shows is the
 // note's own colour, not what the screen held before.
@@ -115,7 +108,7 @@ void PaintNoteMedia(HDC dc, HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     const Note& n = slot.note;
-    PictureKey key{chosen, FileTimeOf(chosen), client.right, client.bottom,
+    PictureKey key{chosen, FileWriteTime(chosen), client.right, client.bottom,
                    static_cast<unsigned>(
                        ToColorRef(ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue)))};
     MediaLayout layout = PaintPicture(dc, ui.noteWindows[index], key);
