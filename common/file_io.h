@@ -30,6 +30,8 @@ bool AppendToFile(const std::string& path, const std::string& text);
 // Size from the folder entry, so a file held open by another program still has its size;
 // 0 when there is no such file.
 std::uint64_t FileSize(const std::string& path);
+// The last write time from the folder entry, in the system's 100 ns units; 0 when there is none.
+std::uint64_t FileWriteTime(const std::string& path);
 
 bool FileExists(const std::string& path);  // an existing file that is not a folder
 // False only when the system says there is no such file: a file whose attributes cannot be

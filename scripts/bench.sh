@@ -6,6 +6,7 @@
 #   scripts/bench.sh            native benchmarks, then the Wine measurements
 #   scripts/bench.sh native     only the native benchmarks
 #   scripts/bench.sh wine       only the Wine measurements
+#   BENCH_WINE_FILTER='MarneloBench.*Repaint*' scripts/bench.sh wine    one of them
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 REPO_ROOT=$(pwd)
@@ -39,7 +40,11 @@ run_native() {
 # Wine: the disabled tests named QuorvelBench* and MarneloBench* of the end-to-end program are
 # measurements; only their lines that begin with "bench:" are figures. A new measurement is one
 # more such test, or another gtest filter in the list below.
-WINE_FILTERS=("QuorvelBench*" "MarneloBench*")
+if [ -n "${BENCH_WINE_FILTER:-}" ]; then
+    WINE_FILTERS=("$BENCH_WINE_FILTER")
+else
+    WINE_FILTERS=("QuorvelBench*" "MarneloBench*")
+fi
 
 run_wine() {
     if [ ! -f "$E2E_DIR/$E2E_EXE" ]; then

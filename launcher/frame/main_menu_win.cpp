@@ -22,8 +22,11 @@ namespace {
 // Kept for the whole run, so the dialog offers the last chosen name again.
 char newFileName[260] = "";
 
+// Without a page, or without a program for it, the menu item would do nothing visible at all.
 void OpenHelpPage() {
-    ShellStarted(marnelo.paths.helpPage, "");
+    if (ShellStarted(marnelo.paths.helpPage, "")) return;
+    std::string text = "ヘルプを開けませんでした。\n" + marnelo.paths.helpPage;
+    MessageBoxA(nullptr, text.c_str(), "Marnelo", MB_OK | MB_ICONWARNING);
 }
 
 // A new, empty board chosen in a save dialog, then shown through a second copy.

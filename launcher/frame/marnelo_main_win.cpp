@@ -149,6 +149,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!ui.mainWindow) return -1;
     HDC screen = GetDC(ui.mainWindow);
     marnelo.screenWidth = GetDeviceCaps(screen, HORZRES);
+    marnelo.screenHeight = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(ui.mainWindow, screen);
     LoadAliasFile(marnelo.paths.aliasFile);
 

@@ -19,6 +19,7 @@ struct MarneloState {
     LauncherSettings settings;
     BoardState board;
     int screenWidth = 0;
+    int screenHeight = 0;
     bool hoverEnabled = true;  // cleared while the Edit dialog is open
     int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
     NotePress press;

@@ -109,6 +109,25 @@ Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int
     return note;
 }
 
+NotePlace FreeNotePlace(NotePlace wanted, const std::vector<NotePlace>& shown, int screenWidth,
+                        int screenHeight) {
+    auto taken = [&](const NotePlace& place) {
+        return std::find(shown.begin(), shown.end(), place) != shown.end();
+    };
+    NotePlace place = wanted;
+    // One step more than there are shown notes reaches a free place, as long as the screen's
+    // grid of steps holds more places than the board has notes (a screen of 20 by 20 has 1).
+    for (std::size_t step = 0; step <= shown.size() && taken(place); ++step) {
+        place.y += kNewNoteStep;
+        if (1LL * place.y + kNewNoteStep > screenHeight) {
+            place.y = 0;
+            place.x = HeldInInt(1LL * place.x + kNewNoteStep);
+            if (1LL * place.x + kNewNoteStep > screenWidth) place.x = 0;
+        }
+    }
+    return place;
+}
+
 bool NeedsDefaultNote(bool asked, int noteCount) {
     return asked || noteCount == 0;
 }

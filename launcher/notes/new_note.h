@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/date_stamp.h"
 #include "launcher/notes/note.h"
@@ -49,6 +50,20 @@ bool NeedsDefaultNote(bool asked, int noteCount);
 
 // A white note at the top left of the screen showing the picture at `path` at its own size.
 Note MakeImageNote(const NewNoteSettings& settings, const std::string& path, int width, int height);
+
+struct NotePlace {
+    int x = 0, y = 0;
+    bool operator==(const NotePlace& other) const { return x == other.x && y == other.y; }
+};
+
+// How far a new note steps on from a place already taken: enough to show the note below.
+inline constexpr int kNewNoteStep = 20;
+
+// Where a new note meant for `wanted` goes. A note exactly on top of another one looks as if
+// nothing had happened, so while a `shown` note stands there the place steps down, and at the
+// screen's bottom to the top of the next column on the right (at its right edge back to 0).
+NotePlace FreeNotePlace(NotePlace wanted, const std::vector<NotePlace>& shown, int screenWidth,
+                        int screenHeight);
 
 // The white 90 by 50 note with the default text that stands in when there is nothing else.
 Note MakePlainNote(const NewNoteSettings& settings);

@@ -31,15 +31,35 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
     return notes.Count();
 }
 
+namespace {
+
+// A note made on the user's asking goes where no shown note stands exactly: else nothing would
+// seem to happen. A note shrunk away for the Edit dialog is not shown.
+HWND CreateNewNote(Note note) {
+    std::vector<NotePlace> shown;
+    for (const NoteWindows& windows : ui.noteWindows) {
+        RECT rect{};
+        if (GetWindowRect(windows.window, &rect) && rect.right > rect.left)
+            shown.push_back({rect.left, rect.top});
+    }
+    NotePlace place =
+        FreeNotePlace({note.x, note.y}, shown, marnelo.screenWidth, marnelo.screenHeight);
+    note.x = place.x;
+    note.y = place.y;
+    return CreateNoteWindow(note);
+}
+
+}  // namespace
+
 HWND CreateDefaultNote() {
-    return CreateNoteWindow(MakePlainNote(marnelo.settings));
+    return CreateNewNote(MakePlainNote(marnelo.settings));
 }
 
 HWND CreateNoteFromClipboard(NewNoteKind kind) {
     std::optional<std::string> text = TakeClipboardText();
     if (MakesTextNote(text))
-        return CreateNoteWindow(MakeClipboardTextNote(kind, *text, marnelo.settings, notes.runningX,
-                                                      marnelo.screenWidth));
+        return CreateNewNote(MakeClipboardTextNote(kind, *text, marnelo.settings, notes.runningX,
+                                                   marnelo.screenWidth));
     CreateFolder(marnelo.paths.imageFolder);
     std::string path = ClipboardImagePath(marnelo.paths.imageFolder, LocalNow(),
                                           [](const std::string& name) { return MayExist(name); });
@@ -47,8 +67,7 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
     // A picture that was not written makes the plain note, as every other failure does: an
     // image note would point at nothing.
     if (picture.result >= 0)
-        return CreateNoteWindow(
-            MakeImageNote(marnelo.settings, path, picture.width, picture.height));
+        return CreateNewNote(MakeImageNote(marnelo.settings, path, picture.width, picture.height));
     return CreateDefaultNote();
 }
 

@@ -4,15 +4,22 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "launcher/notes/note.h"
+#include "launcher/windows/media_note.h"
 
 struct NoteWindows {
     HWND window = nullptr;
     HWND textControl = nullptr;
     HFONT font = nullptr;
     HBRUSH backBrush = nullptr;
+    // A picture note's picture as last drawn over its background, the width of the client
+    // area and the picture's height, and what it was drawn from.
+    HBITMAP picture = nullptr;
+    std::optional<PictureKey> pictureKey;
+    MediaLayout pictureLayout;
 };
 
 // Adds `note` with its windows as the last slot and returns its index.

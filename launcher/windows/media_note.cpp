@@ -72,3 +72,9 @@ bool DroppedPathFits(std::size_t length) {
 bool ReplacesNoteText(const std::optional<std::string>& read, std::string_view shown) {
     return read && *read != shown;
 }
+
+bool PictureStillValid(const std::optional<PictureKey>& kept, const PictureKey& now) {
+    return kept && now.fileTime != 0 && kept->path == now.path && kept->fileTime == now.fileTime &&
+           kept->width == now.width && kept->height == now.height &&
+           kept->background == now.background;
+}

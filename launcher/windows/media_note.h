@@ -51,6 +51,20 @@ struct MediaLayout {
 // no size (none could be loaded) draws nothing and leaves the text the whole client area.
 MediaLayout PlaceMedia(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
 
+// What a picture note's drawing was made from: the file, its last write time (0 when it could
+// not be read), the note's client size and its background colour.
+struct PictureKey {
+    std::string path;
+    unsigned long long fileTime = 0;
+    int width = 0, height = 0;
+    unsigned background = 0;
+};
+
+// Whether the picture drawn for `kept` still shows what `now` asks for. Decoding a large file
+// takes seconds, so a repaint reuses the drawing while nothing of the key changed; a file
+// without a known time is decoded again, as it may be appearing or being written.
+bool PictureStillValid(const std::optional<PictureKey>& kept, const PictureKey& now);
+
 // A folder is listed again at most once in this many milliseconds per note: a folder of
 // thousands of files must not hold up every repaint.
 inline constexpr unsigned kFolderListingLifetimeMs = 1000;

@@ -3,9 +3,11 @@
 #include <cstdlib>
 
 #include "common/file_io.h"
+#include "common/window_shape_win.h"
 #include "common/window_text_win.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/notes/note_table_win.h"
+#include "launcher/windows/colours.h"
 #include "launcher/windows/image_library_win.h"
 #include "launcher/windows/media_note.h"
 #include "launcher/windows/note_window_win.h"
@@ -38,6 +40,56 @@ const std::vector<std::string>& FolderFiles(NoteSlot& slot) {
     return cache.files;
 }
 
+// The picture over the note's background, from the top across the whole width, down to the
+// picture's bottom: what beside (or, in a picture with transparency, under) it shows is the
+// note's own colour, not what the screen held before.
+void DrawPictureBand(HDC dc, const Picture& picture, const MediaLayout& layout, int width,
+                     HBRUSH background) {
+    RECT band{0, 0, width, layout.imageHeight};
+    FillRect(dc, &band, background);
+    picture.Draw(dc, layout.imageWidth, layout.imageHeight);
+}
+
+// Decoding and scaling a large picture takes seconds: the band is drawn once into a bitmap
+// kept with the note, and a repaint copies it until its key changes. Where no bitmap of that
+// size can be had, the picture is drawn straight away as before.
+const MediaLayout& PaintPicture(HDC dc, NoteWindows& slot, const PictureKey& key) {
+    if (PictureStillValid(slot.pictureKey, key)) {
+        if (slot.picture) {
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(memory, slot.picture);
+            BitBlt(dc, 0, 0, key.width, slot.pictureLayout.imageHeight, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteDC(memory);
+        }
+        return slot.pictureLayout;
+    }
+    if (slot.picture) DeleteObject(slot.picture);
+    slot.picture = nullptr;
+    slot.pictureKey.reset();
+    Picture picture(key.path);
+    slot.pictureLayout = PlaceMedia(key.width, key.height, picture.width, picture.height);
+    const MediaLayout& layout = slot.pictureLayout;
+    if (layout.imageHeight <= 0 || key.width <= 0) {
+        slot.pictureKey = key;  // nothing to draw, and nothing to decode again
+        return layout;
+    }
+    HDC memory = CreateCompatibleDC(dc);
+    slot.picture = memory ? CreateCompatibleBitmap(dc, key.width, layout.imageHeight) : nullptr;
+    if (!slot.picture) {
+        if (memory) DeleteDC(memory);
+        DrawPictureBand(dc, picture, layout, key.width, slot.backBrush);
+        return layout;
+    }
+    HGDIOBJ old = SelectObject(memory, slot.picture);
+    DrawPictureBand(memory, picture, layout, key.width, slot.backBrush);
+    BitBlt(dc, 0, 0, key.width, layout.imageHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    slot.pictureKey = key;
+    return layout;
+}
+
 }  // namespace
 
 void PaintNoteMedia(HDC dc, HWND window) {
@@ -55,8 +107,10 @@ void PaintNoteMedia(HDC dc, HWND window) {
     }
     RECT client{};
     GetClientRect(window, &client);
-    Picture picture(chosen);
-    MediaLayout layout = PlaceMedia(client.right, client.bottom, picture.width, picture.height);
-    picture.Draw(dc, layout.imageWidth, layout.imageHeight);
+    const Note& n = slot.note;
+    PictureKey key{chosen, FileWriteTime(chosen), client.right, client.bottom,
+                   static_cast<unsigned>(
+                       ToColorRef(ColourOf(n.backColor, n.backRed, n.backGreen, n.backBlue)))};
+    MediaLayout layout = PaintPicture(dc, ui.noteWindows[index], key);
     MoveWindow(textControl, 0, layout.textTop, client.right, layout.textHeight, FALSE);
 }

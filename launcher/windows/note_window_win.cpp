@@ -47,8 +47,10 @@ void SetOpacity(HWND window, int transparency) {
 void ReleaseSlotObjects(NoteWindows& slot) {
     if (slot.font) DeleteObject(slot.font);
     if (slot.backBrush) DeleteObject(slot.backBrush);
+    if (slot.picture) DeleteObject(slot.picture);
     slot.font = nullptr;
     slot.backBrush = nullptr;
+    slot.picture = nullptr;
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <shellapi.h>
 
+#include <set>
+#include <utility>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -237,5 +240,44 @@ TEST(MainMenu, ABoardNamedLikeAHandOverOrderIsSwitchedTo) {
     Choose(app, "end");
     EXPECT_TRUE(app.WaitForTexts({"終わりという板"}));
     EXPECT_TRUE(app.Running()) << "the board was obeyed as an order";
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(MainMenu, NewNotesNeverLandExactlyOnANoteShown) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("付箋です。", 0, 0)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    auto places = [&] {
+        std::set<std::pair<LONG, LONG>> at;
+        for (const NoteView& v : app.Notes()) at.insert({v.rect.left, v.rect.top});
+        return at;
+    };
+    // An empty clipboard makes the default note, clipboard text a note at the running place;
+    // both would stand at the origin.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    Choose(app, "新しい付箋");
+    ASSERT_TRUE(app.WaitForNotes(2));
+    EXPECT_EQ(places().size(), 2u);
+    for (const NoteView& v : app.Notes()) ASSERT_TRUE(SettledOnScreen(v.window));
+    SetClipboardText("クリップボードから");
+    Choose(app, "新しい付箋");
+    ASSERT_TRUE(app.WaitForNotes(3));
+    EXPECT_EQ(places().size(), 3u);
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(MainMenu, HelpWithoutThePageSaysWhereItShouldBe) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("最初", 200, 500)});
+    ASSERT_TRUE(DeleteFileA(inst.PathOf("MarneloHelp\\help.html").c_str()));
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    Choose(app, "ヘルプ");
+    HWND box = WaitForMessageBox(app.Id(), "Marnelo");
+    ASSERT_TRUE(box) << "nothing said";
+    EXPECT_THAT(MessageBoxText(box), HasSubstr(inst.PathOf("MarneloHelp\\help.html")));
+    PressButton(box, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
     ASSERT_EQ(app.End(), 0);
 }

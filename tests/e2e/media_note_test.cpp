@@ -2,6 +2,7 @@
 // clipboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "harness/install.h"
@@ -87,6 +88,30 @@ TEST(MediaNote, APictureIsScaledIntoTheTopAndTheTextStandsBelow) {
     EXPECT_EQ(r.top - v.rect.top, 50);
     EXPECT_EQ(r.bottom - r.top, 50);
     EXPECT_EQ(r.right - r.left, 100);
+    ASSERT_EQ(app.End(), 0);
+}
+
+TEST(MediaNote, ATallPictureStandsOnTheNotesBackground) {
+    Install inst = Install::Fresh().WithFile("pics\\tall.bmp", Bitmap(40, 200, kRed, kBlue));
+    Note note = MediaNote(inst.PathOf("pics\\tall.bmp"), 300, 300, 100);
+    note.backColor = 12;  // Yellow
+    inst.WithBoard("marnelo.txt", {note});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    NoteView v = app.Notes()[0];
+    // 40 by 200 in 100 by 100: drawn 20 by 100 at the left, the note's colour beside it.
+    EXPECT_TRUE(ShowsColourAt(v.rect.left + 5, v.rect.top + 50, kRed));
+    EXPECT_TRUE(ShowsColourAt(v.rect.left + 15, v.rect.top + 50, kBlue));
+    constexpr COLORREF kYellow = RGB(255, 255, 0);
+    EXPECT_TRUE(ShowsColourAt(v.rect.left + 60, v.rect.top + 50, kYellow));
+    RECT beside{v.rect.left + 25, v.rect.top + 10, v.rect.right - 10, v.rect.bottom - 10};
+    std::vector<DWORD> pixels = ScreenPixels(beside);
+    EXPECT_EQ(std::count_if(pixels.begin(), pixels.end(),
+                            [](DWORD p) { return (p & 0xFFFFFF) != 0xFFFF00; }),
+              0);
+    Repaint(v.window);  // the kept drawing, not a new decoding, shows the same
+    EXPECT_TRUE(ShowsColourAt(v.rect.left + 5, v.rect.top + 50, kRed));
+    EXPECT_TRUE(ShowsColourAt(v.rect.left + 60, v.rect.top + 50, kYellow));
     ASSERT_EQ(app.End(), 0);
 }
 

@@ -74,3 +74,22 @@ TEST(MediaNote, AFolderListingIsKeptForASecond) {
     EXPECT_FALSE(cache.Fresh("C:\\p\\*", 0xFFFFFF00u + 1000));
     EXPECT_FALSE(cache.Fresh("C:\\q\\*", 0xFFFFFF00u + 10));
 }
+
+TEST(PictureStillValid, OnlyWhileFileTimeSizeAndBackgroundStay) {
+    const PictureKey kept{"C:\\p\\a.jpg", 1000, 200, 100, 0xffffff};
+    auto changed = [&](auto change) {
+        PictureKey now = kept;
+        change(now);
+        return now;
+    };
+    EXPECT_TRUE(PictureStillValid(kept, kept));
+    EXPECT_FALSE(PictureStillValid(std::nullopt, kept)) << "nothing drawn yet";
+    EXPECT_FALSE(PictureStillValid(kept, changed([](PictureKey& k) { k.path = "C:\\p\\b.jpg"; })));
+    EXPECT_FALSE(PictureStillValid(kept, changed([](PictureKey& k) { k.fileTime = 1001; })));
+    EXPECT_FALSE(PictureStillValid(kept, changed([](PictureKey& k) { k.width = 201; })));
+    EXPECT_FALSE(PictureStillValid(kept, changed([](PictureKey& k) { k.height = 99; })));
+    EXPECT_FALSE(PictureStillValid(kept, changed([](PictureKey& k) { k.background = 0; })));
+    // A file whose time cannot be read (gone, or being written) is never taken as unchanged.
+    PictureKey timeless = changed([](PictureKey& k) { k.fileTime = 0; });
+    EXPECT_FALSE(PictureStillValid(timeless, timeless));
+}

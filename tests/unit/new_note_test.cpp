@@ -188,3 +188,29 @@ TEST(MakeImageNote, APastedPictureAtItsOwnSize) {
     EXPECT_EQ(n.backColor, 11);
     EXPECT_EQ(n.text, "付箋です。");
 }
+
+TEST(FreeNotePlace, StepsOnFromEveryPlaceAShownNoteTakes) {
+    using Places = std::vector<NotePlace>;
+    struct Case {
+        NotePlace wanted;
+        Places shown;
+        NotePlace place;
+        int width = 800, height = 600;  // the screen's
+    };
+    const Case cases[] = {
+        {{0, 0}, {}, {0, 0}},
+        {{0, 0}, {{0, 1}, {1, 0}}, {0, 0}},  // only the exact place counts
+        {{0, 0}, {{0, 0}}, {0, 20}},         // the default note at the origin
+        {{0, 0}, {{0, 0}, {0, 20}, {0, 40}}, {0, 60}},
+        {{300, 0}, {{300, 0}, {0, 20}}, {300, 20}},
+        {{0, 580}, {{0, 580}}, {20, 0}},     // the bottom: the next column's top
+        {{780, 580}, {{780, 580}}, {0, 0}},  // the bottom right corner: back to the origin
+        {{0, 0}, {{0, 0}, {0, 20}, {20, 0}}, {20, 20}, 40, 40},  // the last place of a grid of 4
+        {{0, 0}, {{0, 0}, {0, 20}, {20, 0}, {20, 20}}, {0, 20}, 40, 40},  // none free: it ends
+    };
+    for (const Case& c : cases) {
+        NotePlace place = FreeNotePlace(c.wanted, c.shown, c.width, c.height);
+        EXPECT_EQ(place.x, c.place.x) << c.wanted.x << "," << c.wanted.y << " " << c.shown.size();
+        EXPECT_EQ(place.y, c.place.y) << c.wanted.x << "," << c.wanted.y << " " << c.shown.size();
+    }
+}
