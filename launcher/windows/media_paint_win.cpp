@@ -54,40 +54,36 @@ void DrawPictureBand(HDC dc, const Picture& picture, const MediaLayout& layout, 
 // kept with the note, and a repaint copies it until its key changes. Where no bitmap of that
 // size can be had, the picture is drawn straight away as before.
 const MediaLayout& PaintPicture(HDC dc, NoteWindows& slot, const PictureKey& key) {
-    if (PictureStillValid(slot.pictureKey, key)) {
-        if (slot.picture) {
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, slot.picture);
-            BitBlt(dc, 0, 0, key.width, slot.pictureLayout.imageHeight, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
-        }
-        return slot.pictureLayout;
-    }
-    if (slot.picture) DeleteObject(slot.picture);
-    slot.picture = nullptr;
-    slot.pictureKey.reset();
-    Picture picture(key.path);
-    slot.pictureLayout = PlaceMedia(key.width, key.height, picture.width, picture.height);
-    const MediaLayout& layout = slot.pictureLayout;
-    if (layout.imageHeight <= 0 || key.width <= 0) {
-        slot.pictureKey = key;  // nothing to draw, and nothing to decode again
-        return layout;
-    }
     HDC memory = CreateCompatibleDC(dc);
-    slot.picture = memory ? CreateCompatibleBitmap(dc, key.width, layout.imageHeight) : nullptr;
-    if (!slot.picture) {
-        if (memory) DeleteDC(memory);
-        DrawPictureBand(dc, picture, layout, key.width, slot.backBrush);
-        return layout;
+    if (!PictureStillValid(slot.pictureKey, key)) {
+        if (slot.picture) DeleteObject(slot.picture);
+        slot.picture = nullptr;
+        slot.pictureKey.reset();
+        Picture picture(key.path);
+        slot.pictureLayout = PlaceMedia(key.width, key.height, picture.width, picture.height);
+        const MediaLayout& layout = slot.pictureLayout;
+        bool drawable = layout.imageHeight > 0 && key.width > 0;
+        if (drawable && memory)
+            slot.picture = CreateCompatibleBitmap(dc, key.width, layout.imageHeight);
+        if (drawable && !slot.picture) {
+            DrawPictureBand(dc, picture, layout, key.width, slot.backBrush);
+            if (memory) DeleteDC(memory);
+            return layout;
+        }
+        if (slot.picture) {
+            HGDIOBJ old = SelectObject(memory, slot.picture);
+            DrawPictureBand(memory, picture, layout, key.width, slot.backBrush);
+            SelectObject(memory, old);
+        }
+        slot.pictureKey = key;  // an empty band has nothing to decode again either
     }
-    HGDIOBJ old = SelectObject(memory, slot.picture);
-    DrawPictureBand(memory, picture, layout, key.width, slot.backBrush);
-    BitBlt(dc, 0, 0, key.width, layout.imageHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    slot.pictureKey = key;
-    return layout;
+    if (slot.picture) {
+        HGDIOBJ old = SelectObject(memory, slot.picture);
+        BitBlt(dc, 0, 0, key.width, slot.pictureLayout.imageHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+    }
+    if (memory) DeleteDC(memory);
+    return slot.pictureLayout;
 }
 
 }  // namespace

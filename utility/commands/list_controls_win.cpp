@@ -81,7 +81,7 @@ void RunCommandKey(const ListKeyDecision& d,
 void ApplyMode(const ModeStep& step) {
     quorvel.modeState = step.modeState;
     SetWindowTextA(ui.mainWindow, step.title.c_str());
-    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(step.statusText.c_str()));
+    ShowStatusText(step.statusText);
     if (step.refreshLists) RefreshLists();
 }
 

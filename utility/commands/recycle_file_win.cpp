@@ -1,13 +1,12 @@
 #include "utility/commands/recycle_file_win.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "common/file_io.h"
 #include "utility/commands/delete_rules.h"
 #include "utility/commands/path_text.h"
-#include "utility/frame/utility_app_win.h"
+#include "utility/frame/list_display_win.h"
 
 namespace {
 
@@ -45,10 +44,6 @@ bool RecycleBinTakesFiles() {
     return !folder.empty() && FolderExists(folder);
 }
 
-void ShowStatus(const std::string& text) {
-    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 bool DeleteOne(const std::string& path, FILEOP_FLAGS flags) {
     std::string trimmed = TrimPatternTail(path);
     if (trimmed.empty()) return false;
@@ -69,7 +64,7 @@ bool RecycleFiles(const std::vector<std::string>& paths) {
     if (!RecycleBinTakesFiles()) {
         if (MessageBoxA(nullptr, "ごみ箱が使えないため、元に戻せなくなります。完全に削除しますか？",
                         "ファイル削除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            ShowStatus("削除しませんでした。");
+            ShowStatusText("削除しませんでした。");
             return false;
         }
         flags = FOF_SILENT | FOF_NOCONFIRMATION;
@@ -77,6 +72,6 @@ bool RecycleFiles(const std::vector<std::string>& paths) {
     std::string stays;
     for (const std::string& path : paths)
         if (!DeleteOne(path, flags) && stays.empty()) stays = TrimPatternTail(path);
-    if (!stays.empty()) ShowStatus("削除できませんでした：" + stays);
+    if (!stays.empty()) ShowStatusText("削除できませんでした：" + stays);
     return stays.empty();
 }

@@ -53,7 +53,7 @@ void ShellTransferHost::SetClipboardText(const std::string& text) {
 }
 
 void ShellTransferHost::ShowStatusText(const std::string& text) {
-    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    ::ShowStatusText(text);
 }
 
 void ShellTransferHost::SetInputAndNowDir(const std::string& folder) {

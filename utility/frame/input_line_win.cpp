@@ -59,7 +59,7 @@ bool ShowKeyAction(KeyAction action, const KeyInput& input, WPARAM wParam, LPARA
         case KeyAction::ForgetTransfer:
             ForgetPendingTransfer();
             quorvel.modeState = ModeState::Plain;
-            SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+            ShowStatusText("");
             break;
         case KeyAction::ClearInputLine:
             quorvel.parentLevel = 0;

@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "common/profile_ini.h"
 #include "common/window_text_win.h"
+#include "utility/frame/list_display_win.h"
 #include "utility/frame/state_files.h"
 #include "utility/frame/utility_app_win.h"
 
@@ -39,7 +40,7 @@ void ReadStampsAndBookmarks() {
 void SaveState() {
     // A copy or move waiting for its second key is not carried over a save.
     quorvel.pending.Forget();
-    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+    ShowStatusText("");
     UtilitySettings& settings = quorvel.settings;
     settings.nowTxt = WindowText(ui.inputLine);
     settings.nowDir = quorvel.listing.nowDir;

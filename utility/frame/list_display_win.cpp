@@ -122,6 +122,10 @@ void ReadInputText() {
     quorvel.inputText = CutAtCharBoundary(WindowText(ui.inputLine), kInputTextLimit);
 }
 
+void ShowStatusText(const std::string& text) {
+    SendMessageA(ui.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void RefreshLists() {
     quorvel.boardListSource = BoardListSource(quorvel.modeState);
     FillBoardListBox(BoardListItems(quorvel.modeState, quorvel.recent, quorvel.notes.boards));

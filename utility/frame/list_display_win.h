@@ -21,6 +21,9 @@ void ShowNoteIndex();
 void FillRowText(NMLVDISPINFOA& info);
 void FillBoardListBox(const std::vector<std::string>& texts);
 void FillBookmarkListBox();
+// The status bar's second part: the pending transfer, the mode, or what a file operation
+// could not do; an empty text clears it.
+void ShowStatusText(const std::string& text);
 // The drive roots as folder entries, for a start without a folder.
 void ListDrives();
 // The current listing again; without a folder the drive list stands for it.
