@@ -17,6 +17,7 @@
 #include "launcher/frame/tray_icon_win.h"
 #include "launcher/notes/board_list.h"
 #include "launcher/notes/board_store_win.h"
+#include "launcher/notes/board_sync_win.h"
 #include "launcher/notes/note_loader_win.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/colours.h"
@@ -112,6 +113,29 @@ void ShutDown() {
     FreeAliases();
 }
 
+// Another PC may change the boards through a synced folder. Polled here, between messages, so a
+// dialog, menu or drag, which run loops of their own, is never disturbed: the poll catches up
+// when it ends.
+constexpr DWORD kSharedBoardPoll = 1000;
+
+int RunMessageLoop() {
+    DWORD lastPoll = GetTickCount();
+    for (;;) {
+        DWORD since = GetTickCount() - lastPoll;
+        DWORD wait = since >= kSharedBoardPoll ? 0 : kSharedBoardPoll - since;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (GetTickCount() - lastPoll < kSharedBoardPoll || !IsWindow(ui.mainWindow)) continue;
+        PollSharedBoards();
+        lastPoll = GetTickCount();
+    }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -161,11 +185,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     StartClockThread(ui.mainWindow);
     CreateFolder(marnelo.paths.logFolder);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    int exitCode = RunMessageLoop();
     ShutDown();
-    return static_cast<int>(message.wParam);
+    return exitCode;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "launcher/notes/board_merge.h"
+
 // State of the current board and the boards the menus offer.
 struct BoardState {
     std::string currentBoardPath;
@@ -17,4 +19,8 @@ struct BoardState {
     bool commonUnreadable = false;
     bool outsideListUnreadable = false;  // "filelist.txt" is then never rewritten
     bool savedOnce = false;
+    // What this run last read or wrote of the board file and the common file: another PC may
+    // change them through a synced folder, and a save merges instead of overwriting.
+    ReadBase boardRead;
+    ReadBase commonRead;
 };

@@ -10,19 +10,13 @@
 #include "launcher/notes/board_edits.h"
 #include "launcher/notes/board_list.h"
 #include "launcher/notes/board_save.h"
+#include "launcher/notes/board_sync_win.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_loader_win.h"
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/note_window_win.h"
 
 namespace {
-
-std::vector<SaveRecord> RecordsOnScreen() {
-    std::vector<SaveRecord> records;
-    for (int i = 0; i < notes.Count(); ++i)
-        records.push_back({notes.slots[i].note.common, SerializeNote(i)});
-    return records;
-}
 
 bool PathMayHoldNotes(const std::string& path) {
     return MayHoldNotes(MayExist(path), FolderExists(path));
@@ -35,13 +29,16 @@ void ScanFolderBoards() {
 }
 
 bool SaveBoardAndCommonNotes() {
-    BoardSavePlan plan = PlanBoardSave(RecordsOnScreen(), marnelo.board, marnelo.paths);
+    BoardState planned = marnelo.board;
+    std::vector<SaveRecord> records = MergeBeforeSave(planned);
+    BoardSavePlan plan = PlanBoardSave(std::move(records), planned, marnelo.paths);
     if (!plan.replaced.empty()) {
         CreateFolder(marnelo.paths.dataFolder);
         if (!ReplaceFiles(plan.replaced)) return false;
     }
     // Removed last: a failed replacement above must not have cost a file its notes.
     for (const std::string& path : plan.removed) DeleteFileAt(path);
+    RememberSaved(plan);
     if (plan.writeSettings) SaveLauncherSettings();
     return true;
 }

@@ -5,6 +5,7 @@
 #include "common/window_text_win.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/notes/board_save.h"
+#include "launcher/notes/board_sync_win.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table_win.h"
 #include "common/clipboard_win.h"
@@ -15,6 +16,7 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
     NoteDefaults defaults{marnelo.settings.miniWidth, marnelo.settings.miniHeight};
     DecodedNotes board = DecodeNoteFile(text, true, defaults);
     if (board.unreadable) marnelo.board.boardUnreadable = true;
+    RememberRead(marnelo.board.boardRead, marnelo.board.currentBoardPath, text);
     std::vector<Note> loaded = std::move(board.notes);
     if (!IsCommonFile(boardPath, marnelo.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
@@ -23,6 +25,8 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
         DecodedNotes common =
             DecodeNoteFile(commonText, !commonText && MayExist(marnelo.paths.commonFile), defaults);
         marnelo.board.commonUnreadable = common.unreadable;
+        RememberRead(marnelo.board.commonRead, marnelo.paths.commonFile,
+                     commonText ? *commonText : std::string());
         loaded.insert(loaded.end(), common.notes.begin(), common.notes.end());
     }
     DestroyAllNoteWindows();
@@ -71,10 +75,20 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
     return CreateDefaultNote();
 }
 
-std::string SerializeNote(int index) {
+Note NoteOnScreen(int index) {
     const NoteWindows& windows = ui.noteWindows[index];
     RECT rect{};
     GetWindowRect(windows.window, &rect);
     WindowBox box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-    return FormatNote(SavedRecordOf(notes, index, WindowText(windows.textControl), box));
+    return SavedRecordOf(notes, index, WindowText(windows.textControl), box);
+}
+
+std::string SerializeNote(int index) {
+    return FormatNote(NoteOnScreen(index));
+}
+
+void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common) {
+    DestroyAllNoteWindows();
+    for (const Note& note : board) CreateNoteWindow(note);
+    for (const Note& note : common) CreateNoteWindow(note);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "launcher/notes/new_note.h"
 
@@ -21,5 +22,11 @@ HWND CreateDefaultNote();
 // clipboard's picture, or the plain note when there is none or it could not be saved.
 HWND CreateNoteFromClipboard(NewNoteKind kind);
 
+// Note `index` as it is now on screen: its place, size and text as a save stores them.
+Note NoteOnScreen(int index);
+
 // The record of note `index` as it is now on screen, with its CR LF.
 std::string SerializeNote(int index);
+
+// Replaces the notes on screen with `board`'s and then `common`'s notes, as a load does.
+void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common);
