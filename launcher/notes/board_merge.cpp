@@ -30,6 +30,14 @@ DiskState JudgeDisk(const std::optional<std::string>& disk, const ReadBase& base
     return hadNotes ? DiskState::NoNews : DiskState::Same;
 }
 
+SaveStep PlanSaveStep(DiskState state, const std::optional<std::string>& disk, bool mayExist) {
+    if (state == DiskState::Changed) return SaveStep::Merge;
+    if (!disk) return mayExist ? SaveStep::LeaveAlone : SaveStep::Write;
+    if (state == DiskState::Same) return SaveStep::Write;
+    return disk->find_first_not_of(" \t\r\n") != std::string::npos ? SaveStep::LeaveAlone
+                                                                   : SaveStep::Write;
+}
+
 namespace {
 
 using Identity = std::tuple<std::string, std::string, std::string>;

@@ -44,6 +44,16 @@ enum class DiskState {
 DiskState JudgeDisk(const std::optional<std::string>& disk, const ReadBase& base,
                     const NoteDefaults& defaults);
 
+enum class SaveStep {
+    Write,       // the notes this PC holds go to the file as they are
+    Merge,       // merged with what another PC wrote first
+    LeaveAlone,  // held, unreadable or foreign: this save does not touch the file
+};
+
+// What a save does with a file as its last read found it. A file still missing or empty is
+// written with this PC's notes, the only copy known to hold them.
+SaveStep PlanSaveStep(DiskState state, const std::optional<std::string>& disk, bool mayExist);
+
 struct MergeResult {
     std::vector<Note> notes;      // the board as both PCs want it
     std::vector<Note> conflicts;  // the other PC's version of notes both changed differently

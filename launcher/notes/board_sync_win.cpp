@@ -83,8 +83,8 @@ std::vector<Note> MergeFile(const SharedFile& file, const std::vector<Note>& sho
     for (const Note& note : merged.deleted)
         AppendToFile(marnelo.board.deletedNotesPath, DeletedNoteEntry(now, FormatNote(note)));
     if (!merged.conflicts.empty()) {
-        std::string path = MoveTargetPath(ConflictFileName(file.boardName, now),
-                                          marnelo.paths.dataFolder);
+        std::string path =
+            MoveTargetPath(ConflictFileName(file.boardName, now), marnelo.paths.dataFolder);
         AppendToFile(path, ConflictRecords(merged.conflicts));
         ScanFolderBoards();
     }
@@ -144,24 +144,25 @@ std::vector<SaveRecord> MergeBeforeSave(BoardState& plan) {
     for (const SharedFile& file : FilesToWatch()) {
         std::optional<std::string> disk;
         DiskState state = DiskState::NoNews;
-        for (int attempt = 0; attempt < kSaveReadAttempts; ++attempt) {
+        FileFingerprint entry;
+        for (int attempt = 0; attempt < kSaveReadAttempts && state == DiskState::NoNews;
+             ++attempt) {
             if (attempt > 0) Sleep(kSaveReadWait);
-            FileFingerprint entry = EntryOf(file.path);
+            entry = EntryOf(file.path);
             disk = ReadWholeFile(file.path);
             state = JudgeDisk(disk, file.read, Defaults());
-            if (state == DiskState::NoNews) continue;
-            if (state == DiskState::Changed) {
+        }
+        switch (PlanSaveStep(state, disk, MayExist(file.path))) {
+            case SaveStep::Write:
+                break;
+            case SaveStep::Merge:
                 merged[file.common] = MergeFile(file, shown[file.common], *disk);
                 Remember(file.read, entry, std::move(*disk));
-            }
-            break;
+                break;
+            case SaveStep::LeaveAlone:
+                (file.common ? plan.commonUnreadable : plan.boardUnreadable) = true;
+                break;
         }
-        // Missing or empty all along: this PC's notes are written, the only copy known. A
-        // file that is there but cannot be read, or holds something else, stays untouched.
-        bool leaveAlone = state == DiskState::NoNews &&
-                          ((!disk && MayExist(file.path)) ||
-                           (disk && HoldsForeignContent(*disk, 0)));
-        if (leaveAlone) (file.common ? plan.commonUnreadable : plan.boardUnreadable) = true;
     }
     if (!notes.editorOpen &&
         (Records(merged[0]) != Records(shown[0]) || Records(merged[1]) != Records(shown[1])))

@@ -91,4 +91,5 @@ void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common) 
     DestroyAllNoteWindows();
     for (const Note& note : board) CreateNoteWindow(note);
     for (const Note& note : common) CreateNoteWindow(note);
+    if (NeedsDefaultNote(false, notes.Count())) CreateDefaultNote();
 }

@@ -20,16 +20,18 @@ void WriteAsSyncService(const Install& inst, const std::string& relative,
     for (const Note& note : notes) text += RecordOf(note);
     std::string path = inst.PathOf(relative);
     std::string temporary = inst.PathOf("synced.tmp");
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
     // Marnelo holds the board unshared for a moment while it reads it.
-    ASSERT_TRUE(WaitFor([&] {
-        return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    }, 3000));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+        },
+        3000));
 }
 
 Note CommonNote(const std::string& text, int x, int y) {
@@ -112,8 +114,7 @@ TEST(BoardSync, ANoteEditedOnBothSidesLeavesBothTextsOnDisk) {
     HWND dialog = WaitForMessageBox(app.Id(), "Edit");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(SettledOnScreen(dialog));
-    SendMessageA(GetDlgItem(dialog, 1001), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>("ここで直した"));
+    SendMessageA(GetDlgItem(dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ここで直した"));
     // The other PC's edit arrives while the dialog is open: the merge waits for it to close.
     WriteAsSyncService(inst, "fdir\\marnelo.txt", {BoardNote("よそで直した", 200, 200)});
     PressButton(dialog, IDOK);
@@ -125,14 +126,14 @@ TEST(BoardSync, ANoteEditedOnBothSidesLeavesBothTextsOnDisk) {
     std::vector<std::string> conflicts = ConflictFiles(inst);
     ASSERT_EQ(conflicts.size(), 1u);
     EXPECT_EQ(conflicts[0].rfind("marnelo_競合_", 0), 0u) << conflicts[0];
-    EXPECT_EQ(inst.BoardTexts("fdir\\" + conflicts[0]),
-              std::vector<std::string>{"よそで直した"});
+    EXPECT_EQ(inst.BoardTexts("fdir\\" + conflicts[0]), std::vector<std::string>{"よそで直した"});
 }
 
 TEST(BoardSync, ABoardReplacedByAnEmptyFileForAMomentLosesNothing) {
-    Install inst = Install::Fresh()
-                       .WithBoard("marnelo.txt", {BoardNote("一", 200, 200), BoardNote("二", 400, 200)})
-                       .WithBoard("common.txt", {CommonNote("共通", 600, 200)});
+    Install inst =
+        Install::Fresh()
+            .WithBoard("marnelo.txt", {BoardNote("一", 200, 200), BoardNote("二", 400, 200)})
+            .WithBoard("common.txt", {CommonNote("共通", 600, 200)});
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(3));
 
@@ -145,6 +146,5 @@ TEST(BoardSync, ABoardReplacedByAnEmptyFileForAMomentLosesNothing) {
     // Still empty at the end: the save waits a moment, then writes this PC's notes.
     ASSERT_EQ(app.End(), 0);
     EXPECT_EQ(inst.BoardTexts("fdir\\marnelo.txt"), (std::vector<std::string>{"一", "二"}));
-    EXPECT_EQ(inst.BoardTexts("fdir\\common.txt"),
-              (std::vector<std::string>{"共通", "共通二"}));
+    EXPECT_EQ(inst.BoardTexts("fdir\\common.txt"), (std::vector<std::string>{"共通", "共通二"}));
 }

@@ -28,7 +28,8 @@ Note SmallNote(FuzzedDataProvider& data) {
 std::vector<Note> Changed(FuzzedDataProvider& data, std::vector<Note> notes) {
     int steps = data.ConsumeIntegralInRange(0, 6);
     for (int s = 0; s < steps; ++s) {
-        std::size_t at = notes.empty() ? 0 : data.ConsumeIntegralInRange<std::size_t>(0, notes.size() - 1);
+        std::size_t at =
+            notes.empty() ? 0 : data.ConsumeIntegralInRange<std::size_t>(0, notes.size() - 1);
         switch (data.ConsumeIntegralInRange(0, 4)) {
             case 0:
                 if (!notes.empty()) notes.erase(notes.begin() + at);

@@ -19,8 +19,7 @@ std::vector<Note> Notes(const std::string& spec) {
             note.text.pop_back();
             note.common = 1;
         }
-        if (at != std::string::npos)
-            std::sscanf(word.c_str() + at + 1, "%d,%d", &note.x, &note.y);
+        if (at != std::string::npos) std::sscanf(word.c_str() + at + 1, "%d,%d", &note.x, &note.y);
         notes.push_back(note);
     }
     return notes;
@@ -48,23 +47,22 @@ const MergeCase kCases[] = {
     {"nothing changed", "a@1,1 b@2,2", "a@1,1 b@2,2", "a@1,1 b@2,2", "a@1,1 b@2,2", "", ""},
     {"added there", "a@1,1", "a@1,1", "a@1,1 b@2,2", "a@1,1 b@2,2", "", ""},
     {"added on both sides", "a@1,1", "a@1,1 c@3,3", "a@1,1 b@2,2", "a@1,1 b@2,2 c@3,3", "", ""},
-    {"added alike on both sides is one note", "a@1,1", "a@1,1 b@2,2", "a@1,1 b@2,2",
-     "a@1,1 b@2,2", "", ""},
+    {"added alike on both sides is one note", "a@1,1", "a@1,1 b@2,2", "a@1,1 b@2,2", "a@1,1 b@2,2",
+     "", ""},
     {"added there goes after its neighbour there", "a@1,1 c@3,3", "a@1,1 c@3,3 d@4,4",
      "a@1,1 b@2,2 c@3,3", "a@1,1 b@2,2 c@3,3 d@4,4", "", ""},
-    {"deleted there, unchanged here", "a@1,1 b@2,2", "a@1,1 b@2,2 c@3,3", "a@1,1",
-     "a@1,1 c@3,3", "", "b@2,2"},
+    {"deleted there, unchanged here", "a@1,1 b@2,2", "a@1,1 b@2,2 c@3,3", "a@1,1", "a@1,1 c@3,3",
+     "", "b@2,2"},
     {"deleted here, unchanged there", "a@1,1 b@2,2", "a@1,1", "a@1,1 b@2,2 c@3,3", "a@1,1 c@3,3",
      "", ""},
     {"moved here, edited elsewhere there", "a@1,1 b@2,2", "a@9,9 b@2,2", "a@1,1 B@2,2",
      "a@9,9 B@2,2", "", ""},
-    {"moved there", "a@1,1 b@2,2", "a@1,1 b@2,2 c@3,3", "a@5,5 b@2,2", "a@5,5 b@2,2 c@3,3", "",
-     ""},
+    {"moved there", "a@1,1 b@2,2", "a@1,1 b@2,2 c@3,3", "a@5,5 b@2,2", "a@5,5 b@2,2 c@3,3", "", ""},
     {"moved alike on both sides", "a@1,1", "a@5,5 c@3,3", "a@5,5", "a@5,5 c@3,3", "", ""},
     {"edited there in place", "a@1,1", "a@1,1 c@3,3", "A@1,1", "A@1,1 c@3,3", "", ""},
     {"changed differently on both sides", "a@1,1", "A@1,1", "a@7,7", "A@1,1", "a@7,7", ""},
-    {"edited differently on both sides", "a@1,1 b@2,2", "x@1,1 b@2,2", "y@1,1 b@2,2",
-     "x@1,1 b@2,2", "y@1,1", ""},
+    {"edited differently on both sides", "a@1,1 b@2,2", "x@1,1 b@2,2", "y@1,1 b@2,2", "x@1,1 b@2,2",
+     "y@1,1", ""},
     {"an edit here outweighs a deletion there", "a@1,1 b@2,2", "a@4,4 b@2,2", "b@2,2",
      "a@4,4 b@2,2", "", ""},
     {"an edit there outweighs a deletion here", "a@1,1 b@2,2", "b@2,2 c@3,3", "a@4,4 b@2,2",
@@ -130,6 +128,27 @@ TEST(JudgeDisk, MissingOrEmptyIsNoNewsWhileNotesWereRead) {
     for (const auto& c : cases)
         EXPECT_EQ(JudgeDisk(c.disk, BaseOf(c.base), kDefaults), c.state)
             << (c.disk ? *c.disk : "(unreadable)") << " over " << c.base;
+}
+
+TEST(PlanSaveStep, OnlyAFileThatMayHoldNotesUnreadIsLeftAlone) {
+    const std::string board = FormatNote(Notes("a@1,1")[0]);
+    struct {
+        DiskState state;
+        std::optional<std::string> disk;
+        bool mayExist;
+        SaveStep step;
+    } cases[] = {
+        {DiskState::Changed, board, true, SaveStep::Merge},
+        {DiskState::Same, board, true, SaveStep::Write},
+        {DiskState::NoNews, std::nullopt, false, SaveStep::Write},  // gone: this PC's notes
+        {DiskState::NoNews, std::string(), true, SaveStep::Write},
+        {DiskState::NoNews, std::nullopt, true, SaveStep::LeaveAlone},  // held
+        {DiskState::Same, std::nullopt, true, SaveStep::LeaveAlone},
+        {DiskState::NoNews, std::string("plain text"), true, SaveStep::LeaveAlone},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlanSaveStep(c.state, c.disk, c.mayExist), c.step)
+            << (c.disk ? *c.disk : "(unreadable)") << " may exist " << c.mayExist;
 }
 
 TEST(EntryChanged, SizeTimeOrPresenceTellsTheFileMustBeReadAgain) {
