@@ -97,6 +97,14 @@ void Remember(ReadBase& read, const FileFingerprint& entry, std::string text) {
     read.text = std::move(text);
 }
 
+// A second start writes its request into a note window's title before it sends the message
+// that reads it: that window must still be there.
+bool HandOverUnderWay() {
+    for (const NoteWindows& windows : ui.noteWindows)
+        if (GetWindowTextLengthA(windows.window) > 0) return true;
+    return false;
+}
+
 }  // namespace
 
 void RememberRead(ReadBase& read, const std::string& path, const std::string& text) {
@@ -104,7 +112,8 @@ void RememberRead(ReadBase& read, const std::string& path, const std::string& te
 }
 
 void PollSharedBoards() {
-    if (notes.editorOpen || ui.miniToolDialog || marnelo.toolMode != 0) return;
+    if (notes.editorOpen || ui.miniToolDialog || marnelo.toolMode != 0 || HandOverUnderWay())
+        return;
     struct Arrived {
         SharedFile file;
         FileFingerprint entry;

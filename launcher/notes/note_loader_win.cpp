@@ -17,21 +17,19 @@ int LoadNotes(const std::string& text, const std::string& boardPath, bool withDe
     DecodedNotes board = DecodeNoteFile(text, true, defaults);
     if (board.unreadable) marnelo.board.boardUnreadable = true;
     RememberRead(marnelo.board.boardRead, marnelo.board.currentBoardPath, text);
-    std::vector<Note> loaded = std::move(board.notes);
+    std::vector<Note> common;
     if (!IsCommonFile(boardPath, marnelo.paths)) {
         // Decoded apart from the board, so a board cut before its last CR LF cannot swallow
         // the first common note into its own record.
         std::optional<std::string> commonText = ReadWholeFile(marnelo.paths.commonFile);
-        DecodedNotes common =
+        DecodedNotes decoded =
             DecodeNoteFile(commonText, !commonText && MayExist(marnelo.paths.commonFile), defaults);
-        marnelo.board.commonUnreadable = common.unreadable;
+        marnelo.board.commonUnreadable = decoded.unreadable;
         RememberRead(marnelo.board.commonRead, marnelo.paths.commonFile,
                      commonText ? *commonText : std::string());
-        loaded.insert(loaded.end(), common.notes.begin(), common.notes.end());
+        common = std::move(decoded.notes);
     }
-    DestroyAllNoteWindows();
-    for (const Note& note : loaded) CreateNoteWindow(note);
-    if (NeedsDefaultNote(withDefaultNote, notes.Count())) CreateDefaultNote();
+    ShowNotes(board.notes, common, withDefaultNote);
     return notes.Count();
 }
 
@@ -87,9 +85,10 @@ std::string SerializeNote(int index) {
     return FormatNote(NoteOnScreen(index));
 }
 
-void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common) {
+void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common,
+               bool withDefaultNote) {
     DestroyAllNoteWindows();
     for (const Note& note : board) CreateNoteWindow(note);
     for (const Note& note : common) CreateNoteWindow(note);
-    if (NeedsDefaultNote(false, notes.Count())) CreateDefaultNote();
+    if (NeedsDefaultNote(withDefaultNote, notes.Count())) CreateDefaultNote();
 }

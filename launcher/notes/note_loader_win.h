@@ -28,5 +28,7 @@ Note NoteOnScreen(int index);
 // The record of note `index` as it is now on screen, with its CR LF.
 std::string SerializeNote(int index);
 
-// Replaces the notes on screen with `board`'s and then `common`'s notes, as a load does.
-void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common);
+// Replaces the notes on screen with `board`'s and then `common`'s notes, and the plain note
+// when asked or when none would be left.
+void ShowNotes(const std::vector<Note>& board, const std::vector<Note>& common,
+               bool withDefaultNote = false);
