@@ -58,31 +58,35 @@ bool SameLists(const std::vector<Note>& a, const std::vector<Note>& b) {
     return true;
 }
 
-// For each base note, the note of `side` that is it, or -1 when the side deleted it. Equal
-// identities pair in order, so duplicate texts keep their order; a note whose identity changed
-// is found by its unchanged place.
-std::vector<int> MatchToBase(const std::vector<Note>& base, const std::vector<Note>& side) {
-    std::vector<int> match(base.size(), -1);
-    std::vector<bool> used(side.size(), false);
-    std::map<Identity, std::vector<int>> byIdentity;
+// Pairs base notes with unused notes of `side` whose key is equal, each in order of the lists.
+template <typename Key>
+void PairByKey(const std::vector<Note>& base, const std::vector<Note>& side, Key key,
+               std::vector<int>& match, std::vector<bool>& used) {
+    std::map<decltype(key(side[0])), std::vector<int>> waiting;
     for (int j = static_cast<int>(side.size()) - 1; j >= 0; --j)
-        byIdentity[IdentityOf(side[j])].push_back(j);
+        if (!used[j]) waiting[key(side[j])].push_back(j);
     for (std::size_t i = 0; i < base.size(); ++i) {
-        auto found = byIdentity.find(IdentityOf(base[i]));
-        if (found == byIdentity.end() || found->second.empty()) continue;
+        if (match[i] >= 0) continue;
+        auto found = waiting.find(key(base[i]));
+        if (found == waiting.end() || found->second.empty()) continue;
         match[i] = found->second.back();
         found->second.pop_back();
         used[match[i]] = true;
     }
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        if (match[i] >= 0) continue;
-        for (std::size_t j = 0; j < side.size(); ++j) {
-            if (used[j] || side[j].x != base[i].x || side[j].y != base[i].y) continue;
-            match[i] = static_cast<int>(j);
-            used[j] = true;
-            break;
-        }
-    }
+}
+
+// For each base note, the note of `side` that is it, or -1 when the side deleted it. A note
+// left as it was pairs first, so notes of one text only reordered stay unchanged; other notes
+// of equal identity pair in order; a note whose identity changed is found by its place.
+std::vector<int> MatchToBase(const std::vector<Note>& base, const std::vector<Note>& side) {
+    std::vector<int> match(base.size(), -1);
+    std::vector<bool> used(side.size(), false);
+    if (side.empty()) return match;
+    PairByKey(
+        base, side, [](const Note& note) { return FormatNote(note); }, match, used);
+    PairByKey(base, side, IdentityOf, match, used);
+    PairByKey(
+        base, side, [](const Note& note) { return std::make_pair(note.x, note.y); }, match, used);
     return match;
 }
 

@@ -1,6 +1,6 @@
 // Two PCs change one board from the same read: every note a side added or changed is in the
-// merged board or the conflict file, as often as that side holds it, and merging with a side
-// that changed nothing gives the other side exactly.
+// merged board or the conflict file, as often as that side holds it, a note neither changed
+// stays, and merging with a side that changed nothing gives the other side exactly.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -68,6 +68,16 @@ void RequireKept(const std::vector<Note>& base, const std::vector<Note>& side,
     }
 }
 
+// A note neither side touched stays on the board.
+void RequireUntouchedKept(const std::vector<Note>& base, const std::vector<Note>& ours,
+                          const std::vector<Note>& theirs, const MergeResult& result) {
+    std::map<std::string, int> inOurs = Counted(ours), inTheirs = Counted(theirs);
+    std::map<std::string, int> kept = Counted(result.notes);
+    for (const auto& [record, count] : Counted(base))
+        Require(kept[record] >= std::min({count, inOurs[record], inTheirs[record]}),
+                "a note unchanged on both sides is kept");
+}
+
 std::vector<std::string> Records(const std::vector<Note>& notes) {
     std::vector<std::string> records;
     for (const Note& note : notes) records.push_back(FormatNote(note));
@@ -87,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     MergeResult merged = MergeNotes(base, ours, theirs);
     RequireKept(base, ours, merged);
     RequireKept(base, theirs, merged);
+    RequireUntouchedKept(base, ours, theirs, merged);
     Require(Records(MergeNotes(base, base, theirs).notes) == Records(theirs),
             "an unchanged side here gives the other side exactly");
     Require(Records(MergeNotes(base, ours, base).notes) == Records(ours),

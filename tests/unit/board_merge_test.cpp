@@ -73,6 +73,8 @@ const MergeCase kCases[] = {
      "c@3,3 a@1,1 b@2,2", "", ""},
     {"duplicate texts pair in order", "a@1,1 a@2,2", "a@1,1 a@2,2 z@9,9", "a@1,1 a@6,6",
      "a@1,1 a@6,6 z@9,9", "", ""},
+    {"duplicates reordered there, one retyped here", "a@1,1 a@2,2 a@3,3", "a@1,1 a@2,2 c@3,3",
+     "a@3,3 a@1,1 a@2,2", "a@1,1 a@2,2 c@3,3", "", ""},
     {"one of two duplicates deleted there", "a@1,1 a@2,2", "a@1,1 a@2,2 z@9,9", "a@1,1",
      "a@1,1 z@9,9", "", "a@2,2"},
     {"a note edited and moved at once is another note", "a@1,1", "a@1,1 z@9,9", "A@5,5",
