@@ -35,14 +35,21 @@ BOOL CALLBACK FindNoteWindowProc(HWND window, LPARAM found) {
     return FALSE;
 }
 
+constexpr int kHandOffAttempts = 5;
+
 int HandOff(HANDLE mutex, const std::string& argument) {
-    HWND target = nullptr;
-    EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
     Handoff handoff = PlanHandoff(argument, marnelo.board.currentBoardPath);
-    if (target) {
+    HWND target = nullptr;
+    // The running copy makes its note windows anew when another PC changed the board: a window
+    // found a moment ago may be gone, and then another one takes the request. Once the title is
+    // written the running copy keeps its windows until it has read it.
+    for (int attempt = 0; attempt < kHandOffAttempts; ++attempt) {
+        target = nullptr;
+        EnumWindows(FindNoteWindowProc, reinterpret_cast<LPARAM>(&target));
+        if (!target) break;
         if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
         SetForegroundWindow(GetLastActivePopup(target));
-        SetWindowTextA(target, handoff.title.c_str());
+        if (SetWindowTextA(target, handoff.title.c_str())) break;
     }
     // A second instance never owns the mutex: closing the handle is all there is to release.
     CloseHandle(mutex);
