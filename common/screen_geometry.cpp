@@ -109,7 +109,7 @@ ScreenBox PullInside(const ScreenBox& box, const ScreenBox& area) {
             HeldInRange(box.top, box.height, area.top, area.height), box.width, box.height};
 }
 
-ScreenBox KeepReachable(const ScreenBox& box, const std::vector<MonitorArea>& monitors) {
+ScreenBox PulledIntoReach(const ScreenBox& box, const std::vector<MonitorArea>& monitors) {
     std::vector<ScreenBox> areas = WorkAreas(monitors);
     if (areas.empty() || TouchesAnyArea(box, areas)) return box;
     return PullInside(box, areas[NearestArea(box, areas)]);
@@ -120,7 +120,7 @@ WindowPlace PlaceUnits(const ScreenBox& units, const std::vector<MonitorArea>& m
     for (const MonitorArea& m : monitors) inUnits.push_back(PixelsToUnits(m.whole, m.dpi));
     int nearest = NearestArea(units, inUnits);
     int dpi = nearest >= 0 ? monitors[nearest].dpi : kBaseDpi;
-    ScreenBox pixels = KeepReachable(UnitsToPixels(units, dpi), monitors);
+    ScreenBox pixels = PulledIntoReach(UnitsToPixels(units, dpi), monitors);
     // Monitors of mixed DPI do not tile the units as they tile the pixels: the size follows
     // the monitor the window ends up on, as the system's own DPI changes would make it.
     std::vector<ScreenBox> wholes;
@@ -130,7 +130,7 @@ WindowPlace PlaceUnits(const ScreenBox& units, const std::vector<MonitorArea>& m
         dpi = monitors[host].dpi;
         pixels.width = UnitsToPixels(units.width, dpi);
         pixels.height = UnitsToPixels(units.height, dpi);
-        pixels = KeepReachable(pixels, monitors);
+        pixels = PulledIntoReach(pixels, monitors);
     }
     return {units, pixels, dpi};
 }
@@ -155,4 +155,24 @@ WindowPlace ReplaceOnScreens(const WindowPlace& placed, const ScreenBox& pixels,
     bool moved = pixels.left != placed.pixels.left || pixels.top != placed.pixels.top;
     if (moved && TouchesAnyArea(pixels, WorkAreas(monitors))) return {units, pixels, dpi};
     return PlaceUnits(units, monitors);
+}
+
+DialogFit FitDialog(const ScreenBox& outer, int clientWidth, int clientHeight,
+                    const ScreenBox& area) {
+    DialogFit fit;
+    int frameWidth = outer.width - clientWidth, frameHeight = outer.height - clientHeight;
+    // The smaller of the two ratios wins; each applies only when its side does not fit.
+    auto consider = [&](int room, int client) {
+        if (client <= 0 || room >= client) return;
+        room = std::max(room, 1);
+        if (int64_t{room} * fit.denominator < int64_t{fit.numerator} * client)
+            fit.numerator = room, fit.denominator = client;
+    };
+    consider(area.width - frameWidth, clientWidth);
+    consider(area.height - frameHeight, clientHeight);
+    ScreenBox box = outer;
+    box.width = frameWidth + Scaled(clientWidth, fit.numerator, fit.denominator);
+    box.height = frameHeight + Scaled(clientHeight, fit.numerator, fit.denominator);
+    fit.box = PullInside(box, area);
+    return fit;
 }

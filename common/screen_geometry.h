@@ -42,7 +42,7 @@ int NearestArea(const ScreenBox& box, const std::vector<ScreenBox>& areas);
 ScreenBox PullInside(const ScreenBox& box, const ScreenBox& area);
 
 // `box` where it is when it shares a pixel with a work area, else pulled inside the nearest.
-ScreenBox KeepReachable(const ScreenBox& box, const std::vector<MonitorArea>& monitors);
+ScreenBox PulledIntoReach(const ScreenBox& box, const std::vector<MonitorArea>& monitors);
 
 // Where a window stands for a box of 96-DPI units: the DPI of the monitor the units fall on
 // (each monitor scaled to units about the virtual screen's origin), and the pixels.
@@ -67,3 +67,16 @@ ScreenBox UnitsOf(const WindowPlace& placed, const ScreenBox& pixels, int dpi);
 // was shown away from it and that place is on a screen again.
 WindowPlace ReplaceOnScreens(const WindowPlace& placed, const ScreenBox& pixels, int dpi,
                              const std::vector<MonitorArea>& monitors);
+
+// A dialog on a screen too small for it shrinks, controls and font alike, by
+// numerator / denominator (1 / 1 when it fits), and then stands inside the area.
+struct DialogFit {
+    ScreenBox box;
+    int numerator = 1;
+    int denominator = 1;
+};
+
+// For a dialog of `outer` whose client area is `clientWidth` by `clientHeight`: the caption and
+// frame keep their size, only the client area shrinks.
+DialogFit FitDialog(const ScreenBox& outer, int clientWidth, int clientHeight,
+                    const ScreenBox& area);

@@ -128,3 +128,27 @@ TEST(ReplaceOnScreens, NotesComeBackWithTheirMonitorAndStayReachableWithoutIt) {
     EXPECT_EQ(movedAway.pixels, (ScreenBox{1830, 100, 90, 50}));
     EXPECT_EQ(movedAway.units.left, 3500);
 }
+
+TEST(FitDialog, ADialogTallerThanTheScreenShrinksItsClientAreaToFit) {
+    const ScreenBox area{0, 0, 1280, 994};
+    struct Case {
+        ScreenBox outer;
+        int clientWidth, clientHeight;
+        ScreenBox box;
+        int numerator, denominator;
+    };
+    const Case cases[] = {
+        {{300, 200, 500, 600}, 494, 570, {300, 200, 500, 600}, 1, 1},
+        {{900, 600, 500, 600}, 494, 570, {780, 394, 500, 600}, 1, 1},  // moved in whole
+        // 30 pixels of caption and frame stay; 1 094 - 30 of client shrink to 994 - 30.
+        {{100, -20, 1000, 1094}, 994, 1064, {100, 0, 907, 994}, 964, 1064},
+        {{-3000, 0, 2000, 500}, 1994, 470, {0, 0, 1280, 330}, 1274, 1994},
+        {{0, 0, 10, 10}, 0, 0, {0, 0, 10, 10}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        DialogFit fit = FitDialog(c.outer, c.clientWidth, c.clientHeight, area);
+        EXPECT_EQ(fit.box, c.box) << c.outer.left << "," << c.outer.top;
+        EXPECT_EQ(fit.numerator, c.numerator);
+        EXPECT_EQ(fit.denominator, c.denominator);
+    }
+}
