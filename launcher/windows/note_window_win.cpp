@@ -179,13 +179,13 @@ void FollowDpiChange(HWND window, int dpi, const RECT& suggested) {
     int index = FindNoteOfWindow(window);
     if (index < 0) return;
     NoteWindows& slot = ui.noteWindows[index];
-    WindowPlace place{NoteBox(index),
-                      {suggested.left, suggested.top, suggested.right - suggested.left,
-                       suggested.bottom - suggested.top},
-                      dpi};
-    slot.place = place;
+    // A note placed by the program is already sized for the DPI it was put at.
+    if (dpi != slot.place.dpi)
+        MoveToPlace(slot, {NoteBox(index),
+                           {suggested.left, suggested.top, suggested.right - suggested.left,
+                            suggested.bottom - suggested.top},
+                           dpi});
     ApplyFontAndOpacity(index);
-    MoveToPlace(slot, place);
     // The size may have stayed while the DPI changed: corners and text follow in any case.
     FitTextControl(window);
     SetRoundedRegion(window);

@@ -12,37 +12,6 @@
 
 namespace {
 
-constexpr const char* kDesktopKey = "Control Panel\\Desktop";
-
-// The screen DPI of the programs started while it lives; the old setting comes back after.
-class ScreenDpiSetting {
-  public:
-    explicit ScreenDpiSetting(DWORD dpi) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
-                                &size) == ERROR_SUCCESS;
-        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof dpi);
-    }
-    ~ScreenDpiSetting() {
-        if (had_)
-            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_),
-                           sizeof old_);
-        else
-            RegDeleteValueA(key_, "LogPixels");
-        RegCloseKey(key_);
-    }
-    ScreenDpiSetting(const ScreenDpiSetting&) = delete;
-    ScreenDpiSetting& operator=(const ScreenDpiSetting&) = delete;
-
-  private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
 // Rows of the note showing text, away from its rounded corners.
 int TextRows(const NoteView& view, int corner) {
     RECT inner = view.rect;
@@ -78,7 +47,7 @@ TEST(Screens, AtTwiceTheDpiANoteIsTwiceAsLargeAndItsRecordStaysAsItWas) {
     }
     ASSERT_GT(rowsAt96, 4);
 
-    ScreenDpiSetting dpi(192);
+    TestScreenDpi dpi;
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(1));
     NoteView view = app.Notes()[0];
