@@ -129,3 +129,53 @@ void FitDialogOnScreen(HWND dialog, const ScreenBox& beside) {
     }
     MoveWindow(dialog, fit.box.left, fit.box.top, fit.box.width, fit.box.height, TRUE);
 }
+
+namespace {
+
+// One question at a time per thread: the hook is the thread's own and ends with the box.
+thread_local HHOOK questionHook = nullptr;
+thread_local ScreenBox questionArea;
+
+LRESULT CALLBACK PlaceQuestion(int code, WPARAM wParam, LPARAM lParam) {
+    char className[8] = {};
+    if (code == HCBT_ACTIVATE &&
+        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className) &&
+        lstrcmpA(className, "#32770") == 0) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        ScreenBox now = WindowBoxOf(box);
+        ScreenBox area = questionArea;
+        bool inside = now.left >= area.left && now.top >= area.top &&
+                      now.left + now.width <= area.left + area.width &&
+                      now.top + now.height <= area.top + area.height;
+        if (!inside) {
+            ScreenBox centred{area.left + (area.width - now.width) / 2,
+                              area.top + (area.height - now.height) / 2, now.width, now.height};
+            ScreenBox kept = PullInside(centred, area);
+            SetWindowPos(box, nullptr, kept.left, kept.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        HHOOK hook = questionHook;
+        questionHook = nullptr;
+        UnhookWindowsHookEx(hook);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    return CallNextHookEx(questionHook, code, wParam, lParam);
+}
+
+}  // namespace
+
+int MessageBoxOnScreen(const ScreenBox& beside, const char* text, const char* caption, UINT type) {
+    questionArea = WorkAreaNear(beside);
+    if (!questionHook)
+        questionHook = SetWindowsHookExA(WH_CBT, &PlaceQuestion, nullptr, GetCurrentThreadId());
+    int answer = MessageBoxA(nullptr, text, caption, type);
+    if (questionHook) {
+        UnhookWindowsHookEx(questionHook);
+        questionHook = nullptr;
+    }
+    return answer;
+}
+
+int MessageBoxOnScreen(HWND beside, const char* text, const char* caption, UINT type) {
+    return MessageBoxOnScreen(WindowBoxOf(beside), text, caption, type);
+}

@@ -27,3 +27,8 @@ ScreenBox WorkAreaNear(const ScreenBox& box);
 // wider than that area is shrunk with its controls and font to fit, so that its buttons are
 // never below the screen.
 void FitDialogOnScreen(HWND dialog, const ScreenBox& beside);
+
+// MessageBoxA without owner, as every question of the programs is, shown inside the work area
+// of the monitor of `beside` (a window, or a box in pixels) when the system put it elsewhere.
+int MessageBoxOnScreen(HWND beside, const char* text, const char* caption, UINT type);
+int MessageBoxOnScreen(const ScreenBox& beside, const char* text, const char* caption, UINT type);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/screens_win.h"
 #include "common/window_text_win.h"
 #include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/edit_rules.h"
@@ -404,7 +405,7 @@ void ReturnNote(int index) {
 
 void OpenEditDialog(HWND noteWindow) {
     if (editor.open) {
-        MessageBoxA(nullptr, "編集画面を閉じて下さい", "message", MB_ICONERROR);
+        MessageBoxOnScreen(noteWindow, "編集画面を閉じて下さい", "message", MB_ICONERROR);
         return;
     }
     int index = FindNoteOfWindow(noteWindow);
