@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/screens_win.h"
 #include "common/window_text_win.h"
 #include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/edit_rules.h"
@@ -61,6 +62,7 @@ struct EditorState {
     int lastTextIndex = 0;
     int miniBefore = 0;
     bool autoSize = false;
+    ScreenBox noteOnScreen;  // in pixels, before it was shrunk away: the dialog opens beside it
 };
 
 EditorState editor;
@@ -211,6 +213,7 @@ void FillDialog(HWND dialog) {
     if (editor.previewBrush) DeleteObject(editor.previewBrush);
     editor.previewBrush = nullptr;
     editor.dialog = dialog;
+    FitDialogOnScreen(dialog, editor.noteOnScreen);
     for (int id : kBackBoxes) SubclassColourBox(dialog, id);
     for (int id : kTextBoxes) SubclassColourBox(dialog, id);
     AddFontFaces(dialog);
@@ -273,7 +276,7 @@ void MoveToChosenBoard(HWND dialog) {
     int index = EditedIndex();
     if (index >= 0) {
         const Note& n = notes.slots[index].note;
-        MoveWindow(editor.noteWindow, notes.editedX, notes.editedY, n.width, n.height, TRUE);
+        PlaceNote(index, {notes.editedX, notes.editedY, n.width, n.height});
         MoveNoteToBoard(index, target);
     }
     EndDialog(dialog, IDCANCEL);
@@ -367,7 +370,8 @@ INT_PTR CALLBACK EditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 // The size the text needs, measured with the note's own font.
-void FitToText(const NoteWindows& slot, Note& note) {
+void FitToText(int index, Note& note) {
+    const NoteWindows& slot = ui.noteWindows[index];
     std::string text = TextToMeasure(WindowText(slot.textControl));
     MeasuredLine measured = LineToMeasure(text);
     HDC dc = GetDC(slot.textControl);
@@ -377,7 +381,9 @@ void FitToText(const NoteWindows& slot, Note& note) {
                           &extent);
     SelectObject(dc, before);
     ReleaseDC(slot.textControl, dc);
-    NoteSize size = AutoSize(measured.lines, extent.cx, extent.cy);
+    // Measured in pixels of the note's DPI; the sizes are kept in 96-DPI units.
+    NoteSize size =
+        AutoSize(measured.lines, NoteUnits(index, extent.cx), NoteUnits(index, extent.cy));
     note.width = size.width;
     note.height = size.height;
 }
@@ -389,17 +395,17 @@ void ReturnNote(int index) {
         BringWindowToTop(slot.window);
         SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    if (editor.autoSize) FitToText(slot, note);
+    if (editor.autoSize) FitToText(index, note);
     ReturnPlan plan = SizeAfterEdit(note, editor.miniBefore);
     if (plan.forgetExpanded) notes.expandedNote = -1;
-    MoveWindow(slot.window, notes.editedX, notes.editedY, plan.width, plan.height, TRUE);
+    PlaceNote(index, {notes.editedX, notes.editedY, plan.width, plan.height});
 }
 
 }  // namespace
 
 void OpenEditDialog(HWND noteWindow) {
     if (editor.open) {
-        MessageBoxA(nullptr, "編集画面を閉じて下さい", "message", MB_ICONERROR);
+        MessageBoxOnScreen(noteWindow, "編集画面を閉じて下さい", "message", MB_ICONERROR);
         return;
     }
     int index = FindNoteOfWindow(noteWindow);
@@ -412,9 +418,8 @@ void OpenEditDialog(HWND noteWindow) {
     // A board switch or an end handed over meanwhile waits: it would lose what is being typed.
     marnelo.handOvers.Hold();
     editor.miniBefore = notes.slots[index].note.mini;
-    RECT rect{};
-    GetWindowRect(noteWindow, &rect);
-    notes.OpenEditor(index, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    editor.noteOnScreen = WindowBoxOf(noteWindow);
+    notes.OpenEditor(index, NoteBox(index));
     MoveWindow(noteWindow, 0, 0, 0, 0, TRUE);
 
     INT_PTR result =

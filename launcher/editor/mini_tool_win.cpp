@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/screens_win.h"
 #include "launcher/actions/run_note_win.h"
 #include "launcher/editor/dialog_proc_win.h"
 #include "launcher/editor/mini_tool_rules.h"
@@ -45,6 +46,10 @@ void FillTool(HWND dialog) {
     SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, KindListEntry(kind), 0);
     ShowPickedValue(dialog, marnelo.settings.attributeBuffer[0]);
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // On the screen the user works on: the one under the pointer.
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    FitDialogOnScreen(dialog, {pointer.x, pointer.y, 1, 1});
     view = OpenedTool(kind);
     ShowView(dialog);
 }

@@ -9,6 +9,7 @@
 #include "launcher/notes/note_table_win.h"
 #include "launcher/windows/gestures.h"
 #include "launcher/windows/note_mouse_win.h"
+#include "launcher/windows/note_window_win.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ void CollapseForgottenNote() {
     RECT rect{};
     GetWindowRect(ui.noteWindows[expanded].window, &rect);
     if (!PointerKeepsNoteExpanded(pointer.x, pointer.y, rect.left, rect.top,
-                                  marnelo.settings.miniWidth, marnelo.settings.miniHeight))
+                                  NotePixels(expanded, marnelo.settings.miniWidth),
+                                  NotePixels(expanded, marnelo.settings.miniHeight)))
         CollapseExpandedNote();
 }
 

@@ -178,9 +178,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, -100, -100, 10, 10, nullptr,
                                     nullptr, instance, nullptr);
     if (!ui.mainWindow) return -1;
+    // In 96-DPI units, as every place a note gets.
     HDC screen = GetDC(ui.mainWindow);
-    marnelo.screenWidth = GetDeviceCaps(screen, HORZRES);
-    marnelo.screenHeight = GetDeviceCaps(screen, VERTRES);
+    marnelo.screenWidth = PixelsToUnits(GetDeviceCaps(screen, HORZRES), ScreenDpi());
+    marnelo.screenHeight = PixelsToUnits(GetDeviceCaps(screen, VERTRES), ScreenDpi());
     ReleaseDC(ui.mainWindow, screen);
     LoadAliasFile(marnelo.paths.aliasFile);
 

@@ -25,7 +25,9 @@ constexpr Field Text(std::string Note::*member) {
 constexpr int kSize = kLeastStoredSize;
 // clang-format off
 const Field kFields[] = {
-    Number(&Note::x, -5),          Number(&Note::y, -5),           Number(&Note::height, kSize),
+    // A place left of or above the primary screen is on another screen: kept as it is, since
+    // a note on no screen at all is brought within reach when it is shown.
+    Number(&Note::x),              Number(&Note::y),               Number(&Note::height, kSize),
     Number(&Note::width, kSize),   Text(&Note::mediaPath),         Number(&Note::fontSize),
     Number(&Note::transparency),   Number(&Note::topmost),         Number(&Note::backColor),
     Number(&Note::textColor),      Number(&Note::runType),         Number(&Note::align),

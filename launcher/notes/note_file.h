@@ -19,6 +19,6 @@ struct NoteDefaults {
 std::vector<Note> ParseNotes(std::string_view text, const NoteDefaults& defaults);
 
 // One record with its CR LF, in the 26-field layout. `note` must already hold the position and
-// full size to store; position is raised to -5 and sizes to kLeastStoredSize here, TABs in text,
+// full size to store; sizes are raised to kLeastStoredSize here, TABs in text,
 // command and media path become spaces.
 std::string FormatNote(const Note& note);

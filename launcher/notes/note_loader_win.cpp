@@ -39,10 +39,9 @@ namespace {
 // seem to happen. A note shrunk away for the Edit dialog is not shown.
 HWND CreateNewNote(Note note) {
     std::vector<NotePlace> shown;
-    for (const NoteWindows& windows : ui.noteWindows) {
-        RECT rect{};
-        if (GetWindowRect(windows.window, &rect) && rect.right > rect.left)
-            shown.push_back({rect.left, rect.top});
+    for (int i = 0; i < notes.Count(); ++i) {
+        WindowBox box = NoteBox(i);
+        if (box.width > 0) shown.push_back({box.left, box.top});
     }
     NotePlace place =
         FreeNotePlace({note.x, note.y}, shown, marnelo.screenWidth, marnelo.screenHeight);
@@ -74,11 +73,8 @@ HWND CreateNoteFromClipboard(NewNoteKind kind) {
 }
 
 Note NoteOnScreen(int index) {
-    const NoteWindows& windows = ui.noteWindows[index];
-    RECT rect{};
-    GetWindowRect(windows.window, &rect);
-    WindowBox box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-    return SavedRecordOf(notes, index, WindowText(windows.textControl), box);
+    return SavedRecordOf(notes, index, WindowText(ui.noteWindows[index].textControl),
+                         NoteBox(index));
 }
 
 std::string SerializeNote(int index) {

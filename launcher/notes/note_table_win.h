@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/screen_geometry.h"
 #include "launcher/notes/note.h"
 #include "launcher/windows/media_note.h"
 
@@ -15,6 +16,8 @@ struct NoteWindows {
     HWND textControl = nullptr;
     HFONT font = nullptr;
     HBRUSH backBrush = nullptr;
+    // Where the window was put for the units it stands for, and at which DPI.
+    WindowPlace place;
     // A picture note's picture as last drawn over its background, the width of the client
     // area and the picture's height, and what it was drawn from.
     HBITMAP picture = nullptr;

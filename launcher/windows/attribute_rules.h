@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/screen_geometry.h"
 #include "launcher/notes/note.h"
 
 inline constexpr int kAttributeKindCount = 8;
@@ -13,13 +14,8 @@ extern const char* const kAttributeKindNames[kAttributeKindCount];
 
 using AttributeBuffer = std::array<int, 8>;
 
-// A note window's outer rectangle in screen pixels.
-struct WindowBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+// A note window's outer rectangle in 96-DPI units, as the note file keeps it.
+using WindowBox = ScreenBox;
 
 // Only the colour kinds (both colours, background, text) have random colours.
 bool KindHasColours(int kind);

@@ -12,12 +12,6 @@
 
 namespace {
 
-WindowBox BoxOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
 // The text control is a child window: it repaints with the note only when asked to.
 void RepaintWithText(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -27,7 +21,7 @@ void Pick(HWND window) {
     int index = FindNoteOfWindow(window);
     if (index >= 0) {
         LauncherSettings& s = marnelo.settings;
-        s.attributeBuffer = PickAttribute(s.attributeKind, notes.slots[index].note, BoxOf(window),
+        s.attributeBuffer = PickAttribute(s.attributeKind, notes.slots[index].note, NoteBox(index),
                                           s.attributeBuffer);
     }
     MiniToolPicked(index >= 0, marnelo.settings.attributeBuffer[0]);
@@ -42,7 +36,7 @@ void Paste(HWND window, bool random) {
     Note& note = notes.slots[index].note;
     PasteResult result =
         PasteAttribute(marnelo.settings.attributeKind, marnelo.settings.attributeBuffer, seed, note,
-                       BoxOf(window));
+                       NoteBox(index));
     note = result.note;
     switch (result.effect) {
         case PasteEffect::None:
@@ -53,8 +47,7 @@ void Paste(HWND window, bool random) {
         case PasteEffect::Colours:
             break;
         case PasteEffect::Place:
-            MoveWindow(window, result.box.left, result.box.top, result.box.width, result.box.height,
-                       TRUE);
+            PlaceNote(index, result.box);
             break;
         case PasteEffect::Font:
             ApplyFontAndOpacity(index);

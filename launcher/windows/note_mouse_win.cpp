@@ -16,12 +16,6 @@ namespace {
 
 constexpr WPARAM kDragMove = SC_MOVE + 2;  // the move loop as if the caption were dragged
 
-void ResizeKeepingCorner(HWND window, int width, int height) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MoveWindow(window, rect.left, rect.top, width, height, TRUE);
-}
-
 // Brings every note to the front although another program is in the foreground: the system
 // lets only the foreground thread hand the foreground on.
 void RaiseAllNotes(HWND window) {
@@ -45,13 +39,11 @@ void CollapseExpandedNote() {
         return;
     }
     Note& note = notes.slots[expanded].note;
-    HWND window = ui.noteWindows[expanded].window;
     // A resize made while the note was expanded is its new full size.
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    note.width = rect.right - rect.left;
-    note.height = rect.bottom - rect.top;
-    ResizeKeepingCorner(window, note.miniWidth, note.miniHeight);
+    WindowBox box = NoteBox(expanded);
+    note.width = box.width;
+    note.height = box.height;
+    ResizeNote(expanded, note.miniWidth, note.miniHeight);
     notes.expandedNote = -1;
 }
 
@@ -105,7 +97,7 @@ void OnNoteHover(HWND window) {
     if (plan.expand) {
         notes.expandedNote = hovered;
         const Note& n = notes.slots[hovered].note;
-        ResizeKeepingCorner(window, n.width, n.height);
+        ResizeNote(hovered, n.width, n.height);
     }
     if (plan.onNote && notes.slots[hovered].note.raiseOnHover) RaiseAllNotes(window);
 }

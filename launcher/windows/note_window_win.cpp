@@ -15,6 +15,13 @@ HWND LastClockLabel() {
 }
 
 constexpr int kTextControlId = 1;
+constexpr int kCornerEllipse = 10;  // in 96-DPI units, as every size of a note
+
+void MoveToPlace(NoteWindows& slot, const WindowPlace& place) {
+    slot.place = place;
+    const ScreenBox& p = place.pixels;
+    MoveWindow(slot.window, p.left, p.top, p.width, p.height, TRUE);
+}
 
 DWORD AlignStyle(int align) {
     switch (AlignOf(align)) {
@@ -59,7 +66,8 @@ HWND CreateNoteWindow(const Note& note) {
     DWORD style = WS_POPUP | (note.borderless ? 0 : WS_THICKFRAME);
     // Made layered and in its place at once: each later change of style or place costs the
     // window system a round of its own, for every note of a board.
-    WindowBox box = CreatedBox(note);
+    WindowPlace place = PlaceUnits(CreatedBox(note), CurrentMonitors());
+    const ScreenBox& box = place.pixels;
     HWND window =
         CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED, kWindowClass, "", style, box.left,
                         box.top, box.width, box.height, nullptr, nullptr, ui.instance, nullptr);
@@ -75,6 +83,7 @@ HWND CreateNoteWindow(const Note& note) {
     NoteWindows windows;
     windows.window = window;
     windows.textControl = text;
+    windows.place = place;
     windows.backBrush = CreateSolidBrush(ToColorRef(BackColourOf(note)));
     int index = AddNoteSlot(note, windows);
     if (IsClockCommand(note.command)) ui.clockLabel = text;
@@ -89,10 +98,10 @@ HWND CreateNoteWindow(const Note& note) {
 void ApplyFontAndOpacity(int index) {
     NoteWindows& slot = ui.noteWindows[index];
     const Note& n = notes.slots[index].note;
-    HFONT font =
-        CreateFontA(n.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    FIXED_PITCH | FF_ROMAN, n.fontFace.empty() ? nullptr : n.fontFace.c_str());
+    HFONT font = CreateFontA(UnitsToPixels(n.fontSize, slot.place.dpi), 0, 0, 0, FW_NORMAL, FALSE,
+                             FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_ROMAN,
+                             n.fontFace.empty() ? nullptr : n.fontFace.c_str());
     SendMessageA(slot.textControl, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (slot.font) DeleteObject(slot.font);
     slot.font = font;
@@ -119,7 +128,9 @@ void FitTextControl(HWND window) {
 }
 
 void SetRoundedRegion(HWND window) {
-    RoundWindowCorners(window, 10);
+    int index = FindNoteOfWindow(window);
+    int dpi = index >= 0 ? ui.noteWindows[index].place.dpi : WindowDpi(window);
+    RoundWindowCorners(window, UnitsToPixels(kCornerEllipse, dpi));
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -133,6 +144,66 @@ HBRUSH TextControlColours(HDC dc, HWND control) {
         return entry >= 0 ? ui.paletteBrushes[entry] : ui.noteWindows[i].backBrush;
     }
     return nullptr;
+}
+
+WindowBox NoteBox(int index) {
+    const NoteWindows& slot = ui.noteWindows[index];
+    return UnitsOf(slot.place, WindowBoxOf(slot.window), slot.place.dpi);
+}
+
+void PlaceNote(int index, const WindowBox& units) {
+    MoveToPlace(ui.noteWindows[index], PlaceUnits(units, CurrentMonitors()));
+}
+
+void ResizeNote(int index, int width, int height) {
+    NoteWindows& slot = ui.noteWindows[index];
+    WindowPlace place = slot.place;
+    place.units = NoteBox(index);
+    place.units.width = width;
+    place.units.height = height;
+    ScreenBox now = WindowBoxOf(slot.window);
+    place.pixels = {now.left, now.top, UnitsToPixels(width, place.dpi),
+                    UnitsToPixels(height, place.dpi)};
+    MoveToPlace(slot, place);
+}
+
+int NotePixels(int index, int units) {
+    return UnitsToPixels(units, ui.noteWindows[index].place.dpi);
+}
+
+int NoteUnits(int index, int pixels) {
+    return PixelsToUnits(pixels, ui.noteWindows[index].place.dpi);
+}
+
+void FollowDpiChange(HWND window, int dpi, const RECT& suggested) {
+    int index = FindNoteOfWindow(window);
+    if (index < 0) return;
+    NoteWindows& slot = ui.noteWindows[index];
+    // A note placed by the program is already sized for the DPI it was put at.
+    if (dpi != slot.place.dpi)
+        MoveToPlace(slot, {NoteBox(index),
+                           {suggested.left, suggested.top, suggested.right - suggested.left,
+                            suggested.bottom - suggested.top},
+                           dpi});
+    ApplyFontAndOpacity(index);
+    // The size may have stayed while the DPI changed: corners and text follow in any case.
+    FitTextControl(window);
+    SetRoundedRegion(window);
+}
+
+void KeepNotesReachable() {
+    std::vector<MonitorArea> monitors = CurrentMonitors();
+    for (int i = 0; i < notes.Count(); ++i) {
+        NoteWindows& slot = ui.noteWindows[i];
+        ScreenBox now = WindowBoxOf(slot.window);
+        // A note shrunk away for the Edit dialog comes back through the dialog's own placing.
+        if (now.width <= 0) continue;
+        WindowPlace place = ReplaceOnScreens(slot.place, now, slot.place.dpi, monitors);
+        if (place.pixels == now)
+            slot.place = place;
+        else
+            MoveToPlace(slot, place);
+    }
 }
 
 int FindNoteOfWindow(HWND window) {

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <string>
 
+#include "common/screens_win.h"
 #include "common/window_shape_win.h"
 #include "launcher/notes/note.h"
+#include "launcher/windows/attribute_rules.h"
 #include "launcher/windows/colours.h"
 
 // Makes the note's windows in the next slot (off screen first, so it is never seen half made)
@@ -25,6 +27,28 @@ void SetRoundedRegion(HWND window);
 
 // The answer to WM_CTLCOLORSTATIC for `control`, or nullptr when it is no note's text control.
 HBRUSH TextControlColours(HDC dc, HWND control);
+
+// The place and size note `index` stands for, in 96-DPI units: the stored place while the
+// window stays where it was put, else where the user moved it.
+WindowBox NoteBox(int index);
+
+// Puts note `index` where `units` says, at the DPI of the monitor that is, within reach.
+void PlaceNote(int index, const WindowBox& units);
+
+// Sizes note `index` to `width` by `height` units, its top-left corner staying.
+void ResizeNote(int index, int width, int height);
+
+// Units of note `index` in pixels at its DPI, and back.
+int NotePixels(int index, int units);
+int NoteUnits(int index, int pixels);
+
+// The window of a note went to a monitor of another DPI, or the DPI changed: it takes the
+// system's suggested rectangle and makes its font and corners anew.
+void FollowDpiChange(HWND window, int dpi, const RECT& suggested);
+
+// After the screens changed: every note on no work area is pulled within reach, and one
+// pulled in before goes back to its own place once that is on a screen again.
+void KeepNotesReachable();
 
 // The slot of a note window, or -1.
 int FindNoteOfWindow(HWND window);

@@ -100,6 +100,9 @@ void RunWaitingHandOvers() {
     while (std::optional<HandOver> next = marnelo.handOvers.Next()) RunHandOver(*next);
 }
 
+// Older headers lack it; a system that never sends it never needs it.
+constexpr UINT kDpiChanged = 0x02E0;
+
 LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DESTROY:
@@ -165,6 +168,20 @@ LRESULT CALLBACK MarneloWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case MSG_CLOCK_TICK:
             if (window == ui.mainWindow) OnClockTick(wParam);
             return 0;
+        case kDpiChanged:
+            if (window == ui.mainWindow) {
+                KeepNotesReachable();
+                break;
+            }
+            FollowDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (window == ui.mainWindow) KeepNotesReachable();
+            break;
+        case WM_SETTINGCHANGE:
+            // A task bar moved or grown changes the work areas.
+            if (window == ui.mainWindow && wParam == SPI_SETWORKAREA) KeepNotesReachable();
+            break;
     }
     if (message == ui.taskbarCreated && message != 0 && window == ui.mainWindow)
         AddTrayIcon(window, 1);

@@ -15,12 +15,6 @@ std::string Line(const std::string& text, const std::vector<std::string>& fields
     return RecordLine(all);
 }
 
-const NoteView* FindByText(const std::vector<NoteView>& views, const std::string& text) {
-    for (const NoteView& v : views)
-        if (v.text == text) return &v;
-    return nullptr;
-}
-
 }  // namespace
 
 TEST(NoteLook, EveryRecordLayoutShowsItsWindow) {
@@ -45,9 +39,9 @@ TEST(NoteLook, EveryRecordLayoutShowsItsWindow) {
     Marnelo app(inst);
     ASSERT_TRUE(app.WaitForNotes(4));
     std::vector<NoteView> views = app.Notes();
-    EXPECT_EQ(FindByText(views, "欠け"), nullptr);
+    EXPECT_EQ(NoteWithText(views, "欠け"), nullptr);
 
-    const NoteView* ten = FindByText(views, "十欄");
+    const NoteView* ten = NoteWithText(views, "十欄");
     ASSERT_NE(ten, nullptr);
     EXPECT_EQ(ten->rect.left, 10);
     EXPECT_EQ(ten->rect.top, 100);
@@ -59,21 +53,21 @@ TEST(NoteLook, EveryRecordLayoutShowsItsWindow) {
     EXPECT_EQ(ten->textStyle & SS_TYPEMASK, static_cast<DWORD>(SS_LEFT));
     EXPECT_TRUE(ShowsColourAt(ten->rect.left + 70, ten->rect.top + 32, RGB(255, 255, 0)));
 
-    const NoteView* fifteen = FindByText(views, "十五欄");
+    const NoteView* fifteen = NoteWithText(views, "十五欄");
     ASSERT_NE(fifteen, nullptr);
     EXPECT_EQ(fifteen->width(), 50) << "mini width from [window] DefaultX";
     EXPECT_EQ(fifteen->height(), 25);
     EXPECT_EQ(fifteen->textStyle & SS_TYPEMASK, static_cast<DWORD>(SS_CENTER));
     EXPECT_FALSE(fifteen->topmost);
 
-    const NoteView* nineteen = FindByText(views, "十九欄");
+    const NoteView* nineteen = NoteWithText(views, "十九欄");
     ASSERT_NE(nineteen, nullptr);
     EXPECT_EQ(nineteen->width(), 10);
     EXPECT_EQ(nineteen->height(), 30);
     EXPECT_EQ(nineteen->alpha, 153);
     EXPECT_EQ(nineteen->textStyle & SS_TYPEMASK, static_cast<DWORD>(SS_RIGHT));
 
-    const NoteView* twentySix = FindByText(views, "二十六欄");
+    const NoteView* twentySix = NoteWithText(views, "二十六欄");
     ASSERT_NE(twentySix, nullptr);
     EXPECT_EQ(twentySix->rect.left, 450);
     EXPECT_EQ(twentySix->width(), 120);

@@ -120,15 +120,21 @@ TEST(QuorvelStartUp, ThreeListColumnsAndFourDropTargets) {
     EXPECT_EQ(app.CloseWithTitleButton(), 0);
 }
 
-TEST(QuorvelStartUp, WindowRectangleAppliedOnlyWhenEveryValueLiesInRange) {
+TEST(QuorvelStartUp, AWindowPlaceOnAScreenIsKeptAndOneOnNoScreenIsBroughtOntoIt) {
+    RECT screen{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
     struct Case {
         int left, top, right, bottom;
-        bool applied;
+        RECT shown;
     };
-    const Case cases[] = {{-50, 40, 700, 540, true},
-                          {900, 100, 1499, 600, true},
-                          {-51, 40, 700, 540, false},
-                          {100, 100, 700, 1500, false}};
+    const Case cases[] = {
+        {-50, 40, 700, 540, {-50, 40, 700, 540}},
+        {900, 100, 1499, 600, {900, 100, 1499, 600}},
+        {100, 600, 700, 1100, {100, 600, 700, 1100}},  // partly on the screen
+        // Right of the screen, as a wider screen left it: pulled in at its size.
+        {3000, 100, 3600, 600, {screen.right - 600, 100, screen.right, 600}},
+        {-900, -800, -300, -300, {screen.left, screen.top, screen.left + 600, screen.top + 500}},
+    };
     for (const Case& c : cases) {
         Install inst = Install::Fresh();
         inst.WithFile("Quorvel.ini", WindowIni(c.left, c.top, c.right, c.bottom));
@@ -136,9 +142,7 @@ TEST(QuorvelStartUp, WindowRectangleAppliedOnlyWhenEveryValueLiesInRange) {
         ASSERT_TRUE(app.WaitForControls());
         RECT rect{};
         GetWindowRect(app.MainWindow(), &rect);
-        bool placed = rect.left == c.left && rect.top == c.top && rect.right == c.right &&
-                      rect.bottom == c.bottom;
-        EXPECT_EQ(placed, c.applied)
+        EXPECT_TRUE(EqualRect(&rect, &c.shown))
             << c.left << "," << c.top << "," << c.right << "," << c.bottom << " gave " << rect.left
             << "," << rect.top << "," << rect.right << "," << rect.bottom;
         EXPECT_EQ(app.CloseWithTitleButton(), 0);

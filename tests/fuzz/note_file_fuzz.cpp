@@ -24,8 +24,6 @@ std::string Replaced(std::string text, std::string_view bytes) {
 
 // The note as a save stores it.
 Note Saved(Note note) {
-    note.x = std::max(-5, note.x);
-    note.y = std::max(-5, note.y);
     note.height = std::max(10, note.height);
     note.width = std::max(10, note.width);
     note.miniWidth = std::max(10, note.miniWidth);

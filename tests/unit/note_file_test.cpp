@@ -73,15 +73,14 @@ TEST(FormatNote, WhiteNoteExample) {
               "\t-1\t-1\t-1\t-1\t-1\t-1\r\n");
 }
 
-TEST(FormatNote, PositionAndSizesAreRaisedOnWriting) {
+TEST(FormatNote, SizesAreRaisedOnWritingAndPlacesOnAnyScreenKept) {
     struct Case {
         int Note::*field;
         int value;
         std::size_t index;
         int written;
     };
-    const Case cases[] = {{&Note::x, -200, 2, -5},       {&Note::y, -6, 3, -5},
-                          {&Note::x, -5, 2, -5},         {&Note::y, -4, 3, -4},
+    const Case cases[] = {{&Note::x, -1900, 2, -1900},   {&Note::y, -600, 3, -600},
                           {&Note::height, 3, 4, 10},     {&Note::width, 9, 5, 10},
                           {&Note::height, 10, 4, 10},    {&Note::width, -1, 5, 10},
                           {&Note::miniWidth, 3, 16, 10}, {&Note::miniHeight, 0, 17, 10},

@@ -1,7 +1,9 @@
 // "Quorvel.ini", the state files, the day's history and the window layout.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
+#include <optional>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -113,13 +115,16 @@ TEST(QuorvelFirstView, CommandFolderThenSavedFolderAndTextThenDrives) {
     EXPECT_EQ(view("", "", ""), std::make_tuple(F::Drives, "", ""));
 }
 
-TEST(QuorvelSettings, WindowRectangleRule) {
-    EXPECT_FALSE(WindowRectUsable({0, 0, 0, 0}));
-    EXPECT_TRUE(WindowRectUsable({-50, 600, 1499, -50}));
-    EXPECT_FALSE(WindowRectUsable({-51, 600, 800, 100}));
-    EXPECT_FALSE(WindowRectUsable({100, 1500, 800, 100}));
-    EXPECT_FALSE(WindowRectUsable({100, 600, 800, -51}));
-    EXPECT_TRUE(WindowRectUsable({0, 0, 0, 1}));
+TEST(QuorvelSettings, AWindowRectangleWithASizeIsAPlaceWhereverItLies) {
+    using Box = std::optional<ScreenBox>;
+    // {top, bottom, right, left}
+    EXPECT_EQ(StoredWindowBox({0, 0, 0, 0}), Box());
+    EXPECT_EQ(StoredWindowBox({-50, 600, 1499, -50}), Box({-50, -50, 1549, 650}));
+    EXPECT_EQ(StoredWindowBox({100, 700, 5000, 3000}), Box({3000, 100, 2000, 600}));
+    EXPECT_EQ(StoredWindowBox({100, 700, -1000, -1900}), Box({-1900, 100, 900, 600}));
+    EXPECT_EQ(StoredWindowBox({0, 0, 0, 1}), Box());  // no size
+    EXPECT_EQ(StoredWindowBox({600, 100, 800, 100}), Box());
+    EXPECT_EQ(StoredWindowBox({0, 10, INT_MAX, INT_MIN}), Box());
 }
 
 TEST(QuorvelSettings, SavingWritesEveryKeyInOrder) {
@@ -149,9 +154,12 @@ TEST(QuorvelSettings, SavingWritesEveryKeyInOrder) {
     EXPECT_EQ(ini.values["path/NowTxt"], "two  lines") << "a line break would break the file";
     EXPECT_EQ(ini.values["cmd/cmd_F8"], "notepad");
     EXPECT_EQ(ini.values["etc/filterdate3"], "0");
-    // An unusable rectangle (a window dragged off the screen) is not written.
+    // A rectangle without size, or none (a window on no screen), is not written.
     ini.written.clear();
-    WriteUtilitySettings(ini, s, WindowRect{-200, 500, 700, 20});
+    WriteUtilitySettings(ini, s, WindowRect{500, 500, 700, 20});
+    EXPECT_EQ(ini.written.front().substr(0, 17), "window/sizeHeight");
+    ini.written.clear();
+    WriteUtilitySettings(ini, s, std::nullopt);
     EXPECT_EQ(ini.written.front().substr(0, 17), "window/sizeHeight");
     EXPECT_EQ(ini.values["window/left"], "20");
 }

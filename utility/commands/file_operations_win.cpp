@@ -11,6 +11,7 @@
 #include "utility/commands/row_action.h"
 #include "utility/frame/list_display_win.h"
 #include "utility/frame/utility_app_win.h"
+#include "common/screens_win.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ void DeleteRows(bool all, bool selected) {
     // The rows' files are fixed before the question, so the answer deletes what was shown.
     std::vector<std::string> paths =
         PathsToDelete(quorvel.listing.results, CollectRows(all || !selected));
-    if (MessageBoxA(nullptr, DeleteQuestion(all), "ファイル削除", MB_YESNO | MB_ICONQUESTION) !=
-        IDYES) {
+    if (MessageBoxOnScreen(ui.mainWindow, DeleteQuestion(all), "ファイル削除",
+                           MB_YESNO | MB_ICONQUESTION) != IDYES) {
         RefreshAndFocusList();
         return;
     }

@@ -21,6 +21,7 @@
 #include "utility/frame/mode_cycle.h"
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/note_folder_win.h"
+#include "common/screens_win.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void SetRowState(int row, UINT state, UINT mask) {
 }
 
 void MessageText(const char* text) {
-    MessageBoxA(nullptr, text, "メッセージ", MB_OK);
+    MessageBoxOnScreen(ui.mainWindow, text, "メッセージ", MB_OK);
 }
 
 // Marnelo takes the board; the second start without a board brings its notes to the front.
@@ -139,7 +140,8 @@ void DeleteBoardItem(const std::optional<std::string>& item) {
     if (!item) return;
     BoxDeleteKind kind = PlanBoxDelete(quorvel.boardListSource, quorvel.boardListNumbered, *item,
                                        quorvel.notes.boards, quorvel.exeFolder);
-    if (MessageBoxA(nullptr, "削除しますか？", item->c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBoxOnScreen(ui.mainWindow, "削除しますか？", item->c_str(),
+                           MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // A board whose file stays keeps its line, which the status bar explains.
     if (kind == BoxDeleteKind::BoardFile && !DeleteBoardFile(*item)) return;

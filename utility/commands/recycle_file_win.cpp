@@ -7,6 +7,8 @@
 #include "utility/commands/delete_rules.h"
 #include "utility/commands/path_text.h"
 #include "utility/frame/list_display_win.h"
+#include "common/screens_win.h"
+#include "utility/frame/utility_app_win.h"
 
 namespace {
 
@@ -62,8 +64,9 @@ bool RecycleFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) return true;
     FILEOP_FLAGS flags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_WANTNUKEWARNING;
     if (!RecycleBinTakesFiles()) {
-        if (MessageBoxA(nullptr, "ごみ箱が使えないため、元に戻せなくなります。完全に削除しますか？",
-                        "ファイル削除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+        if (MessageBoxOnScreen(
+                ui.mainWindow, "ごみ箱が使えないため、元に戻せなくなります。完全に削除しますか？",
+                "ファイル削除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
             ShowStatusText("削除しませんでした。");
             return false;
         }

@@ -11,6 +11,7 @@
 #include "utility/commands/list_controls_win.h"
 #include "utility/frame/list_display_win.h"
 #include "utility/frame/utility_app_win.h"
+#include "common/screens_win.h"
 
 int ShellTransferHost::PathKind(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -19,17 +20,18 @@ int ShellTransferHost::PathKind(const std::string& path) {
 }
 
 bool ShellTransferHost::Ask(const char* text, const char* caption) {
-    return MessageBoxA(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxOnScreen(ui.mainWindow, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 YesNoCancel ShellTransferHost::AskYesNoCancel(const std::string& text, const char* caption) {
-    int answer = MessageBoxA(nullptr, text.c_str(), caption, MB_YESNOCANCEL | MB_ICONQUESTION);
+    int answer =
+        MessageBoxOnScreen(ui.mainWindow, text.c_str(), caption, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES) return YesNoCancel::Yes;
     return answer == IDNO ? YesNoCancel::No : YesNoCancel::Cancel;
 }
 
 void ShellTransferHost::Tell(const std::string& text, const char* caption) {
-    MessageBoxA(nullptr, text.c_str(), caption, MB_OK | MB_ICONWARNING);
+    MessageBoxOnScreen(ui.mainWindow, text.c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
 bool ShellTransferHost::RunShellOperation(PendingKind kind, const std::string& source,

@@ -5,6 +5,7 @@
 
 #include "common/backup_start.h"
 #include "common/backup_start_win.h"
+#include "common/screens_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
@@ -58,10 +59,15 @@ void SaveState() {
     for (const ListFile& file : ListFilesToSave(quorvel, TodayStamp(), aliases))
         ReplaceWholeFile(quorvel.exeFolder + file.name, file.text);
 
-    RECT rect{};
+    // Kept in 96-DPI units when the window is on a screen: a minimised window has no place.
     std::optional<WindowRect> place;
-    if (GetWindowRect(ui.mainWindow, &rect))
-        place = WindowRect{rect.top, rect.bottom, rect.right, rect.left};
+    ScreenBox pixels = WindowBoxOf(ui.mainWindow);
+    std::vector<ScreenBox> areas;
+    for (const MonitorArea& monitor : CurrentMonitors()) areas.push_back(monitor.work);
+    if (!IsIconic(ui.mainWindow) && TouchesAnyArea(pixels, areas)) {
+        ScreenBox u = PixelsToUnits(pixels, ui.dpi);
+        place = WindowRect{u.top, u.top + u.height, u.left + u.width, u.left};
+    }
     ProfileIniStore ini(quorvel.iniPath);
     WriteUtilitySettings(ini, settings, place);
     if (TakeBackupTurn(ini, settings.backup, TodayStamp())) StartBackupProgram(quorvel.exeFolder);

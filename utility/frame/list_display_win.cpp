@@ -16,6 +16,7 @@
 #include "utility/frame/text_widths.h"
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/folder_walk_win.h"
+#include "common/screens_win.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ namespace {
 class ShownListing : public SystemFolders {
   public:
     bool AskToContinue() override {
-        return MessageBoxA(nullptr, "まだ時間が掛かりますが、続けますか？", "確認",
-                           MB_YESNO | MB_ICONQUESTION) == IDYES;
+        return MessageBoxOnScreen(ui.mainWindow, "まだ時間が掛かりますが、続けますか？", "確認",
+                                  MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     void WalkStarted(const std::string& folder, bool top) override {
         SetWindowTextA(ui.mainWindow, folder.c_str());

@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "common/profile_ini.h"
 #include "common/quotes.h"
+#include "common/screens_win.h"
 #include "common/window_shape_win.h"
 #include "common/window_text_win.h"
 #include "utility/commands/list_controls_win.h"
@@ -28,6 +29,8 @@ QuorvelWindows ui;
 namespace {
 
 constexpr char kClassName[] = "Quorvel";
+// Older headers lack it; a system that never sends it never needs it.
+constexpr UINT kDpiChanged = 0x02E0;
 constexpr int kIconId = 1110;
 constexpr UINT_PTR kControlId = 1;
 
@@ -42,19 +45,33 @@ HWND MakeChild(const char* className, DWORD style, int x, int y, int w, int h, U
                            reinterpret_cast<HMENU>(id), ui.instance, nullptr);
 }
 
+constexpr int kCornerEllipse = 20;  // in 96-DPI units, as every figure of the layout
+
+// The layout is figured in 96-DPI units and placed in pixels.
 void Place(HWND window, const Placement& p) {
-    MoveWindow(window, p.x, p.y, p.width, p.height, TRUE);
+    ScreenBox box = UnitsToPixels(ScreenBox{p.x, p.y, p.width, p.height}, ui.dpi);
+    MoveWindow(window, box.left, box.top, box.width, box.height, TRUE);
+}
+
+void MakeListFont() {
+    HFONT old = ui.listFont;
+    ui.listFont = CreateFontA(UnitsToPixels(14, ui.dpi), 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0,
+                              0, 0, 16, "MS 明朝");
+    for (HWND box : {ui.boardListBox, ui.bookmarkListBox})
+        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui.listFont), TRUE);
+    if (old) DeleteObject(old);
 }
 
 void LayoutWindow(HWND window, WPARAM sizeType, LPARAM packedSize) {
     if (!ui.listView) return;  // sizes before the controls exist
     RECT client{};
     GetClientRect(window, &client);
-    int w = client.right, h = client.bottom;
+    int w = PixelsToUnits(client.right, ui.dpi), h = PixelsToUnits(client.bottom, ui.dpi);
     Place(ui.listView, ListViewPlacement(w, quorvel.settings.sizeHeight));
     RECT listClient{};
     GetClientRect(ui.listView, &listClient);
-    ChildLayout layout = LayoutChildren(w, h, quorvel.settings.sizeWidth, listClient.bottom);
+    ChildLayout layout =
+        LayoutChildren(w, h, quorvel.settings.sizeWidth, PixelsToUnits(listClient.bottom, ui.dpi));
     Place(ui.inputLine, layout.inputLine);
     Place(ui.checkBox, layout.checkBox);
     Place(ui.noteCommandBox, layout.noteCommandBox);
@@ -62,7 +79,30 @@ void LayoutWindow(HWND window, WPARAM sizeType, LPARAM packedSize) {
     Place(ui.boardListBox, layout.boardListBox);
     Place(ui.bookmarkListBox, layout.bookmarkListBox);
     SendMessageA(ui.statusBar, WM_SIZE, sizeType, packedSize);
-    RoundWindowCorners(window, 20);
+    RoundWindowCorners(window, UnitsToPixels(kCornerEllipse, ui.dpi));
+}
+
+// The window went to a monitor of another DPI, or the DPI changed.
+void FollowDpiChange(HWND window, int dpi, const RECT& suggested) {
+    // Placed from the ini, the window is already sized for the DPI it was put at.
+    if (dpi != ui.dpi) {
+        ui.dpi = dpi;
+        MakeListFont();
+        SetWindowPos(window, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    LayoutWindow(window, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+// After the screens changed a window on none of them is brought back.
+void KeepWindowReachable(HWND window) {
+    if (IsIconic(window)) return;
+    ScreenBox now = WindowBoxOf(window);
+    ScreenBox kept = PulledIntoReach(now, CurrentMonitors());
+    if (!(kept == now)) MoveWindow(window, kept.left, kept.top, kept.width, kept.height, TRUE);
 }
 
 void ApplyInputColour() {
@@ -96,9 +136,14 @@ void ApplySettings() {
     // that cannot be listed now is not forgotten at the next save.
     quorvel.listing.nowDir = quorvel.settings.nowDir;
     const UtilitySettings& s = quorvel.settings;
-    WindowRect rect{s.top, s.bottom, s.right, s.left};
-    if (WindowRectUsable(rect))
-        MoveWindow(ui.mainWindow, s.left, s.top, s.right - s.left, s.bottom - s.top, TRUE);
+    // A place on any screen is kept; one on no screen is brought onto the nearest.
+    if (std::optional<ScreenBox> units = StoredWindowBox({s.top, s.bottom, s.right, s.left})) {
+        WindowPlace place = PlaceUnits(*units, CurrentMonitors());
+        ui.dpi = place.dpi;
+        MakeListFont();
+        const ScreenBox& p = place.pixels;
+        MoveWindow(ui.mainWindow, p.left, p.top, p.width, p.height, TRUE);
+    }
     SetWindowTextA(ui.noteCommandBox, DateFilterText(s).c_str());
 }
 
@@ -131,9 +176,8 @@ void CreateControls(HWND window) {
         WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0,
         10, 10, kControlId, nullptr);
 
-    ui.listFont = CreateFontA(14, 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0, 0, 0, 16, "MS 明朝");
-    for (HWND box : {ui.boardListBox, ui.bookmarkListBox})
-        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui.listFont), TRUE);
+    ui.dpi = WindowDpi(window);
+    MakeListFont();
     for (int column = 0; column < 3; ++column) {
         LVCOLUMNA definition{};
         definition.mask = LVCF_WIDTH;
@@ -160,7 +204,7 @@ void CreateControls(HWND window) {
     ApplyListColours();
     SetFocus(ui.inputLine);
     SetForegroundWindow(window);
-    RoundWindowCorners(window, 20);
+    RoundWindowCorners(window, UnitsToPixels(kCornerEllipse, ui.dpi));
 }
 
 // A second start has put its text into the title.
@@ -243,6 +287,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case kHandOffMessage:
             TakeHandOff();
             return 0;
+        case kDpiChanged:
+            FollowDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            KeepWindowReachable(window);
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

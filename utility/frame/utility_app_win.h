@@ -20,6 +20,7 @@ struct QuorvelWindows {
     HBRUSH listBrushes[2] = {nullptr, nullptr};  // [0] paints the board list box
     COLORREF inputColour = 0, boardListColour = 0;
     HFONT listFont = nullptr;
+    int dpi = 96;  // of the main window's monitor: every figure of the layout is in 96-DPI units
 };
 
 // The run's state, and its windows.

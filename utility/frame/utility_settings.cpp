@@ -79,16 +79,16 @@ std::string DateFilterText(const UtilitySettings& settings) {
     return (settings.excludeDate ? "^" : "") + std::to_string(settings.filterdate);
 }
 
-bool WindowRectUsable(const WindowRect& rect) {
-    if (rect.top == 0 && rect.bottom == 0 && rect.right == 0 && rect.left == 0) return false;
-    for (int value : {rect.top, rect.bottom, rect.right, rect.left})
-        if (value < -50 || value >= 1500) return false;
-    return true;
+std::optional<ScreenBox> StoredWindowBox(const WindowRect& rect) {
+    if (rect.top == 0 && rect.bottom == 0 && rect.right == 0 && rect.left == 0) return std::nullopt;
+    long long width = 1LL * rect.right - rect.left, height = 1LL * rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX) return std::nullopt;
+    return ScreenBox{rect.left, rect.top, static_cast<int>(width), static_cast<int>(height)};
 }
 
 void WriteUtilitySettings(IniStore& ini, UtilitySettings& s,
                           const std::optional<WindowRect>& windowRect) {
-    if (windowRect && WindowRectUsable(*windowRect)) {
+    if (windowRect && StoredWindowBox(*windowRect)) {
         s.top = windowRect->top;
         s.bottom = windowRect->bottom;
         s.right = windowRect->right;

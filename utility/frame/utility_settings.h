@@ -7,6 +7,7 @@
 
 #include "common/ini_store.h"
 #include "common/rgb.h"
+#include "common/screen_geometry.h"
 
 struct UtilitySettings {
     int top = 0, bottom = 0, right = 0, left = 0;  // [window]
@@ -55,10 +56,10 @@ struct ListColours {
 };
 ListColours ListColoursOf(const UtilitySettings& settings);
 
-// A rectangle is used, and saved, only when it is not all zero and every value lies in
-// -50..1499.
-bool WindowRectUsable(const WindowRect& rect);
+// The window's place as the ini keeps it, in 96-DPI units; none when all four values are zero
+// (never saved) or it has no size. Where it lies is judged against the screens of the day.
+std::optional<ScreenBox> StoredWindowBox(const WindowRect& rect);
 
-// Writes every key but the filters; the window rectangle when it is usable.
+// Writes every key but the filters; the window rectangle when it has a place.
 void WriteUtilitySettings(IniStore& ini, UtilitySettings& settings,
                           const std::optional<WindowRect>& windowRect);

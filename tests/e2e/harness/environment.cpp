@@ -4,12 +4,26 @@
 
 #include "harness/marnelo.h"
 #include "harness/quorvel.h"
+#include "harness/ui.h"
 
 namespace {
+
+// A run ended while a test had set a screen DPI of its own would leave it for every later run.
+void ForgetTestScreenDpi() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &key)) return;
+    DWORD dpi = 0, size = sizeof dpi;
+    if (!RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&dpi),
+                          &size) &&
+        dpi == kTestScreenDpi)
+        RegDeleteValueA(key, "LogPixels");
+    RegCloseKey(key);
+}
 
 class NoStrayCopies : public testing::Environment {
   public:
     void SetUp() override {
+        ForgetTestScreenDpi();
         KillStrayCopies();
         KillStrayQuorvels();
     }

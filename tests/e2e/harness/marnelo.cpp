@@ -60,6 +60,12 @@ bool RegionIsRounded(HWND window, const RECT& rect) {
 
 }  // namespace
 
+const NoteView* NoteWithText(const std::vector<NoteView>& views, const std::string& text) {
+    for (const NoteView& v : views)
+        if (v.text == text) return &v;
+    return nullptr;
+}
+
 NoteView InspectNote(HWND window) {
     NoteView view;
     view.window = window;

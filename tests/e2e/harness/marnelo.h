@@ -25,6 +25,8 @@ struct NoteView {
 };
 
 NoteView InspectNote(HWND window);
+// The note of `views` showing `text`, or nullptr.
+const NoteView* NoteWithText(const std::vector<NoteView>& views, const std::string& text);
 COLORREF ScreenColourAt(int x, int y);
 // A window just shown, drawn on the screen (its top edge is not the empty desktop's black) and
 // with the X server's events of its mapping taken up by its thread. Under Wine such an event

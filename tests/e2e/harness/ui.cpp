@@ -207,3 +207,27 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     CloseHandle(out);
     return ok;
 }
+
+namespace {
+constexpr const char* kDesktopKey = "Control Panel\\Desktop";
+}  // namespace
+
+TestScreenDpi::TestScreenDpi() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
+                            &size) == ERROR_SUCCESS;
+    DWORD dpi = kTestScreenDpi;
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                   sizeof dpi);
+}
+
+TestScreenDpi::~TestScreenDpi() {
+    if (had_)
+        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_),
+                       sizeof old_);
+    else
+        RegDeleteValueA(key_, "LogPixels");
+    RegCloseKey(key_);
+}

@@ -47,3 +47,19 @@ bool HasRect(HWND window, int left, int top, int width, int height);
 
 // Writes what the screen shows of `window` as a 24-bit BMP file; false when it could not.
 bool SaveWindowPicture(HWND window, const std::string& path);
+
+// The screen DPI the high-DPI tests give the programs they start.
+inline constexpr DWORD kTestScreenDpi = 192;
+// Programs started while it lives see a screen of kTestScreenDpi; the setting comes back after.
+class TestScreenDpi {
+  public:
+    TestScreenDpi();
+    ~TestScreenDpi();
+    TestScreenDpi(const TestScreenDpi&) = delete;
+    TestScreenDpi& operator=(const TestScreenDpi&) = delete;
+
+  private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
