@@ -40,15 +40,9 @@ Note CommonNote(const std::string& text, int x, int y) {
     return note;
 }
 
-const NoteView* Find(const std::vector<NoteView>& shown, const std::string& text) {
-    for (const NoteView& view : shown)
-        if (view.text == text) return &view;
-    return nullptr;
-}
-
 bool ShownAt(const Marnelo& app, const std::string& text, int left, int top) {
     std::vector<NoteView> shown = app.Notes();
-    const NoteView* view = Find(shown, text);
+    const NoteView* view = NoteWithText(shown, text);
     return view && view->rect.left == left && view->rect.top == top;
 }
 
