@@ -11,47 +11,15 @@
 #include "launcher/notes/board_store_win.h"
 #include "launcher/notes/note_file.h"
 #include "launcher/notes/note_table_win.h"
+#include "launcher/resources/resource.h"
 #include "launcher/windows/colours.h"
 #include "launcher/windows/note_window_win.h"
 #include "launcher/windows/window_proc_win.h"
 
 namespace {
 
-enum ControlId {
-    kCommandBox = 1000,
-    kTextBox = 1001,
-    kTransparencyCombo = 1003,
-    kFontSizeCombo = 1004,
-    kMediaPathBox = 1005,
-    kBackColourCombo = 1006,
-    kTextColourCombo = 1007,
-    kTopmostCheck = 1008,
-    kBoardCombo = 1009,
-    kMoveButton = 1010,
-    kRunTypeCombo = 1011,
-    kAlignCombo = 1012,
-    kCommonCheck = 1013,
-    kMiniCheck = 1014,
-    kMiniWidthBox = 1015,
-    kMiniHeightBox = 1016,
-    kFontFaceCombo = 1017,
-    kRaiseOnHoverCheck = 1018,
-    kBackRedBox = 1019,
-    kBackChooseButton = 1020,
-    kTextChooseButton = 1021,
-    kBackGreenBox = 1022,
-    kBackBlueBox = 1023,
-    kTextRedBox = 1024,
-    kTextGreenBox = 1025,
-    kTextBlueBox = 1026,
-    kDesktopColourButton = 1027,
-    kBorderlessCheck = 1028,
-    kAutoSizeButton = 3,
-};
-
-constexpr int kEditDialogId = 101;
-constexpr int kBackBoxes[3] = {kBackRedBox, kBackGreenBox, kBackBlueBox};
-constexpr int kTextBoxes[3] = {kTextRedBox, kTextGreenBox, kTextBlueBox};
+constexpr int kBackBoxes[3] = {IDC_BACK_RED, IDC_BACK_GREEN, IDC_BACK_BLUE};
+constexpr int kTextBoxes[3] = {IDC_TEXT_RED, IDC_TEXT_GREEN, IDC_TEXT_BLUE};
 
 struct EditorState {
     bool open = false;
@@ -105,7 +73,7 @@ Rgb BoxesColour(HWND dialog, const int (&boxes)[3], int lastIndex) {
 }
 
 void RedrawTextBox(HWND dialog) {
-    InvalidateRect(GetDlgItem(dialog, kTextBox), nullptr, TRUE);
+    InvalidateRect(GetDlgItem(dialog, IDC_TEXT_BOX), nullptr, TRUE);
 }
 
 void ReplacePreviewBrush(COLORREF colour) {
@@ -144,10 +112,10 @@ bool TakeChosenColour(HWND dialog, int combo, int fallbackIndex, int& lastIndex,
 void OnComboChange(HWND dialog) {
     int index = EditedIndex();
     const Note* n = index >= 0 ? &notes.slots[index].note : nullptr;
-    if (TakeChosenColour(dialog, kBackColourCombo, n ? n->backColor : -1, editor.lastBackIndex,
+    if (TakeChosenColour(dialog, IDC_BACK_COLOUR, n ? n->backColor : -1, editor.lastBackIndex,
                          kBackBoxes))
         ReplacePreviewBrush(ToColorRef(kColourTable[editor.lastBackIndex]));
-    TakeChosenColour(dialog, kTextColourCombo, n ? n->textColor : -1, editor.lastTextIndex,
+    TakeChosenColour(dialog, IDC_TEXT_COLOUR, n ? n->textColor : -1, editor.lastTextIndex,
                      kTextBoxes);
     RedrawTextBox(dialog);
 }
@@ -190,23 +158,23 @@ void AddFontFaces(HWND dialog) {
     wanted.lfCharSet = ANSI_CHARSET;
     HDC dc = GetDC(dialog);
     EnumFontFamiliesExA(dc, &wanted, reinterpret_cast<FONTENUMPROCA>(&AddFontFace),
-                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, kFontFaceCombo)), 0);
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_FONT_FACE)), 0);
     ReleaseDC(dialog, dc);
 }
 
 void FillLists(HWND dialog) {
-    for (const char* text : kTransparencyChoices) AddItem(dialog, kTransparencyCombo, text);
-    for (const char* text : kFontSizeChoices) AddItem(dialog, kFontSizeCombo, text);
-    for (const char* text : kRunTypeNames) AddItem(dialog, kRunTypeCombo, text);
-    for (const char* text : kAlignNames) AddItem(dialog, kAlignCombo, text);
+    for (const char* text : kTransparencyChoices) AddItem(dialog, IDC_TRANSPARENCY, text);
+    for (const char* text : kFontSizeChoices) AddItem(dialog, IDC_FONT_SIZE, text);
+    for (const char* text : kRunTypeNames) AddItem(dialog, IDC_RUN_TYPE, text);
+    for (const char* text : kAlignNames) AddItem(dialog, IDC_ALIGN, text);
     for (const char* name : kColourNames) {
-        AddItem(dialog, kBackColourCombo, name);
-        AddItem(dialog, kTextColourCombo, name);
+        AddItem(dialog, IDC_BACK_COLOUR, name);
+        AddItem(dialog, IDC_TEXT_COLOUR, name);
     }
     for (const std::string& name : marnelo.board.folderBoards)
-        AddItem(dialog, kBoardCombo, name.c_str());
+        AddItem(dialog, IDC_BOARD, name.c_str());
     for (const std::string& path : marnelo.board.outsideBoards)
-        AddItem(dialog, kBoardCombo, path.c_str());
+        AddItem(dialog, IDC_BOARD, path.c_str());
 }
 
 void FillDialog(HWND dialog) {
@@ -222,38 +190,38 @@ void FillDialog(HWND dialog) {
     const Note& n = notes.slots[index].note;
     // A box's own limit would cut what the note holds before OK reads it back: the text and
     // command boxes take any length, the path box at least the path the note has.
-    SendDlgItemMessageA(dialog, kTextBox, EM_LIMITTEXT, 0, 0);
-    SendDlgItemMessageA(dialog, kCommandBox, EM_LIMITTEXT, 0, 0);
-    SendDlgItemMessageA(dialog, kMediaPathBox, EM_LIMITTEXT,
+    SendDlgItemMessageA(dialog, IDC_TEXT_BOX, EM_LIMITTEXT, 0, 0);
+    SendDlgItemMessageA(dialog, IDC_COMMAND_BOX, EM_LIMITTEXT, 0, 0);
+    SendDlgItemMessageA(dialog, IDC_MEDIA_PATH, EM_LIMITTEXT,
                         EditBoxLimit(kEditMediaPathBytes, n.mediaPath), 0);
-    SetItemText(dialog, kCommandBox, n.command);
-    SetItemText(dialog, kMediaPathBox, n.mediaPath);
-    SetItemText(dialog, kFontFaceCombo, n.fontFace);
-    SetItemText(dialog, kTextBox, WindowText(ui.noteWindows[index].textControl));
-    SetItemNumber(dialog, kTransparencyCombo, n.transparency);
-    SetItemNumber(dialog, kFontSizeCombo, n.fontSize);
-    SetItemNumber(dialog, kMiniWidthBox, n.miniWidth);
-    SetItemNumber(dialog, kMiniHeightBox, n.miniHeight);
+    SetItemText(dialog, IDC_COMMAND_BOX, n.command);
+    SetItemText(dialog, IDC_MEDIA_PATH, n.mediaPath);
+    SetItemText(dialog, IDC_FONT_FACE, n.fontFace);
+    SetItemText(dialog, IDC_TEXT_BOX, WindowText(ui.noteWindows[index].textControl));
+    SetItemNumber(dialog, IDC_TRANSPARENCY, n.transparency);
+    SetItemNumber(dialog, IDC_FONT_SIZE, n.fontSize);
+    SetItemNumber(dialog, IDC_MINI_WIDTH, n.miniWidth);
+    SetItemNumber(dialog, IDC_MINI_HEIGHT, n.miniHeight);
 
     FillLists(dialog);
-    SetItemText(dialog, kRunTypeCombo, LabelOf(n.runType, kRunTypeNames, 3));
-    SetItemText(dialog, kAlignCombo, LabelOf(n.align, kAlignNames, 3));
-    SetItemText(dialog, kBackColourCombo, ColourNameOf(n.backColor));
-    SetItemText(dialog, kTextColourCombo, ColourNameOf(n.textColor));
-    SetItemText(dialog, kBoardCombo, marnelo.board.currentBoardName);
+    SetItemText(dialog, IDC_RUN_TYPE, LabelOf(n.runType, kRunTypeNames, 3));
+    SetItemText(dialog, IDC_ALIGN, LabelOf(n.align, kAlignNames, 3));
+    SetItemText(dialog, IDC_BACK_COLOUR, ColourNameOf(n.backColor));
+    SetItemText(dialog, IDC_TEXT_COLOUR, ColourNameOf(n.textColor));
+    SetItemText(dialog, IDC_BOARD, marnelo.board.currentBoardName);
     editor.lastBackIndex = n.backColor;
     editor.lastTextIndex = n.textColor;
 
     SetBoxes(dialog, kBackBoxes, {n.backRed, n.backGreen, n.backBlue});
     SetBoxes(dialog, kTextBoxes, {n.textRed, n.textGreen, n.textBlue});
-    const std::pair<int, int> checks[] = {{kTopmostCheck, n.topmost},
-                                          {kCommonCheck, n.common},
-                                          {kMiniCheck, n.mini},
-                                          {kRaiseOnHoverCheck, n.raiseOnHover},
-                                          {kBorderlessCheck, n.borderless}};
+    const std::pair<int, int> checks[] = {{IDC_TOPMOST, n.topmost},
+                                          {IDC_COMMON, n.common},
+                                          {IDC_MINI, n.mini},
+                                          {IDC_RAISE_ON_HOVER, n.raiseOnHover},
+                                          {IDC_BORDERLESS, n.borderless}};
     for (auto [id, value] : checks)
         SendDlgItemMessageA(dialog, id, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendDlgItemMessageA(dialog, kTextBox, EM_SETSEL, 0, -1);
+    SendDlgItemMessageA(dialog, IDC_TEXT_BOX, EM_SETSEL, 0, -1);
 }
 
 void ChooseColour(HWND dialog, const int (&boxes)[3]) {
@@ -271,7 +239,7 @@ void ChooseColour(HWND dialog, const int (&boxes)[3]) {
 }
 
 void MoveToChosenBoard(HWND dialog) {
-    std::string target = ItemText(dialog, kBoardCombo);
+    std::string target = ItemText(dialog, IDC_BOARD);
     if (target == marnelo.board.currentBoardName) return;
     int index = EditedIndex();
     if (index >= 0) {
@@ -285,29 +253,29 @@ void MoveToChosenBoard(HWND dialog) {
 
 EditedFields ReadFields(HWND dialog) {
     EditedFields f;
-    f.miniWidth = ItemText(dialog, kMiniWidthBox);
-    f.miniHeight = ItemText(dialog, kMiniHeightBox);
-    f.transparency = ItemText(dialog, kTransparencyCombo);
-    f.fontSize = ItemText(dialog, kFontSizeCombo);
-    f.backRed = ItemText(dialog, kBackRedBox);
-    f.backGreen = ItemText(dialog, kBackGreenBox);
-    f.backBlue = ItemText(dialog, kBackBlueBox);
-    f.textRed = ItemText(dialog, kTextRedBox);
-    f.textGreen = ItemText(dialog, kTextGreenBox);
-    f.textBlue = ItemText(dialog, kTextBlueBox);
-    f.mediaPath = ItemText(dialog, kMediaPathBox);
-    f.fontFace = ItemText(dialog, kFontFaceCombo);
-    f.command = ItemText(dialog, kCommandBox);
-    f.text = ItemText(dialog, kTextBox);
-    f.backColor = ItemText(dialog, kBackColourCombo);
-    f.textColor = ItemText(dialog, kTextColourCombo);
-    f.runType = ItemText(dialog, kRunTypeCombo);
-    f.align = ItemText(dialog, kAlignCombo);
-    f.topmost = Checked(dialog, kTopmostCheck);
-    f.common = Checked(dialog, kCommonCheck);
-    f.mini = Checked(dialog, kMiniCheck);
-    f.raiseOnHover = Checked(dialog, kRaiseOnHoverCheck);
-    f.borderless = Checked(dialog, kBorderlessCheck);
+    f.miniWidth = ItemText(dialog, IDC_MINI_WIDTH);
+    f.miniHeight = ItemText(dialog, IDC_MINI_HEIGHT);
+    f.transparency = ItemText(dialog, IDC_TRANSPARENCY);
+    f.fontSize = ItemText(dialog, IDC_FONT_SIZE);
+    f.backRed = ItemText(dialog, IDC_BACK_RED);
+    f.backGreen = ItemText(dialog, IDC_BACK_GREEN);
+    f.backBlue = ItemText(dialog, IDC_BACK_BLUE);
+    f.textRed = ItemText(dialog, IDC_TEXT_RED);
+    f.textGreen = ItemText(dialog, IDC_TEXT_GREEN);
+    f.textBlue = ItemText(dialog, IDC_TEXT_BLUE);
+    f.mediaPath = ItemText(dialog, IDC_MEDIA_PATH);
+    f.fontFace = ItemText(dialog, IDC_FONT_FACE);
+    f.command = ItemText(dialog, IDC_COMMAND_BOX);
+    f.text = ItemText(dialog, IDC_TEXT_BOX);
+    f.backColor = ItemText(dialog, IDC_BACK_COLOUR);
+    f.textColor = ItemText(dialog, IDC_TEXT_COLOUR);
+    f.runType = ItemText(dialog, IDC_RUN_TYPE);
+    f.align = ItemText(dialog, IDC_ALIGN);
+    f.topmost = Checked(dialog, IDC_TOPMOST);
+    f.common = Checked(dialog, IDC_COMMON);
+    f.mini = Checked(dialog, IDC_MINI);
+    f.raiseOnHover = Checked(dialog, IDC_RAISE_ON_HOVER);
+    f.borderless = Checked(dialog, IDC_BORDERLESS);
     return f;
 }
 
@@ -330,7 +298,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         return;
     }
     switch (id) {
-        case kAutoSizeButton:
+        case IDC_AUTO_SIZE:
             editor.autoSize = true;
             TakeDialogResult(dialog);
             return;
@@ -340,18 +308,18 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         case IDCANCEL:
             EndDialog(dialog, IDCANCEL);
             return;
-        case kDesktopColourButton: {
+        case IDC_DESKTOP_COLOUR: {
             SetBoxes(dialog, kBackBoxes, FromColorRef(GetSysColor(COLOR_BACKGROUND)));
             RedrawTextBox(dialog);
             return;
         }
-        case kBackChooseButton:
+        case IDC_BACK_CHOOSE:
             ChooseColour(dialog, kBackBoxes);
             return;
-        case kTextChooseButton:
+        case IDC_TEXT_CHOOSE:
             ChooseColour(dialog, kTextBoxes);
             return;
-        case kMoveButton:
+        case IDC_MOVE:
             MoveToChosenBoard(dialog);
             return;
     }
@@ -423,7 +391,7 @@ void OpenEditDialog(HWND noteWindow) {
     MoveWindow(noteWindow, 0, 0, 0, 0, TRUE);
 
     INT_PTR result =
-        DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(kEditDialogId), nullptr, &EditDialogProc, 0);
+        DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(IDD_EDIT), nullptr, &EditDialogProc, 0);
     // A program ended while the dialog was open also ends the dialog: nothing to report then.
     if (result <= 0 && IsWindow(ui.mainWindow))
         MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);

@@ -10,17 +10,14 @@
 #include "launcher/editor/mini_tool_rules.h"
 #include "launcher/frame/app_state_win.h"
 #include "launcher/notes/note_table_win.h"
+#include "launcher/resources/resource.h"
 #include "launcher/windows/attribute_rules.h"
 
 namespace {
 
-constexpr int kMiniToolDialogId = 104;
 enum ControlId {
     kMainButton = IDOK,
     kCloseButton = IDCANCEL,
-    kRandomCheck = 1008,
-    kKindCombo = 1029,
-    kPickedValue = 1030,
 };
 
 ToolView view;
@@ -28,22 +25,22 @@ ToolView view;
 void ShowView(HWND dialog) {
     marnelo.toolMode = view.mode;
     SetDlgItemTextA(dialog, kMainButton, MainButtonLabel(view.mode));
-    EnableWindow(GetDlgItem(dialog, kRandomCheck), view.randomEnabled);
-    SendDlgItemMessageA(dialog, kRandomCheck, BM_SETCHECK,
+    EnableWindow(GetDlgItem(dialog, IDC_RANDOM_COLOUR), view.randomEnabled);
+    SendDlgItemMessageA(dialog, IDC_RANDOM_COLOUR, BM_SETCHECK,
                         view.randomChecked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ShowPickedValue(HWND dialog, int value) {
-    SetDlgItemInt(dialog, kPickedValue, static_cast<UINT>(value), TRUE);
+    SetDlgItemInt(dialog, IDC_PICKED_VALUE, static_cast<UINT>(value), TRUE);
 }
 
 void FillTool(HWND dialog) {
     ui.miniToolDialog = dialog;
     for (int kind = 0; kind < kAttributeKindCount; ++kind)
-        SendDlgItemMessageA(dialog, kKindCombo, CB_INSERTSTRING, kind,
+        SendDlgItemMessageA(dialog, IDC_KIND, CB_INSERTSTRING, kind,
                             reinterpret_cast<LPARAM>(kAttributeKindNames[kind]));
     int kind = marnelo.settings.attributeKind;
-    SendDlgItemMessageA(dialog, kKindCombo, CB_SETCURSEL, KindListEntry(kind), 0);
+    SendDlgItemMessageA(dialog, IDC_KIND, CB_SETCURSEL, KindListEntry(kind), 0);
     ShowPickedValue(dialog, marnelo.settings.attributeBuffer[0]);
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // On the screen the user works on: the one under the pointer.
@@ -65,7 +62,7 @@ void CloseTool(HWND dialog) {
 }
 
 void OnKindChosen(HWND dialog) {
-    LRESULT selected = SendDlgItemMessageA(dialog, kKindCombo, CB_GETCURSEL, 0, 0);
+    LRESULT selected = SendDlgItemMessageA(dialog, IDC_KIND, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) return;
     marnelo.settings.attributeKind = static_cast<int>(selected);
     view = KindChosen(view, marnelo.settings.attributeKind);
@@ -75,7 +72,7 @@ void OnKindChosen(HWND dialog) {
 void OnCommand(HWND dialog, WPARAM wParam) {
     int id = LOWORD(wParam);
     int code = HIWORD(wParam);
-    if (id == kKindCombo) {
+    if (id == IDC_KIND) {
         if (code == CBN_SELCHANGE) OnKindChosen(dialog);
         return;
     }
@@ -87,9 +84,9 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     // Both buttons change only the view, which is then shown again.
     if (id == kMainButton)
         view = MainButtonPressed(view);
-    else if (id == kRandomCheck)
+    else if (id == IDC_RANDOM_COLOUR)
         view = RandomToggled(
-            view, SendDlgItemMessageA(dialog, kRandomCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            view, SendDlgItemMessageA(dialog, IDC_RANDOM_COLOUR, BM_GETCHECK, 0, 0) == BST_CHECKED);
     else
         return;
     ShowView(dialog);
@@ -116,8 +113,8 @@ void OpenMiniTool() {
         SetForegroundWindow(ui.miniToolDialog);
         return;
     }
-    INT_PTR result = DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(kMiniToolDialogId), nullptr,
-                                     &MiniToolProc, 0);
+    INT_PTR result =
+        DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(IDD_MINI_TOOL), nullptr, &MiniToolProc, 0);
     ForgetTool();
     // A program ended while the tool was open also ends the tool: nothing to report or reload.
     if (!IsWindow(ui.mainWindow)) return;

@@ -5,16 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "launcher/resources/resource.h"
 #include "launcher/windows/menu_entries.h"
-
-enum MainMenuCommand {
-    kMainEnd = 1,
-    kMainNewNote = 2,
-    kMainNewNoteFile = 3,
-    kMainHelp = 4,
-    kMainMiniTool = 5,
-    kMainFirstBoard = 6,  // the folder boards, then the outside boards
-};
 
 // In insertion order; each item is inserted at the top, so the menu shows the outside boards
 // last to first, the folder boards last to first, then the fixed items. Every board is

@@ -62,7 +62,7 @@ bool RegisterNoteClass() {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MarneloWindowProc;
     windowClass.hInstance = ui.instance;
-    windowClass.hIcon = LoadIconA(ui.instance, MAKEINTRESOURCEA(kAppIconId));
+    windowClass.hIcon = LoadIconA(ui.instance, MAKEINTRESOURCEA(IDI_MARNELO));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kWindowClass;

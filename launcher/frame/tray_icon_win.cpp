@@ -14,7 +14,7 @@ NOTIFYICONDATAA TrayData(HWND mainWindow) {
     data.uID = TRAY_ICON_ID;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = MSG_TRAY;
-    data.hIcon = LoadIconA(ui.instance, MAKEINTRESOURCEA(kAppIconId));
+    data.hIcon = LoadIconA(ui.instance, MAKEINTRESOURCEA(IDI_MARNELO));
     lstrcpynA(data.szTip, "marn", sizeof data.szTip);
     return data;
 }

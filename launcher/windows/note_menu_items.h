@@ -4,17 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "launcher/resources/resource.h"
 #include "launcher/windows/menu_entries.h"
-
-// Commands of the note menu.
-enum NoteMenuCommand {
-    kMenuNewNote = 2,
-    kMenuEdit = 3,
-    kMenuDelete = 4,
-    kMenuRun = 5,
-    kMenuCopy = 6,
-    kMenuFirstBoard = 10,  // the "移動" entries: folder boards first, then outside boards
-};
 
 // The note menu's items in insertion order; each is inserted at the top, so the menu shows
 // them the other way round. The "移動" submenu comes first and carries no command.

@@ -9,6 +9,7 @@
 #include "harness/marnelo.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "launcher/resources/resource.h"
 #include "launcher/windows/colours.h"
 
 namespace {
@@ -76,7 +77,7 @@ bool Closes(HWND dialog) {
 
 // A point of the text box below its first lines and left of its scroll bar.
 POINT TextBoxBackground(HWND dialog) {
-    RECT box = RectOf(GetDlgItem(dialog, 1001));
+    RECT box = RectOf(GetDlgItem(dialog, IDC_TEXT_BOX));
     return {(box.left + box.right) / 2, box.bottom - 8};
 }
 
@@ -112,30 +113,30 @@ TEST(EditDialog, LongPressFillsEveryBoxAndOkWritesThemBack) {
     EXPECT_EQ(RectOf(note).left, 0);
     EXPECT_LT(RectOf(note).right, 20) << "the note is shrunk while open";
     const std::pair<int, std::string> filled[] = {
-        {1000, "写す文字"},
-        {1001, "編集する"},
-        {1005, "C:\\無い\\絵.jpg"},
-        {1017, "ＭＳ ゴシック"},
-        {1003, "80"},
-        {1004, "16"},
-        {1015, "44"},
-        {1016, "22"},
-        {1011, "クリップボード"},
-        {1012, "真ん中"},
-        {1006, "Yellow"},
-        {1007, "Navy"},
-        {1009, "marnelo.txt"},
-        {1019, "-1"},
-        {1022, "-1"},
-        {1023, "-1"},
-        {1024, "1"},
-        {1025, "2"},
-        {1026, "3"},
+        {IDC_COMMAND_BOX, "写す文字"},
+        {IDC_TEXT_BOX, "編集する"},
+        {IDC_MEDIA_PATH, "C:\\無い\\絵.jpg"},
+        {IDC_FONT_FACE, "ＭＳ ゴシック"},
+        {IDC_TRANSPARENCY, "80"},
+        {IDC_FONT_SIZE, "16"},
+        {IDC_MINI_WIDTH, "44"},
+        {IDC_MINI_HEIGHT, "22"},
+        {IDC_RUN_TYPE, "クリップボード"},
+        {IDC_ALIGN, "真ん中"},
+        {IDC_BACK_COLOUR, "Yellow"},
+        {IDC_TEXT_COLOUR, "Navy"},
+        {IDC_BOARD, "marnelo.txt"},
+        {IDC_BACK_RED, "-1"},
+        {IDC_BACK_GREEN, "-1"},
+        {IDC_BACK_BLUE, "-1"},
+        {IDC_TEXT_RED, "1"},
+        {IDC_TEXT_GREEN, "2"},
+        {IDC_TEXT_BLUE, "3"},
     };
     for (const auto& [id, text] : filled) EXPECT_EQ(Item(dialog, id), text) << id;
-    EXPECT_FALSE(Checked(dialog, 1008));
-    EXPECT_FALSE(Checked(dialog, 1014));
-    EXPECT_TRUE(Checked(dialog, 1018));
+    EXPECT_FALSE(Checked(dialog, IDC_TOPMOST));
+    EXPECT_FALSE(Checked(dialog, IDC_MINI));
+    EXPECT_TRUE(Checked(dialog, IDC_RAISE_ON_HOVER));
     // Every edit box previews the note's colours: the text box shows the yellow background.
     EXPECT_TRUE(
         ShowsColourAt(TextBoxBackground(dialog).x, TextBoxBackground(dialog).y, RGB(255, 255, 0)));
@@ -144,26 +145,30 @@ TEST(EditDialog, LongPressFillsEveryBoxAndOkWritesThemBack) {
     ShowsColourAt(cancel.left + 4, (cancel.top + cancel.bottom) / 2, GetSysColor(COLOR_BTNFACE));
     EXPECT_TRUE(SaveWindowPicture(dialog, inst.PathOf("edit-dialog.bmp")));
 
-    ChooseFromList(dialog, 1006, kRed);
-    EXPECT_EQ(Item(dialog, 1019) + "," + Item(dialog, 1022) + "," + Item(dialog, 1023), "255,0,0");
+    ChooseFromList(dialog, IDC_BACK_COLOUR, kRed);
+    EXPECT_EQ(Item(dialog, IDC_BACK_RED) + "," + Item(dialog, IDC_BACK_GREEN) + "," +
+                  Item(dialog, IDC_BACK_BLUE),
+              "255,0,0");
     EXPECT_TRUE(
         ShowsColourAt(TextBoxBackground(dialog).x, TextBoxBackground(dialog).y, RGB(255, 0, 0)));
-    SetItem(dialog, 1019, "250");
-    SetItem(dialog, 1022, "5");
-    ChooseFromList(dialog, 1006, kRed);
-    EXPECT_EQ(Item(dialog, 1019), "250") << "the same colour again keeps typed values";
-    ReleaseKeyIn(dialog, 1019, VK_UP);
-    ReleaseKeyIn(dialog, 1022, VK_DOWN);
-    EXPECT_TRUE(WaitFor([&] { return Item(dialog, 1019) == "10"; }, 3000)) << Item(dialog, 1019);
-    EXPECT_TRUE(WaitFor([&] { return Item(dialog, 1022) == "245"; }, 3000)) << Item(dialog, 1022);
+    SetItem(dialog, IDC_BACK_RED, "250");
+    SetItem(dialog, IDC_BACK_GREEN, "5");
+    ChooseFromList(dialog, IDC_BACK_COLOUR, kRed);
+    EXPECT_EQ(Item(dialog, IDC_BACK_RED), "250") << "the same colour again keeps typed values";
+    ReleaseKeyIn(dialog, IDC_BACK_RED, VK_UP);
+    ReleaseKeyIn(dialog, IDC_BACK_GREEN, VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return Item(dialog, IDC_BACK_RED) == "10"; }, 3000))
+        << Item(dialog, IDC_BACK_RED);
+    EXPECT_TRUE(WaitFor([&] { return Item(dialog, IDC_BACK_GREEN) == "245"; }, 3000))
+        << Item(dialog, IDC_BACK_GREEN);
 
-    SetItem(dialog, 1001, "書き換えた");
-    SetItem(dialog, 1000, "");
-    SetItem(dialog, 1003, "40");
-    SetItem(dialog, 1012, "右寄り");
-    SetItem(dialog, 1007, "White");
-    SetItem(dialog, 1011, "どれでもない");  // matches no run type: unchanged
-    Check(dialog, 1008);
+    SetItem(dialog, IDC_TEXT_BOX, "書き換えた");
+    SetItem(dialog, IDC_COMMAND_BOX, "");
+    SetItem(dialog, IDC_TRANSPARENCY, "40");
+    SetItem(dialog, IDC_ALIGN, "右寄り");
+    SetItem(dialog, IDC_TEXT_COLOUR, "White");
+    SetItem(dialog, IDC_RUN_TYPE, "どれでもない");  // matches no run type: unchanged
+    Check(dialog, IDC_TOPMOST);
     PressButton(dialog, IDOK);
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(HasRect(note, 200, 200, 160, 80)) << "back at its place and full size";
@@ -176,8 +181,8 @@ TEST(EditDialog, LongPressFillsEveryBoxAndOkWritesThemBack) {
     ASSERT_NE(ClickNote(note, {250, 230}, EditDialogOpens(app)), "");
     dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    SetItem(dialog, 1001, "取り消す");
-    SetItem(dialog, 1004, "48");
+    SetItem(dialog, IDC_TEXT_BOX, "取り消す");
+    SetItem(dialog, IDC_FONT_SIZE, "48");
     PressButton(dialog, IDCANCEL);
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(HasRect(note, 200, 200, 160, 80));
@@ -225,7 +230,7 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     EXPECT_TRUE(HasRect(second, 750, 200, 120, 60)) << "the other note is untouched";
 
     const std::string wide = "ずっと広い一行目の文字";
-    SetItem(dialog, 1001, wide + "\r\n短い");
+    SetItem(dialog, IDC_TEXT_BOX, wide + "\r\n短い");
     PressButton(dialog, 3);
     ASSERT_TRUE(Closes(dialog));
     // The note's font as the note makes it, measured here.
@@ -247,9 +252,9 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     LongPress(800, 230);
     dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    Check(dialog, 1014);
-    SetItem(dialog, 1015, "50");
-    SetItem(dialog, 1016, "30");
+    Check(dialog, IDC_MINI);
+    SetItem(dialog, IDC_MINI_WIDTH, "50");
+    SetItem(dialog, IDC_MINI_HEIGHT, "30");
     PressButton(dialog, IDOK);
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(WaitFor([&] { return HasRect(second, 750, 200, 50, 30); }));
@@ -259,7 +264,7 @@ TEST(EditDialog, SecondOpenIsRefusedAutoSizeFitsTheTextAndMiniReturnsSmall) {
     LongPress(250, 230);
     dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    SetItem(dialog, 1001, wide + "\r\n短い\r\n足した");
+    SetItem(dialog, IDC_TEXT_BOX, wide + "\r\n短い\r\n足した");
     ASSERT_EQ(RunSecondCopy(inst, "end"), 0);
     Settle();
     ASSERT_TRUE(app.Running() && IsWindow(dialog)) << "the end waits for the dialog";
@@ -296,10 +301,10 @@ TEST(EditDialog, OkKeepsALongTextWholeAndEmptyBoxesLeaveTheNoteReachable) {
     LongPress(250, 230);
     dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    SetItem(dialog, 1003, "");
-    SetItem(dialog, 1015, "");
-    SetItem(dialog, 1016, "");
-    Check(dialog, 1014);
+    SetItem(dialog, IDC_TRANSPARENCY, "");
+    SetItem(dialog, IDC_MINI_WIDTH, "");
+    SetItem(dialog, IDC_MINI_HEIGHT, "");
+    Check(dialog, IDC_MINI);
     PressButton(dialog, IDOK);
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(WaitFor([&] { return HasRect(note, 200, 200, 10, 10); }));
@@ -323,7 +328,7 @@ TEST(EditDialog, ABoardSwitchHandedOverWaitsUntilTheDialogCloses) {
     LongPress(250, 230);
     HWND dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    SetItem(dialog, 1001, "打ち込んだ文");
+    SetItem(dialog, IDC_TEXT_BOX, "打ち込んだ文");
     ASSERT_EQ(RunSecondCopy(inst, "work.txt"), 0);
     Settle();
     ASSERT_TRUE(IsWindow(dialog)) << "the switch waits for the dialog";
@@ -346,11 +351,11 @@ TEST(EditDialog, MoveToTheCurrentBoardDoesNothingAndToAnotherMovesTheNote) {
     LongPress(250, 230);
     HWND dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    PressButton(dialog, 1010);  // the current board is chosen when the dialog opens
+    PressButton(dialog, IDC_MOVE);  // the current board is chosen when the dialog opens
     Settle();
     ASSERT_TRUE(IsWindow(dialog));
-    SetItem(dialog, 1009, "other.txt");
-    PressButton(dialog, 1010);
+    SetItem(dialog, IDC_BOARD, "other.txt");
+    PressButton(dialog, IDC_MOVE);
     ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(app.WaitForTexts({"残る"}));
     EXPECT_EQ(inst.BoardTexts("fdir\\other.txt"), (std::vector<std::string>{"行く", "元から"}));
@@ -368,7 +373,7 @@ TEST(EditDialog, TheClockNotesClickOpensIt) {
     ASSERT_NE(ClickNote(app.NoteWindows()[0], {250, 420}, EditDialogOpens(app)), "");
     HWND dialog = WaitForEditDialog(app);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Item(dialog, 1000), "tokei");
+    EXPECT_EQ(Item(dialog, IDC_COMMAND_BOX), "tokei");
     PressButton(dialog, IDCANCEL);
     EXPECT_TRUE(Closes(dialog));
 }

@@ -7,6 +7,7 @@
 #include "harness/marnelo.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "launcher/resources/resource.h"
 
 namespace {
 
@@ -123,13 +124,14 @@ TEST(Handoff, LeftPressOnTheTrayIconBringsTheNotesBack) {
     HWND note = app.NoteWindows()[0];
     ShowWindow(note, SW_HIDE);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(note); }));
-    PostMessageA(app.MainWindow(), 9998, 9999, WM_MOUSEMOVE);  // other mouse messages: nothing
+    PostMessageA(app.MainWindow(), MSG_TRAY, TRAY_ICON_ID,
+                 WM_MOUSEMOVE);  // other mouse messages: nothing
     Settle();
     EXPECT_FALSE(IsWindowVisible(note));
-    SendMessageA(app.MainWindow(), 9998, 9999, WM_LBUTTONDOWN);
+    SendMessageA(app.MainWindow(), MSG_TRAY, TRAY_ICON_ID, WM_LBUTTONDOWN);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(note); }));
     ShowWindow(note, SW_HIDE);
-    SendMessageA(app.MainWindow(), 9998, 1, WM_LBUTTONDOWN);  // another icon's id is not ours
+    SendMessageA(app.MainWindow(), MSG_TRAY, 1, WM_LBUTTONDOWN);  // another icon's id is not ours
     Settle();
     EXPECT_FALSE(IsWindowVisible(note));
 }

@@ -16,20 +16,19 @@
 #include "harness/menus.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "launcher/resources/resource.h"
 
 using testing::ElementsAre;
 using testing::HasSubstr;
 
 namespace {
 
-constexpr UINT kTrayMessage = 9998, kTrayIconId = 9999;
-
 // Only an icon the task bar holds can be changed: the change itself tells whether it is there.
 bool TrayIconShown(HWND mainWindow) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = mainWindow;
-    data.uID = kTrayIconId;
+    data.uID = TRAY_ICON_ID;
     data.uFlags = NIF_TIP;
     lstrcpyA(data.szTip, "marn");
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
@@ -38,7 +37,7 @@ bool TrayIconShown(HWND mainWindow) {
 // The right click on the tray icon as the task bar reports it; the menu opens above the pointer.
 std::vector<std::string> OpenMainMenu(const Marnelo& app) {
     MovePointerTo(700, 900);
-    PostMessageA(app.MainWindow(), kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    PostMessageA(app.MainWindow(), MSG_TRAY, TRAY_ICON_ID, WM_RBUTTONUP);
     if (!WaitForShownMenu(app.Id())) return {};
     return MenuTexts(ShownMenu(app.Id()));
 }
@@ -223,7 +222,7 @@ TEST(TrayIcon, ComesBackWhenTheTaskBarStartsAgain) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = main;
-    data.uID = kTrayIconId;
+    data.uID = TRAY_ICON_ID;
     Shell_NotifyIconA(NIM_DELETE, &data);  // as a task bar that ended takes its icons along
     ASSERT_FALSE(TrayIconShown(main));
     PostMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);

@@ -14,16 +14,14 @@
 #include "harness/menus.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "launcher/resources/resource.h"
 
 namespace {
-
-constexpr UINT kTrayMessage = 9998, kTrayIconId = 9999;
-constexpr int kKindList = 1029, kPicked = 1030, kRandom = 1008, kMainButton = 1, kClose = 2;
 
 // "ミニツール" from the tray icon's menu; the tool, or nullptr.
 HWND OpenMiniTool(const Marnelo& app) {
     MovePointerTo(700, 1000);
-    PostMessageA(app.MainWindow(), kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    PostMessageA(app.MainWindow(), MSG_TRAY, TRAY_ICON_ID, WM_RBUTTONUP);
     if (!WaitForShownMenu(app.Id())) return nullptr;
     std::vector<std::string> items = MenuTexts(ShownMenu(app.Id()));
     auto item = std::find(items.begin(), items.end(), "ミニツール");
@@ -48,9 +46,9 @@ bool Checked(HWND dialog, int id) {
 
 // As a pick from the list does: the selection, then the notification.
 void ChooseKind(HWND dialog, int kind) {
-    HWND list = GetDlgItem(dialog, kKindList);
+    HWND list = GetDlgItem(dialog, IDC_KIND);
     SendMessageA(list, CB_SETCURSEL, kind, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kKindList, CBN_SELCHANGE),
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_KIND, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
 }
 
@@ -73,7 +71,7 @@ void DragBy(int x, int y, int dx) {
 }
 
 bool ButtonReads(HWND dialog, const std::string& text) {
-    return WaitFor([&] { return Item(dialog, kMainButton) == text; }, 3000);
+    return WaitFor([&] { return Item(dialog, IDOK) == text; }, 3000);
 }
 
 // A point of the note's client area that no other window covers (the system's own tray
@@ -93,7 +91,7 @@ POINT VisiblePointOf(HWND note) {
 // Closing the tool hands the board to a second copy, which makes the running one save it and
 // make every note window anew.
 bool ClosesAndReloads(const Marnelo& app, HWND dialog, HWND anyNote, std::size_t count) {
-    ClickControl(dialog, kClose);
+    ClickControl(dialog, IDCANCEL);
     return WaitFor([&] { return !IsWindow(dialog) && !IsWindow(anyNote); }, 15000) &&
            app.WaitForNotes(count);
 }
@@ -161,26 +159,26 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     HWND tool = OpenMiniTool(app);
     ASSERT_NE(tool, nullptr);
     EXPECT_TRUE(GetWindowLongA(tool, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(Item(tool, kKindList), "背景色+文字色");
+    EXPECT_EQ(Item(tool, IDC_KIND), "背景色+文字色");
     // Each entry as the list shows it when chosen (its text is not handed across processes).
     std::vector<std::string> kinds;
-    HWND list = GetDlgItem(tool, kKindList);
+    HWND list = GetDlgItem(tool, IDC_KIND);
     for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
         SendMessageA(list, CB_SETCURSEL, i, 0);
-        kinds.push_back(Item(tool, kKindList));
+        kinds.push_back(Item(tool, IDC_KIND));
     }
     EXPECT_EQ(kinds, (std::vector<std::string>{"背景色+文字色", "背景色", "文字色", "X座標",
                                                "Y座標", "幅", "高さ", "文字の大きさ"}));
-    EXPECT_EQ(Item(tool, kMainButton), "属性コピー");
-    EXPECT_TRUE(Enabled(tool, kRandom));
+    EXPECT_EQ(Item(tool, IDOK), "属性コピー");
+    EXPECT_TRUE(Enabled(tool, IDC_RANDOM_COLOUR));
 
     ChooseKind(tool, 5);
-    EXPECT_FALSE(Enabled(tool, kRandom));
+    EXPECT_FALSE(Enabled(tool, IDC_RANDOM_COLOUR));
     // A press dragged across the note neither moves nor runs it: it picks.
     SetClipboardText("前から");
     DragBy(250, 330, 40);
     EXPECT_TRUE(ButtonReads(tool, "属性貼り付け"));
-    EXPECT_EQ(Item(tool, kPicked), "120");
+    EXPECT_EQ(Item(tool, IDC_PICKED_VALUE), "120");
     EXPECT_TRUE(HasRect(picked, 200, 300, 120, 60));
     EXPECT_EQ(ClipboardText(), "前から");
 
@@ -192,7 +190,7 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     EXPECT_NE(
         ClickNote(windows[3], {440, 670}, Placed(windows[3], 400, 650, 120, 40), NoteMode::Tool),
         "");
-    EXPECT_EQ(Item(tool, kMainButton), "属性貼り付け") << "the mode stays paste";
+    EXPECT_EQ(Item(tool, IDOK), "属性貼り付け") << "the mode stays paste";
     // Mini notes stay small under the pointer while the tool is open.
     MovePointerTo(710, 810);
     Settle();
@@ -226,9 +224,9 @@ TEST(MiniTool, WidthPickedPastedOntoSeveralNotesSavedAtCloseAndKeptForTheNextSta
     ASSERT_TRUE(again.WaitForNotes(5));
     tool = OpenMiniTool(again);
     ASSERT_NE(tool, nullptr);
-    EXPECT_EQ(Item(tool, kKindList), "幅");
-    EXPECT_FALSE(Enabled(tool, kRandom));
-    EXPECT_EQ(Item(tool, kPicked), "120");
+    EXPECT_EQ(Item(tool, IDC_KIND), "幅");
+    EXPECT_FALSE(Enabled(tool, IDC_RANDOM_COLOUR));
+    EXPECT_EQ(Item(tool, IDC_PICKED_VALUE), "120");
     ASSERT_TRUE(ClosesAndReloads(again, tool, again.NoteWindows()[0], 5));
     ASSERT_EQ(again.End(), 0);
 }
@@ -252,10 +250,10 @@ TEST(MiniTool, ColoursPickedPastedAndRandomAndTheRightClickClosesTheTool) {
     ASSERT_NE(tool, nullptr);
     ChooseKind(tool, 1);
     ASSERT_NE(ClickNote(views[0].window, {240, 270},
-                        When("picked", [&] { return Item(tool, kMainButton) == "属性貼り付け"; }),
+                        When("picked", [&] { return Item(tool, IDOK) == "属性貼り付け"; }),
                         NoteMode::Tool),
               "");
-    EXPECT_EQ(Item(tool, kPicked), "12");
+    EXPECT_EQ(Item(tool, IDC_PICKED_VALUE), "12");
     // The note's background and the text control's background around the text.
     EXPECT_NE(ClickNote(toNote, {460, 270},
                         When("painted",
@@ -264,7 +262,7 @@ TEST(MiniTool, ColoursPickedPastedAndRandomAndTheRightClickClosesTheTool) {
               "");
 
     ChooseKind(tool, 2);
-    ClickControl(tool, kRandom);
+    ClickControl(tool, IDC_RANDOM_COLOUR);
     ASSERT_TRUE(ButtonReads(tool, "ランダムカラー　"));
     // Two random pastes within one second; a pair that met a new second is painted again.
     bool sameSecond = false;
@@ -279,9 +277,9 @@ TEST(MiniTool, ColoursPickedPastedAndRandomAndTheRightClickClosesTheTool) {
     ASSERT_TRUE(sameSecond);
 
     ChooseKind(tool, 3);
-    EXPECT_FALSE(Checked(tool, kRandom));
-    EXPECT_FALSE(Enabled(tool, kRandom));
-    EXPECT_EQ(Item(tool, kMainButton), "属性コピー");
+    EXPECT_FALSE(Checked(tool, IDC_RANDOM_COLOUR));
+    EXPECT_FALSE(Enabled(tool, IDC_RANDOM_COLOUR));
+    EXPECT_EQ(Item(tool, IDOK), "属性コピー");
 
     ASSERT_TRUE(ClosesAndReloads(app, tool, toNote, 4));
     std::vector<Note> saved = inst.Board("fdir\\marnelo.txt");

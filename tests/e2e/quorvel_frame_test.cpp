@@ -12,6 +12,7 @@
 #include "harness/quorvel.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "utility/resources/resource.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST(QuorvelStartUp, ControlsInTheirOrderWithTheirStylesAndIds) {
         {c.noteTextBox, "Edit", 0x50A00004, 1, ""},
         {c.inputLine, "Edit", 0x50A00004, 1, ""},
         {c.noteCommandBox, "Edit", 0x50A00004, 1, ""},
-        {c.checkBox, "Button", 0x50000003, 1005, "過去"},
+        {c.checkBox, "Button", 0x50000003, IDC_PAST, "過去"},
         {c.boardListBox, "ListBox", 0x50A00003, 1, ""},
         {c.bookmarkListBox, "ListBox", 0x50A00003, 1, ""},
         {c.listView, "SysListView32", 0x50005001, 1, ""},  // rows asked for as drawn

@@ -11,6 +11,7 @@
 #include "harness/quorvel.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "utility/resources/resource.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ TEST(QuorvelBoardList, DigitsPickItemsAPastBoardIsRefusedAndEnterOpensTheBoard) 
     TypeKey(VK_ESCAPE);  // an empty line lists every board again
     ASSERT_TRUE(WaitForText(c.inputLine, ""));
 
-    PressButton(app.MainWindow(), 1005);  // "過去": the old boards join the list, newest first
+    PressButton(app.MainWindow(), IDC_PAST);  // "過去": the old boards join the list, newest first
     ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 12; }));
     ASSERT_EQ(ListBoxItems(c.boardListBox)[0], "past.txt");
     TypeKey(VK_DOWN);
@@ -435,7 +436,7 @@ TEST(QuorvelStart, OldBoardsTickedBeforeTheFirstEnterLeaveTheCurrentNotesToRead)
     ASSERT_TRUE(app.WaitForControls());
     QuorvelControls c = app.Controls();
     ASSERT_TRUE(InFront(app));
-    PressButton(app.MainWindow(), 1005);
+    PressButton(app.MainWindow(), IDC_PAST);
     ASSERT_TRUE(WaitFor([&] { return ListBoxItems(c.boardListBox).size() == 2; }));
     TypeKey(VK_RETURN);
     EXPECT_TRUE(WaitFor([&] {

@@ -31,8 +31,6 @@ namespace {
 constexpr char kClassName[] = "Quorvel";
 // Older headers lack it; a system that never sends it never needs it.
 constexpr UINT kDpiChanged = 0x02E0;
-constexpr int kIconId = 1110;
-constexpr UINT_PTR kControlId = 1;
 
 WNDPROC Subclass(HWND control, WNDPROC procedure) {
     return reinterpret_cast<WNDPROC>(
@@ -159,22 +157,22 @@ void CreateControls(HWND window) {
     InitCommonControls();
     quorvel.iniPath = quorvel.exeFolder + "Quorvel.ini";
     ui.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, "",
-                                       window, kControlId);
+                                       window, IDC_CONTROL);
     int parts[2] = {50, -1};
     SendMessageA(ui.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 
     const DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE;
     const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT;
-    ui.noteTextBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
-    ui.inputLine = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
-    ui.noteCommandBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, kControlId, "");
+    ui.noteTextBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, IDC_CONTROL, "");
+    ui.inputLine = MakeChild("EDIT", editStyle, 0, 0, 500, 30, IDC_CONTROL, "");
+    ui.noteCommandBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, IDC_CONTROL, "");
     ui.checkBox = MakeChild("BUTTON", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 40, 0, 100, 30,
-                            kPastCheckBoxId, "過去");
-    ui.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
-    ui.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, kControlId, nullptr);
+                            IDC_PAST, "過去");
+    ui.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, IDC_CONTROL, nullptr);
+    ui.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, IDC_CONTROL, nullptr);
     HWND listView = MakeChild(
         WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0,
-        10, 10, kControlId, nullptr);
+        10, 10, IDC_CONTROL, nullptr);
 
     ui.dpi = WindowDpi(window);
     MakeListFont();
@@ -219,7 +217,7 @@ void TakeHandOff() {
 }
 
 void OnCommand(WPARAM wParam) {
-    if (LOWORD(wParam) == kPastCheckBoxId) {
+    if (LOWORD(wParam) == IDC_PAST) {
         std::string old = PastNoteFolderPath(quorvel.exeFolder);
         LoadNoteFolder(old, true, 1);
         LoadNoteFolder(old, false, 1);
@@ -361,7 +359,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.style = CS_GLOBALCLASS;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUORVEL));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;

@@ -4,9 +4,7 @@
 #include <windows.h>
 
 #include "utility/frame/quorvel_state.h"
-
-inline constexpr UINT kHandOffMessage = 266;
-inline constexpr int kPastCheckBoxId = 1005;
+#include "utility/resources/resource.h"
 
 struct QuorvelWindows {
     HINSTANCE instance = nullptr;

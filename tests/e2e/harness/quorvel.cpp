@@ -7,6 +7,7 @@
 
 #include "harness/ui.h"
 #include "harness/wait.h"
+#include "utility/resources/resource.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ bool Quorvel::HandOff(const std::string& text) {
     if (!main) return false;
     SetWindowTextA(main, text.c_str());
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(main, 266, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+    return SendMessageTimeoutA(main, kHandOffMessage, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
 }
 
 int Quorvel::CloseWithTitleButton(int timeoutMs) {
