@@ -4,6 +4,12 @@
 #include <string>
 #include <string_view>
 
+// Beside both programs: the folder of the boards, its folder of deleted notes and the list of
+// the boards kept elsewhere. Quorvel and the backup read what Marnelo writes there.
+inline constexpr char kDataFolderName[] = "fdir";
+inline constexpr char kDeletedFolderName[] = "fdir\\old";
+inline constexpr char kOutsideListName[] = "filelist.txt";
+
 // A file is first written beside its place under this suffix, then moved in.
 inline constexpr char kTemporarySuffix[] = ".tmp~";
 // The old content kept aside while files that belong together are replaced; it ends like a

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-namespace {
+#include "common/file_names.h"
 
-constexpr char kTemporarySuffix[] = ".tmp~";
+namespace {
 
 bool IsHeldError(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;

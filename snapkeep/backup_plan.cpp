@@ -3,20 +3,16 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/file_names.h"
+
 namespace {
 
 constexpr char kBackupFolder[] = "snapkeep\\";
 // The files both programs keep beside themselves and cannot rebuild: the boards, the deleted
 // notes, the outside board list, the aliases and both settings files.
-constexpr const char* kSingleFiles[] = {"filelist.txt", "cmd.txt", "Marnelo.ini", "Quorvel.ini"};
-constexpr const char* kNoteFolders[] = {"fdir\\", "fdir\\old\\"};
-// A replacement in progress (or cut off) leaves this name; it is no note file.
-constexpr std::string_view kTemporarySuffix = ".tmp~";
-
-bool IsTemporary(std::string_view name) {
-    return name.size() > kTemporarySuffix.size() &&
-           name.substr(name.size() - kTemporarySuffix.size()) == kTemporarySuffix;
-}
+constexpr const char* kSingleFiles[] = {kOutsideListName, "cmd.txt", "Marnelo.ini", "Quorvel.ini"};
+const std::string kNoteFolders[] = {std::string(kDataFolderName) + "\\",
+                                    std::string(kDeletedFolderName) + "\\"};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -39,9 +35,9 @@ CopyOutcome CopyWaitingForHolder(BackupHost& host, const std::string& from, cons
 
 std::vector<std::string> FilesToCopy(BackupHost& host, const std::string& exeFolder) {
     std::vector<std::string> files(std::begin(kSingleFiles), std::end(kSingleFiles));
-    for (const char* folder : kNoteFolders) {
+    for (const std::string& folder : kNoteFolders) {
         for (const FolderEntry& entry : host.List(exeFolder + folder))
-            if (!entry.folder && !IsTemporary(entry.name)) files.push_back(folder + entry.name);
+            if (!entry.folder && !IsTemporaryName(entry.name)) files.push_back(folder + entry.name);
     }
     return files;
 }
@@ -75,7 +71,7 @@ BackupReport RunBackup(BackupHost& host, const std::string& exeFolder, const std
     std::string backups = exeFolder + kBackupFolder;
     std::string dayFolder = backups + today + "\\";
     bool foldersMade = host.MakeFolder(backups) && host.MakeFolder(dayFolder);
-    for (const char* folder : kNoteFolders)
+    for (const std::string& folder : kNoteFolders)
         foldersMade = foldersMade && host.MakeFolder(dayFolder + folder);
     for (const std::string& file : FilesToCopy(host, exeFolder)) {
         CopyOutcome outcome = foldersMade

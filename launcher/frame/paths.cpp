@@ -1,15 +1,16 @@
 #include "launcher/frame/paths.h"
 
+#include "common/file_names.h"
 #include "common/sjis.h"
 
 LauncherPaths BuildLauncherPaths(const std::string& exeFolder) {
     LauncherPaths p;
     p.exeFolder = exeFolder;
-    p.dataFolder = exeFolder + "fdir";
+    p.dataFolder = exeFolder + kDataFolderName;
     p.imageFolder = exeFolder + "img";
-    p.deletedFolder = p.dataFolder + "\\old";
+    p.deletedFolder = exeFolder + kDeletedFolderName;
     p.settingsFile = exeFolder + "Marnelo.ini";
-    p.outsideListFile = exeFolder + "filelist.txt";
+    p.outsideListFile = exeFolder + kOutsideListName;
     p.commonFile = p.dataFolder + "\\common.txt";
     p.aliasFile = exeFolder + "cmd.txt";
     p.logFolder = exeFolder + "marnelolog";

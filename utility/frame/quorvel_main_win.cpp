@@ -7,6 +7,7 @@
 
 #include "common/command_line.h"
 #include "common/file_io.h"
+#include "common/file_names.h"
 #include "common/profile_ini.h"
 #include "common/quotes.h"
 #include "common/screens_win.h"
@@ -372,7 +373,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Only made when missing: the working folder stays where Quorvel was started, which is
     // where the F6 to F9 commands, Marnelo and relative names expect it.
     CreateFolder(quorvel.exeFolder + "recent\\");
-    quorvel.fileListPath = quorvel.exeFolder + "filelist.txt";
+    quorvel.fileListPath = quorvel.exeFolder + kOutsideListName;
     quorvel.launcherPath = quorvel.exeFolder + "marnelo.exe";
     LoadNoteFolder(NoteFolderPath(quorvel.exeFolder), true, 0);
     SetWindowTextA(ui.inputLine, WithoutEnclosingQuotes(commandText).c_str());

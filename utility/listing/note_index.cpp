@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/date_stamp.h"
+#include "common/file_names.h"
 #include "common/note_records.h"
 #include "common/quotes.h"
 #include "common/sjis.h"
@@ -136,11 +137,11 @@ void RemoveBoard(BoardList& boards, std::string_view name) {
 }
 
 std::string NoteFolderPath(const std::string& exeFolder) {
-    return exeFolder + "fdir";
+    return exeFolder + kDataFolderName;
 }
 
 std::string PastNoteFolderPath(const std::string& exeFolder) {
-    return NoteFolderPath(exeFolder) + "\\old";
+    return exeFolder + kDeletedFolderName;
 }
 
 std::string BoardFilePath(const std::string& exeFolder, const std::string& name) {
