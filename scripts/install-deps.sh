@@ -1,13 +1,14 @@
 #!/bin/bash
 # Installs what the builds and the tests need on Debian 12: the native toolchain with GoogleTest,
 # clang with the libFuzzer runtime, the mingw-w64 cross compilers, Wine with a private X server,
-# Japanese fonts and locale, and NSIS for the installer.
+# Japanese fonts and locale, NSIS for the installer, and iconv (libc-bin), which turns the
+# programs' UTF-8 text tables into code page 932 at build time.
 # Safe to run again: when everything is present it only asks dpkg and returns.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
-    cmake g++ make googletest libgtest-dev ccache
+    cmake g++ make googletest libgtest-dev ccache libc-bin
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils

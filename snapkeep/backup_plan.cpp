@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/file_names.h"
+#include "snapkeep/resources/texts.h"
 
 namespace {
 
@@ -112,10 +113,7 @@ Request RequestOf(std::string_view tail) {
 std::string DayListText(const std::vector<FolderEntry>& snapkeepEntries,
                         const std::string& exeFolder) {
     std::vector<std::string> days = KeptDays(snapkeepEntries);
-    // "保存された日はありません。"
-    if (days.empty())
-        return "\x95\xdb\x91\xb6\x82\xb3\x82\xea\x82\xbd\x93\xfa\x82\xcd\x82\xa0\x82\xe8\x82\xdc"
-               "\x82\xb9\x82\xf1\x81\x42\r\n";
+    if (days.empty()) return kNoDaysText;
     std::string text;
     for (const std::string& day : days) {
         text += day.substr(0, 4) + "/" + day.substr(4, 2) + "/" + day.substr(6, 2) + "  ";

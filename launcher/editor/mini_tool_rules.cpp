@@ -1,16 +1,17 @@
 #include "launcher/editor/mini_tool_rules.h"
 
 #include "launcher/windows/attribute_rules.h"
+#include "launcher/resources/texts.h"
 
 const char* MainButtonLabel(int mode) {
     switch (mode) {
         case kToolPaste:
-            return "\x91\xae\x90\xab\x93\x5c\x82\xe8\x95\x74\x82\xaf";  // 属性貼り付け
+            return kPasteButtonLabel;
         case kToolRandom:
             // ランダムカラー　
-            return "\x83\x89\x83\x93\x83\x5f\x83\x80\x83\x4a\x83\x89\x81\x5b\x81\x40";
+            return kRandomButtonLabel;
     }
-    return "\x91\xae\x90\xab\x83\x52\x83\x73\x81\x5b";  // 属性コピー
+    return kCopyButtonLabel;
 }
 
 ToolView OpenedTool(int kind) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "launcher/frame/messages.h"
+#include "launcher/resources/texts.h"
 
 Handoff PlanHandoff(std::string_view argument, const std::string& boardPath) {
     if (argument == "exec") return {"", MSG_EXEC};
@@ -13,14 +14,8 @@ Handoff PlanHandoff(std::string_view argument, const std::string& boardPath) {
 }
 
 const char* FirstStartRefusal(std::string_view argument) {
-    // 起動後にclipを実行して下さい
-    if (argument == "clipb")
-        return "\x8b\x4e\x93\xae\x8c\xe3\x82\xc9"
-               "clip\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2";
-    // 起動後にexeを実行して下さい
-    if (argument == "exec")
-        return "\x8b\x4e\x93\xae\x8c\xe3\x82\xc9"
-               "exe\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2";
+    if (argument == "clipb") return kClipbAtFirstStartText;
+    if (argument == "exec") return kExecAtFirstStartText;
     return nullptr;
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "launcher/resources/texts.h"
+
 // What a click on a note does with its command, as the note file numbers it.
 enum NoteRunType : int { kRunTypeCommand = 0, kRunTypeCopy = 1, kRunTypeCopyLine = 2 };
 
@@ -33,14 +35,6 @@ struct Note {
 };
 
 // Label tables of the Edit dialog: the index of a label is the stored value.
-inline constexpr const char* kRunTypeNames[] = {
-    "\x92\xca\x8f\xed\x8e\xc0\x8d\x73",                          // 通常実行
-    "\x83\x4e\x83\x8a\x83\x62\x83\x76\x83\x7b\x81\x5b\x83\x68",  // クリップボード
-    // クリップボード(リスト)
-    "\x83\x4e\x83\x8a\x83\x62\x83\x76\x83\x7b\x81\x5b\x83\x68(\x83\x8a\x83\x58\x83\x67)"};
-inline constexpr const char* kAlignNames[] = {"\x8d\xb6\x8a\xf1\x82\xe8",   // 左寄り
-                                              "\x90\x5e\x82\xf1\x92\x86",   // 真ん中
-                                              "\x89\x45\x8a\xf1\x82\xe8"};  // 右寄り
-
-inline constexpr const char* kDefaultNoteText =
-    "\x95\x74\xe2\xb3\x82\xc5\x82\xb7\x81\x42";  // 付箋です。
+inline constexpr const char* kRunTypeNames[] = {kRunTypeNormalLabel, kRunTypeClipboardLabel,
+                                                kRunTypeLineMenuLabel};
+inline constexpr const char* kAlignNames[] = {kAlignLeftLabel, kAlignCentreLabel, kAlignRightLabel};

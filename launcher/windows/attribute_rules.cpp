@@ -4,16 +4,11 @@
 #include <climits>
 
 #include "launcher/notes/note_bounds.h"
+#include "launcher/resources/texts.h"
 
 const char* const kAttributeKindNames[kAttributeKindCount] = {
-    "\x94\x77\x8c\x69\x90\x46\x2b\x95\xb6\x8e\x9a\x90\x46",  // 背景色+文字色
-    "\x94\x77\x8c\x69\x90\x46",                              // 背景色
-    "\x95\xb6\x8e\x9a\x90\x46",                              // 文字色
-    "\x58\x8d\xc0\x95\x57",                                  // X座標
-    "\x59\x8d\xc0\x95\x57",                                  // Y座標
-    "\x95\x9d",                                              // 幅
-    "\x8d\x82\x82\xb3",                                      // 高さ
-    "\x95\xb6\x8e\x9a\x82\xcc\x91\xe5\x82\xab\x82\xb3",      // 文字の大きさ
+    kBothColoursLabel, kBackColourLabel, kTextColourLabel, kLeftLabel,
+    kTopLabel,         kWidthLabel,      kHeightLabel,     kFontSizeLabel,
 };
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include "launcher/resources/resource.h"
 #include "launcher/windows/menu_entries.h"
+#include "launcher/resources/texts.h"
 
 // The note menu's items in insertion order; each is inserted at the top, so the menu shows
 // them the other way round. The "移動" submenu comes first and carries no command.
 const std::vector<MenuEntry>& NoteMenuItems();
-inline constexpr const char* kMoveSubmenuText = "\x88\xda\x93\xae";  // 移動
 
 // The "移動" entries in insertion order. Every board uses up its number, but the current board
 // and emptied list entries are not offered.

@@ -32,6 +32,6 @@ while [ ${#queue[@]} -gt 0 ]; do
         exit $bad;' "$file" || failed=1
 done
 if [ "$failed" -ne 0 ]; then
-    echo "check_literals: write such literals as \"\\x..\" CP932 bytes with the text in a comment" >&2
+    echo "check_literals: put such texts in the program's resources/texts.txt" >&2
     exit 1
 fi

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "utility/listing/note_index.h"
+#include "utility/resources/texts.h"
 
 enum class ListKey {
     None,
@@ -93,9 +94,6 @@ struct CommandPlan {
     CommandKind kind = CommandKind::Nothing;
     std::string parameters;  // the path without its pattern tail, quoted when spaced
 };
-
-inline constexpr const char* kNotRegisteredText =
-    "\x93\x6f\x98\x5e\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42";  // 登録されていません。
 
 // F6 to F9 on a board list box item: nothing without an item, then the empty command is told.
 CommandPlan PlanCommandWithText(std::string_view command, const std::optional<std::string>& text);

@@ -3,6 +3,7 @@
 #include "common/sjis.h"
 #include "utility/commands/path_text.h"
 #include "utility/listing/folder_walk.h"
+#include "utility/resources/texts.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
     std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     for (int number = 1; number <= kMostCopyNumbers; ++number) {
-        std::string suffix = " - \x83\x52\x83\x73\x81\x5b";  //  - コピー
+        std::string suffix = kCopyNameSuffix;
         if (number > 1) suffix += " (" + std::to_string(number) + ")";
         std::string candidate = parent + stem + suffix + extension;
         if (candidate.size() > kPathLimit) return std::nullopt;
@@ -60,17 +61,12 @@ std::optional<std::string> CopyNameBeside(const std::string& source, bool folder
 namespace {
 
 const char* CaptionOf(PendingKind kind) {
-    return kind == PendingKind::Move
-               ? "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xd8\x82\xe8\x8e\xe6\x82\xe8"  // ファイル切り取り
-               : "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x52\x83\x73\x81\x5b";  // ファイルコピー
+    return kind == PendingKind::Move ? kCutCaption : kCopyCaption;
 }
 
 // 「C:\b\f.txt」は既にあります。上書きしますか？（いいえ：両方残す）
 std::string CollisionQuestion(const std::string& target) {
-    return "\x81\x75" + target +
-           "\x81\x76\x82\xcd\x8a\xf9\x82\xc9\x82\xa0\x82\xe8\x82\xdc\x82\xb7\x81\x42\x8f\xe3"
-           "\x8f\x91\x82\xab\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48\x81\x69\x82\xa2\x82\xa2"
-           "\x82\xa6\x81\x46\x97\xbc\x95\xfb\x8e\x63\x82\xb7\x81\x6a";
+    return kExistsOpenQuote + target + kExistsQuestion;
 }
 
 enum class Outcome { Done, Failed, Cancelled };
@@ -135,12 +131,8 @@ std::string PendingStatusText(const PendingTransfer& pending) {
 void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::string& source,
                    const std::string& destination, PendingKind kind) {
     if (pending.pendingKind == PendingKind::Destination) {
-        bool yes =
-            kind == PendingKind::Move
-                ? host.Ask("\x90\xd8\x82\xe8\x8e\xe6\x82\xe8\x82\xdc\x82\xb7\x82\xa9\x81\x48",
-                           CaptionOf(kind))  // 切り取りますか？
-                : host.Ask("\x83\x52\x83\x73\x81\x5b\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48",
-                           CaptionOf(kind));  // コピーしますか？
+        bool yes = kind == PendingKind::Move ? host.Ask(kCutQuestion, CaptionOf(kind))
+                                             : host.Ask(kCopyQuestion, CaptionOf(kind));
         if (!yes) return;
     }
     std::string from = SourcePath(source);
@@ -150,11 +142,7 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
     // Looked at after the question, while which the folder may have gone: the shell would make
     // a file of its name.
     if (host.PathKind(to) != 1) {
-        // コピー先のフォルダがありません：
-        std::string text =
-            "\x83\x52\x83\x73\x81\x5b\x90\xe6\x82\xcc\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xaa"
-            "\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x46" +
-            to;
+        std::string text = kNoTargetFolderText + to;
         host.ShowStatusText(StatusText(text, ""));
         host.Tell(text, CaptionOf(kind));
         return;
@@ -162,12 +150,7 @@ void TransferFiles(PendingTransfer& pending, TransferHost& host, const std::stri
     Outcome outcome = Carry(host, from, to, kind);
     if (outcome == Outcome::Cancelled) return;
     if (outcome == Outcome::Failed) {
-        const char* failed =
-            kind == PendingKind::Move
-                ? "\x88\xda\x93\xae\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd"
-                  "\x81\x42 "  // 移動できませんでした。
-                : "\x83\x52\x83\x73\x81\x5b\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5"
-                  "\x82\xbd\x81\x42 ";  // コピーできませんでした。
+        const char* failed = kind == PendingKind::Move ? kMoveFailedText : kCopyFailedText;
         host.ShowStatusText(StatusText(failed, PendingStatusText(pending)));
     } else if (kind == PendingKind::Move && pending.pendingKind != PendingKind::Destination) {
         pending.Forget();
@@ -208,9 +191,7 @@ void Paste(PendingTransfer& pending, TransferHost& host, const std::string& text
         return;
     }
     if (pending.pendingKind == PendingKind::Destination && !pending.pendingText.empty() &&
-        host.Ask("\x83\x52\x83\x73\x81\x5b\x90\xe6\x82\xc9\x88\xda\x93\xae\x82\xb5\x82\xdc\x82\xb7"
-                 "\x82\xa9\x81\x48",
-                 "\x88\xda\x93\xae")) {  // コピー先に移動しますか？ 移動
+        host.Ask(kMoveToTargetQuestion, kMoveCaption)) {
         host.ListInputFolder(pending.pendingText);
         return;
     }

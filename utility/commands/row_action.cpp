@@ -4,6 +4,7 @@
 
 #include "common/quotes.h"
 #include "utility/commands/path_text.h"
+#include "utility/resources/texts.h"
 
 int EntryOfRow(const ResultList& results, int row) {
     if (row < 0 || row >= static_cast<int>(results.rowMap.size())) return -1;
@@ -53,7 +54,5 @@ RowAction PlanRowAction(const ResultList& results, int row, bool ctrl, std::stri
 
 const char* DeleteQuestion(bool all) {
     // "すべて削除しますか？" : "選択ファイルを削除しますか？"
-    return all ? "\x82\xb7\x82\xd7\x82\xc4\x8d\xed\x8f\x9c\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48"
-               : "\x91\x49\x91\xf0\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8d\xed\x8f\x9c\x82\xb5"
-                 "\x82\xdc\x82\xb7\x82\xa9\x81\x48";
+    return all ? kDeleteAllQuestion : kDeleteSelectedQuestion;
 }

@@ -9,6 +9,7 @@
 
 #include "utility/frame/recent_list.h"
 #include "utility/listing/note_index.h"
+#include "utility/resources/texts.h"
 
 struct QuorvelState;
 
@@ -23,16 +24,9 @@ bool ShouldWriteDataTxt(std::uint64_t existingSize, std::size_t newSize);
 // multi-line note becomes a space: its later lines must not turn into aliases of their own.
 std::string FormatCmdTxt(const NoteIndex& index);
 
-// The line that parts "cmd.txt": the user's own aliases above it, the lines Quorvel writes again
-// at every save below it. It holds no space, so Marnelo takes it for no alias; the user's lines
-// come first and so win, as Marnelo keeps the first line of a word.
-inline constexpr char kCmdTxtMarker[] =
-    "#----"
-    "\x82\xb1\x82\xcc\x8d\x73\x82\xa9\x82\xe7\x89\xba\x82\xcd"
-    "Quorvel"
-    "\x82\xaa\x95\xdb\x91\xb6\x82\xcc\x82\xbd\x82\xd1\x82\xc9\x8f\x91\x82\xab\x92\xbc\x82\xb5\x82"
-    "\xdc\x82\xb7"
-    "----";  // この行から下はQuorvelが保存のたびに書き直します
+// kCmdTxtMarker, the line that parts "cmd.txt": the user's own aliases above it, the lines
+// Quorvel writes again at every save below it. It holds no space, so Marnelo takes it for no
+// alias; the user's lines come first and so win, as Marnelo keeps the first line of a word.
 
 // "cmd.txt" as a save leaves it: the user's part of `existing` byte for byte, the marker, then
 // the `generated` lines. A file without the marker may hold lines the user wrote: all its lines
