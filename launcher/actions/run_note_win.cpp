@@ -22,8 +22,6 @@
 
 namespace {
 
-AliasTable aliases;
-
 void AppendRunLog(const std::string& line) {
     CreateFolder(marnelo.paths.logFolder);
     AppendToFile(RunLogFile(marnelo.paths, LocalNow()), RunLogEntry(line));
@@ -73,11 +71,11 @@ bool ShellStarted(const std::string& file, const std::string& parameters) {
 }
 
 void LoadAliasFile(const std::string& path) {
-    if (std::optional<std::string> text = ReadWholeFile(path)) LoadAliases(aliases, *text);
+    if (std::optional<std::string> text = ReadWholeFile(path)) LoadAliases(marnelo.aliases, *text);
 }
 
 void FreeAliases() {
-    aliases.pairs.clear();
+    marnelo.aliases.pairs.clear();
 }
 
 void SwitchThroughSecondCopy(const std::string& board) {
@@ -145,7 +143,7 @@ bool OfferInternalCommand(HWND owner, const std::string& command) {
 
 void RunCommand(HWND owner, const std::string& command) {
     RunPlan plan = PlanRun(command, owner != nullptr, marnelo.board.folderBoards,
-                           marnelo.board.outsideBoards, aliases);
+                           marnelo.board.outsideBoards, marnelo.aliases);
     switch (plan.kind) {
         case RunKind::Nothing:
             return;

@@ -22,7 +22,6 @@ constexpr int kBackBoxes[3] = {IDC_BACK_RED, IDC_BACK_GREEN, IDC_BACK_BLUE};
 constexpr int kTextBoxes[3] = {IDC_TEXT_RED, IDC_TEXT_GREEN, IDC_TEXT_BLUE};
 
 struct EditorState {
-    bool open = false;
     HWND dialog = nullptr;
     HWND noteWindow = nullptr;  // the note is found again by it: a board switch may replace it
     HBRUSH previewBrush = nullptr;
@@ -372,14 +371,12 @@ void ReturnNote(int index) {
 }  // namespace
 
 void OpenEditDialog(HWND noteWindow) {
-    if (editor.open) {
+    if (notes.editorOpen) {
         MessageBoxOnScreen(noteWindow, "編集画面を閉じて下さい", "message", MB_ICONERROR);
         return;
     }
     int index = FindNoteOfWindow(noteWindow);
     if (index < 0) return;
-    marnelo.hoverEnabled = false;
-    editor.open = true;
     editor.noteWindow = noteWindow;
     editor.autoSize = false;
 
@@ -396,8 +393,6 @@ void OpenEditDialog(HWND noteWindow) {
     if (result <= 0 && IsWindow(ui.mainWindow))
         MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
     notes.editorOpen = false;
-    editor.open = false;
-    marnelo.hoverEnabled = true;
 
     index = EditedIndex();
     notes.editedNote = -1;

@@ -20,14 +20,11 @@ enum ControlId {
     kCloseButton = IDCANCEL,
 };
 
-ToolView view;
-
 void ShowView(HWND dialog) {
-    marnelo.toolMode = view.mode;
-    SetDlgItemTextA(dialog, kMainButton, MainButtonLabel(view.mode));
-    EnableWindow(GetDlgItem(dialog, IDC_RANDOM_COLOUR), view.randomEnabled);
+    SetDlgItemTextA(dialog, kMainButton, MainButtonLabel(marnelo.tool.mode));
+    EnableWindow(GetDlgItem(dialog, IDC_RANDOM_COLOUR), marnelo.tool.randomEnabled);
     SendDlgItemMessageA(dialog, IDC_RANDOM_COLOUR, BM_SETCHECK,
-                        view.randomChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+                        marnelo.tool.randomChecked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ShowPickedValue(HWND dialog, int value) {
@@ -47,12 +44,12 @@ void FillTool(HWND dialog) {
     POINT pointer{};
     GetCursorPos(&pointer);
     FitDialogOnScreen(dialog, {pointer.x, pointer.y, 1, 1});
-    view = OpenedTool(kind);
+    marnelo.tool = OpenedTool(kind);
     ShowView(dialog);
 }
 
 void ForgetTool() {
-    marnelo.toolMode = kToolOff;
+    marnelo.tool.mode = kToolOff;
     ui.miniToolDialog = nullptr;
 }
 
@@ -65,7 +62,7 @@ void OnKindChosen(HWND dialog) {
     LRESULT selected = SendDlgItemMessageA(dialog, IDC_KIND, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) return;
     marnelo.settings.attributeKind = static_cast<int>(selected);
-    view = KindChosen(view, marnelo.settings.attributeKind);
+    marnelo.tool = KindChosen(marnelo.tool, marnelo.settings.attributeKind);
     ShowView(dialog);
 }
 
@@ -81,12 +78,13 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         CloseTool(dialog);
         return;
     }
-    // Both buttons change only the view, which is then shown again.
+    // Both buttons change only the tool, which is then shown again.
     if (id == kMainButton)
-        view = MainButtonPressed(view);
+        marnelo.tool = MainButtonPressed(marnelo.tool);
     else if (id == IDC_RANDOM_COLOUR)
-        view = RandomToggled(
-            view, SendDlgItemMessageA(dialog, IDC_RANDOM_COLOUR, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        marnelo.tool = RandomToggled(
+            marnelo.tool,
+            SendDlgItemMessageA(dialog, IDC_RANDOM_COLOUR, BM_GETCHECK, 0, 0) == BST_CHECKED);
     else
         return;
     ShowView(dialog);
@@ -101,8 +99,7 @@ INT_PTR CALLBACK MiniToolProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 
 void MiniToolPicked(bool fromNote, int value) {
     HWND dialog = ui.miniToolDialog;
-    view = Picked(view);
-    marnelo.toolMode = view.mode;
+    marnelo.tool = Picked(marnelo.tool);
     if (!dialog) return;
     ShowView(dialog);
     if (fromNote) ShowPickedValue(dialog, value);

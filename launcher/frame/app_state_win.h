@@ -15,6 +15,7 @@ struct MarneloWindows {
     HWND clockLabel = nullptr;  // text control of the last note whose command is "tokei"
     HWND miniToolDialog = nullptr;
     UINT taskbarCreated = 0;  // sent when the task bar starts again: the tray icon is gone
+    ULONG_PTR imageLibraryToken = 0;
     std::vector<NoteWindows> noteWindows;  // slot for slot with the note table
 };
 

@@ -51,7 +51,7 @@ void RefreshClockAndTopmostNotes(const std::string& text) {
 
 void CollapseForgottenNote() {
     int expanded = notes.Expanded();
-    if (expanded < 0 || !marnelo.hoverEnabled) return;
+    if (expanded < 0 || notes.editorOpen) return;
     POINT pointer{};
     GetCursorPos(&pointer);
     RECT rect{};

@@ -2,6 +2,8 @@
 // screen (note_table.h): its files, its settings, the board, and the gesture and tool under way.
 // The window layer holds the one instance of the run (app_state_win.h).
 #pragma once
+#include "launcher/actions/aliases.h"
+#include "launcher/editor/mini_tool_rules.h"
 #include "launcher/frame/handoff.h"
 #include "launcher/frame/paths.h"
 #include "launcher/frame/settings.h"
@@ -20,8 +22,9 @@ struct MarneloState {
     BoardState board;
     int screenWidth = 0;
     int screenHeight = 0;
-    bool hoverEnabled = true;  // cleared while the Edit dialog is open
-    int toolMode = 0;          // attribute tool mode; 0 while the mini tool is closed
+    ToolView tool{
+        kToolOff};       // the attribute tool; its mode is kToolOff while the mini tool is closed
+    AliasTable aliases;  // the words of "cmd.txt"
     NotePress press;
     HandOverQueue handOvers;  // what second starts handed over, run in turn
 };

@@ -21,7 +21,8 @@ struct NoteTable {
     int expandedNote = -1;        // the mini note shown at full size under the pointer
     int runningX = 0;             // where the next note from the clipboard text goes
     // While the Edit dialog is open its note's window is shrunk to nothing at the screen's
-    // origin; a save meanwhile writes the place it had.
+    // origin; a save meanwhile writes the place it had. No note expands meanwhile, and a second
+    // dialog is refused.
     bool editorOpen = false;
     int editedX = 0;
     int editedY = 0;

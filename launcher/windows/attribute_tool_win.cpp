@@ -59,7 +59,7 @@ void Paste(HWND window, bool random) {
 }  // namespace
 
 void ReleaseInToolMode(HWND noteWindow) {
-    const int mode = marnelo.toolMode;
+    const int mode = marnelo.tool.mode;
     if (mode == kToolPick)
         Pick(noteWindow);
     else if (mode == kToolPaste || mode == kToolRandom)

@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "launcher/frame/app_state_win.h"
+
 namespace {
 
 using namespace Gdiplus::DllExports;
-
-ULONG_PTR imageLibraryToken = 0;
 
 std::wstring Wide(const std::string& text) {
     int length =
@@ -39,12 +39,12 @@ bool FindJpegEncoder(CLSID& encoder) {
 
 bool StartImageLibrary() {
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback
-    return Gdiplus::GdiplusStartup(&imageLibraryToken, &input, nullptr) == Gdiplus::Ok;
+    return Gdiplus::GdiplusStartup(&ui.imageLibraryToken, &input, nullptr) == Gdiplus::Ok;
 }
 
 void StopImageLibrary() {
-    if (imageLibraryToken) Gdiplus::GdiplusShutdown(imageLibraryToken);
-    imageLibraryToken = 0;
+    if (ui.imageLibraryToken) Gdiplus::GdiplusShutdown(ui.imageLibraryToken);
+    ui.imageLibraryToken = 0;
 }
 
 Picture::Picture(const std::string& path) {

@@ -48,7 +48,7 @@ void CollapseExpandedNote() {
 }
 
 void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (marnelo.toolMode != 0) return;
+    if (marnelo.tool.mode != kToolOff) return;
     POINT at{};
     GetCursorPos(&at);
     marnelo.press.x = at.x;
@@ -63,7 +63,7 @@ void OnNotePress(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 bool OnNoteRelease(HWND window) {
-    if (marnelo.toolMode != 0) {
+    if (marnelo.tool.mode != kToolOff) {
         ReleaseInToolMode(window);
         return false;
     }
@@ -89,7 +89,7 @@ bool OnNoteRelease(HWND window) {
 }
 
 void OnNoteHover(HWND window) {
-    if (marnelo.toolMode != 0 || !marnelo.hoverEnabled) return;
+    if (marnelo.tool.mode != kToolOff || notes.editorOpen) return;
     int hovered = FindNoteOfWindow(window);
     bool mini = hovered >= 0 && notes.slots[hovered].note.mini;
     HoverPlan plan = PlanHover(notes.expandedNote, hovered, mini, GetKeyState(VK_CONTROL) < 0);

@@ -24,9 +24,6 @@
 #include "utility/frame/utility_app_win.h"
 #include "utility/listing/note_folder_win.h"
 
-QuorvelState quorvel;
-QuorvelWindows ui;
-
 namespace {
 
 constexpr char kClassName[] = "Quorvel";

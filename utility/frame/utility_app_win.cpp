@@ -1,0 +1,4 @@
+#include "utility/frame/utility_app_win.h"
+
+QuorvelState quorvel;
+QuorvelWindows ui;
