@@ -247,7 +247,7 @@ void MoveToChosenBoard(HWND dialog) {
         MoveNoteToBoard(index, target);
     }
     EndDialog(dialog, IDCANCEL);
-    if (notes.Count() == 0) SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
+    EndWhenNoNoteLeft();
 }
 
 EditedFields ReadFields(HWND dialog) {

@@ -72,6 +72,10 @@ bool MoveNoteToBoard(int index, const std::string& target) {
     return true;
 }
 
+void EndWhenNoNoteLeft() {
+    if (notes.Count() == 0) SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
+}
+
 void SwitchBoard(const std::string& path) {
     SaveOnce();
     marnelo.board.savedOnce = false;

@@ -22,6 +22,9 @@ void DeleteNote(int index);
 // or is on screen already: the note then stays where it is.
 bool MoveNoteToBoard(int index, const std::string& target);
 
+// A board whose last note was moved away leaves nothing to show: the program ends, saving.
+void EndWhenNoNoteLeft();
+
 // Saves the current board, then shows the board at `path`.
 void SwitchBoard(const std::string& path);
 

@@ -32,13 +32,15 @@ bool NoteTable::ShowsFullSize(int index) const {
     return !slots[index].note.mini || index == expandedNote;
 }
 
+void NoteTable::TakeShownSize(int index, const WindowBox& shown, Note& note) const {
+    if (!ShowsFullSize(index)) return;
+    note.width = shown.width;
+    note.height = shown.height;
+}
+
 void NoteTable::OpenEditor(int index, const WindowBox& box) {
     editedNote = index;
-    Note& note = slots[index].note;
-    if (ShowsFullSize(index)) {
-        note.width = box.width;
-        note.height = box.height;
-    }
+    TakeShownSize(index, box, slots[index].note);
     editedX = box.left;
     editedY = box.top;
     editorOpen = true;
@@ -61,10 +63,6 @@ Note SavedRecordOf(NoteTable& table, int index, std::string text, const WindowBo
     }
     record.x = box.left;
     record.y = box.top;
-    // A mini note shown at full size may have been resized meanwhile: that is its full size.
-    if (table.ShowsFullSize(index)) {
-        record.width = box.width;
-        record.height = box.height;
-    }
+    table.TakeShownSize(index, box, record);
     return record;
 }

@@ -38,6 +38,9 @@ struct NoteTable {
     int LastClockNote() const;
     // A mini note shows its full size only while expanded.
     bool ShowsFullSize(int index) const;
+    // A note shown at full size may have been resized meanwhile: what it shows (`shown`) is its
+    // full size, written into `note` (its record or a copy). A note shown mini keeps its own.
+    void TakeShownSize(int index, const WindowBox& shown, Note& note) const;
     // The Edit dialog opens on note `index`, whose window has `box`: a note shown at full size
     // takes that size, one shown mini keeps the full size it has.
     void OpenEditor(int index, const WindowBox& box);

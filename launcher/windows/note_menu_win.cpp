@@ -41,7 +41,7 @@ void MoveToChosenBoard(HWND window, unsigned command) {
     int index = FindNoteOfWindow(window);
     if (!target || index < 0) return;
     MoveNoteToBoard(index, *target);
-    if (notes.Count() == 0) SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0);
+    EndWhenNoNoteLeft();
 }
 
 void CarryOut(HWND window, unsigned command) {

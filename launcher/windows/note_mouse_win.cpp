@@ -39,10 +39,7 @@ void CollapseExpandedNote() {
         return;
     }
     Note& note = notes.slots[expanded].note;
-    // A resize made while the note was expanded is its new full size.
-    WindowBox box = NoteBox(expanded);
-    note.width = box.width;
-    note.height = box.height;
+    notes.TakeShownSize(expanded, NoteBox(expanded), note);
     ResizeNote(expanded, note.miniWidth, note.miniHeight);
     notes.expandedNote = -1;
 }

@@ -25,10 +25,6 @@
 
 namespace {
 
-bool KeyDown(int key) {
-    return GetKeyState(key) < 0;
-}
-
 void FocusInput() {
     SetFocus(ui.inputLine);
 }
@@ -268,7 +264,7 @@ void ListViewOwnChar(const ListKeyDecision& d, WPARAM) {
         PutTextOnClipboard(ui.mainWindow, ShownText(FocusedRow(), 1));
     if (d.action == ListKey::CopyEntryPath)
         if (std::optional<std::string> path = FocusedEntryPath())
-            PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyDown(VK_SHIFT)));
+            PutTextOnClipboard(ui.mainWindow, ClipboardPath(*path, KeyHeld(VK_SHIFT)));
 }
 
 const ListSide kBoardListSide{StepBoardList, PlanCommandWithText, BoardListItem, BoardListOwnAction,
@@ -327,14 +323,14 @@ LRESULT CALLBACK ListBoxKeys(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
         ListKeyDecision d =
-            BoardListKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL), KeyDown(VK_SHIFT));
+            BoardListKeyDown(static_cast<unsigned>(wParam), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT));
         bool consumed = ListKeyAction(d, kBoardListSide, wParam);
         if (consumed || IsSystemF10(message, wParam)) return 0;
         if (d.pass == ListKeyPass::StandardOnly)
             return CallWindowProcA(previous, window, message, wParam, lParam);
         if (d.pass == ListKeyPass::InputLineControlKeys) previous = ui.previousInputLine;
     } else if (message == WM_CHAR) {
-        ListKeyDecision d = BoardListChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        ListKeyDecision d = BoardListChar(static_cast<unsigned>(wParam), KeyHeld(VK_CONTROL));
         ListCharAction(d, kBoardListSide, wParam, lParam);
         if (d.pass == ListKeyPass::Consumed) return 0;
     }
@@ -345,10 +341,10 @@ LRESULT CALLBACK ListViewKeys(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IgnoredWhileListing(message)) return 0;
     if (message == WM_SYSKEYUP && IsSystemF10(message, wParam)) return 0;
     if (IsKeyDown(message, wParam)) {
-        ListKeyDecision d = ListViewKeyDown(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        ListKeyDecision d = ListViewKeyDown(static_cast<unsigned>(wParam), KeyHeld(VK_CONTROL));
         if (ListKeyAction(d, kListViewSide, wParam) || IsSystemF10(message, wParam)) return 0;
     } else if (message == WM_CHAR) {
-        ListKeyDecision d = ListViewChar(static_cast<unsigned>(wParam), KeyDown(VK_CONTROL));
+        ListKeyDecision d = ListViewChar(static_cast<unsigned>(wParam), KeyHeld(VK_CONTROL));
         ListCharAction(d, kListViewSide, wParam, lParam);
         if (d.pass == ListKeyPass::Consumed) return 0;
     } else if (message == WM_NOTIFY && FocusedRow() >= 0) {

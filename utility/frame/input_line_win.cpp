@@ -17,10 +17,6 @@
 
 namespace {
 
-bool Down(int key) {
-    return GetKeyState(key) < 0;
-}
-
 // The messages the key rules see, and the kind each arrives as.
 const std::pair<UINT, KeyKind> kKeyMessages[] = {
     {WM_KEYDOWN, KeyKind::KeyDown},     {WM_SYSKEYDOWN, KeyKind::KeyDown},
@@ -35,9 +31,9 @@ KeyInput Translate(UINT message, WPARAM wParam, LPARAM lParam) {
     input.kind = known->second;
     input.code = static_cast<unsigned>(wParam);
     input.repeat = (lParam & (1 << 30)) != 0;
-    input.ctrl = Down(VK_CONTROL);
-    input.shift = Down(VK_SHIFT);
-    input.alt = Down(VK_MENU);
+    input.ctrl = KeyHeld(VK_CONTROL);
+    input.shift = KeyHeld(VK_SHIFT);
+    input.alt = KeyHeld(VK_MENU);
     return input;
 }
 

@@ -16,10 +16,6 @@
 
 namespace {
 
-bool CtrlDown() {
-    return GetKeyState(VK_CONTROL) < 0;
-}
-
 void SetInputLine(const std::string& text) {
     SetWindowTextA(ui.inputLine, text.c_str());
 }
@@ -77,7 +73,7 @@ bool PickItem() {
 void ActivateRow(int row) {
     if (quorvel.listingRuns) return;
     RowAction action =
-        PlanRowAction(quorvel.listing.results, row, CtrlDown(), quorvel.listing.nowDir);
+        PlanRowAction(quorvel.listing.results, row, KeyHeld(VK_CONTROL), quorvel.listing.nowDir);
     if (!action.inputLine.empty()) SetInputLine(action.inputLine);
     switch (action.kind) {
         case RowActionKind::Nothing:

@@ -25,5 +25,10 @@ struct QuorvelWindows {
 extern QuorvelState quorvel;
 extern QuorvelWindows ui;
 
+// Whether `key` (VK_CONTROL, VK_SHIFT ...) is held as the message being handled was sent.
+inline bool KeyHeld(int key) {
+    return GetKeyState(key) < 0;
+}
+
 // Saves the state files and the settings, then ends the program; runs once.
 void QuitUtility();
