@@ -3,6 +3,8 @@
 #include <map>
 #include <tuple>
 
+#include "launcher/resources/texts.h"
+
 std::uint64_t HashBytes(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (unsigned char byte : bytes) {
@@ -187,8 +189,7 @@ MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& o
 std::string ConflictFileName(std::string_view boardName, const LocalTime& now) {
     std::string_view stem = boardName;
     if (stem.size() > 4 && stem.substr(stem.size() - 4) == ".txt") stem.remove_suffix(4);
-    // "競合": conflict
-    return std::string(stem) + "_\x8b\xa3\x8d\x87_" + DateTimeStamp(now) + ".txt";
+    return std::string(stem) + "_" + kConflictMarker + "_" + DateTimeStamp(now) + ".txt";
 }
 
 std::string ConflictRecords(std::vector<Note> conflicts) {

@@ -112,7 +112,7 @@ void RememberRead(ReadBase& read, const std::string& path, const std::string& te
 }
 
 void PollSharedBoards() {
-    if (notes.editorOpen || ui.miniToolDialog || marnelo.toolMode != 0 || HandOverUnderWay())
+    if (notes.editorOpen || ui.miniToolDialog || marnelo.tool.mode != kToolOff || HandOverUnderWay())
         return;
     struct Arrived {
         SharedFile file;
