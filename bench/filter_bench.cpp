@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "utility/listing/match_words.h"
+#include "utility/model/match_words.h"
 
 namespace {
 

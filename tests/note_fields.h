@@ -3,7 +3,7 @@
 #pragma once
 #include <tuple>
 
-#include "launcher/notes/note.h"
+#include "launcher/model/note.h"
 
 inline auto AllFields(const Note& n) {
     return std::tie(n.text, n.command, n.x, n.y, n.height, n.width, n.mediaPath, n.fontSize,

@@ -8,8 +8,8 @@
 #include "harness/menus.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
-#include "launcher/frame/clock_text.h"
-#include "launcher/frame/messages.h"
+#include "launcher/model/clock_text.h"
+#include "launcher/resources/messages.h"
 
 namespace {
 

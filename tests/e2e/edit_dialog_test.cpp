@@ -10,7 +10,7 @@
 #include "harness/ui.h"
 #include "harness/wait.h"
 #include "launcher/resources/resource.h"
-#include "launcher/windows/colours.h"
+#include "launcher/model/colours.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "harness/marnelo.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
-#include "launcher/frame/messages.h"
+#include "launcher/resources/messages.h"
 
 namespace {
 

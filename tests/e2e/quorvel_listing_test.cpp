@@ -5,7 +5,7 @@
 #include "harness/install.h"
 #include "harness/quorvel.h"
 #include "harness/wait.h"
-#include "utility/listing/folder_walk_win.h"
+#include "utility/win/folder_walk_win.h"
 
 namespace {
 

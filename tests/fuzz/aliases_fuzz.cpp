@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "common/text_lines.h"
-#include "launcher/actions/aliases.h"
+#include "launcher/model/aliases.h"
 #include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

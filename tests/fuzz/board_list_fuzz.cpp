@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "launcher/notes/board_list.h"
+#include "launcher/model/board_list.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

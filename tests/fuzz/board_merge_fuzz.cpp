@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/notes/board_merge.h"
+#include "launcher/model/board_merge.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/frame/input_keys.h"
+#include "utility/rules/input_keys.h"
 
 namespace {
 

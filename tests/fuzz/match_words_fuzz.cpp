@@ -8,7 +8,7 @@
 
 #include "common/sjis.h"
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/listing/match_words.h"
+#include "utility/model/match_words.h"
 
 namespace {
 

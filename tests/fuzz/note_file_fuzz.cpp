@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "launcher/notes/note_file.h"
+#include "launcher/model/note_file.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/note_fields.h"
 

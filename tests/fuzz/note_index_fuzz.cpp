@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/listing/note_index.h"
+#include "utility/model/note_index.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::string_view content(reinterpret_cast<const char*>(bytes), size);

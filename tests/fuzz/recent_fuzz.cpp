@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/frame/recent_list.h"
-#include "utility/frame/state_files.h"
+#include "utility/model/recent_list.h"
+#include "utility/rules/state_files.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "common/sjis.h"
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/frame/list_rows.h"
+#include "utility/rules/list_rows.h"
 
 namespace {
 

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "launcher/editor/mini_tool_rules.h"
-#include "launcher/windows/attribute_rules.h"
+#include "launcher/rules/attribute_rules.h"
 #include "tests/note_fields.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "launcher/notes/board_list.h"
+#include "launcher/model/board_list.h"
 
 #include <gtest/gtest.h>
 

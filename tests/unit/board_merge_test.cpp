@@ -1,4 +1,4 @@
-#include "launcher/notes/board_merge.h"
+#include "launcher/model/board_merge.h"
 
 #include <gtest/gtest.h>
 

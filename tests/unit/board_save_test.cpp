@@ -1,8 +1,8 @@
-#include "launcher/notes/board_save.h"
+#include "launcher/model/board_save.h"
 
 #include <gtest/gtest.h>
 
-#include "launcher/notes/board_edits.h"
+#include "launcher/model/board_edits.h"
 
 TEST(PlanFileSave, EachFileTakesTheNotesOfItsFlagInTableOrder) {
     const std::vector<SaveRecord> records = {{0, "a\r\n"},   {1, "c1\r\n"}, {0, "b\r\n"},

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "launcher/frame/clock_text.h"
-#include "launcher/frame/main_menu_items.h"
+#include "launcher/model/clock_text.h"
+#include "launcher/rules/menu_entries.h"
 
 TEST(WeekdayNumber, GregorianDatesAndTheCalendarStart) {
     struct Case {

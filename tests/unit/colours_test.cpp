@@ -1,4 +1,4 @@
-#include "launcher/windows/colours.h"
+#include "launcher/model/colours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "launcher/windows/gestures.h"
+#include "launcher/rules/gestures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "launcher/frame/handoff.h"
+#include "launcher/rules/handoff.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/frame/messages.h"
+#include "launcher/resources/messages.h"
 
 TEST(PlanHandoff, ExactWordsHaveTheirOwnMessage) {
     const std::string path = "C:\\app\\fdir\\work.txt";

@@ -1,4 +1,4 @@
-#include "launcher/windows/media_note.h"
+#include "launcher/rules/media_note.h"
 
 #include <gtest/gtest.h>
 

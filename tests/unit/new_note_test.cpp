@@ -1,4 +1,4 @@
-#include "launcher/notes/new_note.h"
+#include "launcher/model/new_note.h"
 
 #include <gtest/gtest.h>
 

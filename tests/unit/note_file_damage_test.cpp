@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "launcher/notes/note_file.h"
+#include "launcher/model/note_file.h"
 
 namespace {
 

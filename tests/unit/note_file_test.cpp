@@ -1,4 +1,4 @@
-#include "launcher/notes/note_file.h"
+#include "launcher/model/note_file.h"
 
 #include <gtest/gtest.h>
 

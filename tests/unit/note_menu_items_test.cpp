@@ -1,4 +1,4 @@
-#include "launcher/windows/note_menu_items.h"
+#include "launcher/rules/menu_entries.h"
 
 #include <gtest/gtest.h>
 

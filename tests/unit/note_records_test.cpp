@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "launcher/notes/note_file.h"
-#include "utility/listing/note_index.h"
+#include "launcher/model/note_file.h"
+#include "utility/model/note_index.h"
 
 namespace {
 

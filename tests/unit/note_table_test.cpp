@@ -1,4 +1,4 @@
-#include "launcher/notes/note_table.h"
+#include "launcher/rules/note_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "launcher/frame/paths.h"
+#include "launcher/model/paths.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
-#include "launcher/frame/start_up_read.h"
+#include "launcher/rules/start_up_read.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // What Delete in the board list box may take off the disk, and where Wine's recycle bin lies.
 #include <gtest/gtest.h>
 
-#include "utility/commands/delete_rules.h"
+#include "utility/rules/delete_rules.h"
 
 namespace {
 

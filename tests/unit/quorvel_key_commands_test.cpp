@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "common/quotes.h"
-#include "utility/commands/key_sequence.h"
-#include "utility/commands/path_text.h"
-#include "utility/commands/row_action.h"
-#include "utility/frame/date_filter.h"
-#include "utility/frame/history_steps.h"
-#include "utility/frame/recent_list.h"
+#include "utility/rules/key_sequence.h"
+#include "utility/model/path_text.h"
+#include "utility/rules/row_action.h"
+#include "utility/rules/date_filter.h"
+#include "utility/rules/history_steps.h"
+#include "utility/model/recent_list.h"
 
 namespace {
 

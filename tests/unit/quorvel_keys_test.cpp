@@ -2,7 +2,7 @@
 // messages the control never sees, which characters it sees changed.
 #include <gtest/gtest.h>
 
-#include "utility/frame/input_keys.h"
+#include "utility/rules/input_keys.h"
 
 namespace {
 

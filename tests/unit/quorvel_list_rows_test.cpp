@@ -1,8 +1,8 @@
 // What the list view, the board list box and the bookmark list box show for a typed text.
 #include <gtest/gtest.h>
 
-#include "utility/frame/list_rows.h"
-#include "utility/frame/text_widths.h"
+#include "utility/rules/list_rows.h"
+#include "utility/rules/text_widths.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "utility/listing/folder_walk.h"
+#include "utility/model/folder_walk.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/sjis.h"
-#include "utility/listing/match_words.h"
+#include "utility/model/match_words.h"
 
 namespace {
 

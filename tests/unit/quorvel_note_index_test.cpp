@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "common/date_stamp.h"
-#include "launcher/notes/note_file.h"
-#include "utility/listing/note_index.h"
-#include "utility/listing/read_ahead.h"
+#include "launcher/model/note_file.h"
+#include "utility/model/note_index.h"
+#include "utility/model/read_ahead.h"
 
 #include <atomic>
 #include <ctime>

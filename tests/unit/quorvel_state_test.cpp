@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "common/backup_start.h"
-#include "utility/commands/path_text.h"
-#include "utility/frame/first_view.h"
-#include "utility/frame/layout.h"
-#include "utility/frame/quorvel_state.h"
-#include "utility/frame/recent_list.h"
-#include "utility/frame/state_files.h"
-#include "utility/frame/utility_settings.h"
+#include "utility/model/path_text.h"
+#include "utility/rules/first_view.h"
+#include "utility/rules/layout.h"
+#include "utility/rules/quorvel_state.h"
+#include "utility/model/recent_list.h"
+#include "utility/rules/state_files.h"
+#include "utility/model/utility_settings.h"
 
 namespace {
 

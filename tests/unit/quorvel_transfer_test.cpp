@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/sjis.h"
-#include "utility/commands/pending_transfer.h"
+#include "utility/rules/pending_transfer.h"
 
 namespace {
 

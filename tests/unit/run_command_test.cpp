@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "common/quotes.h"
-#include "launcher/actions/aliases.h"
-#include "launcher/actions/board_stepping.h"
-#include "launcher/actions/command_split.h"
-#include "launcher/actions/internal_commands.h"
-#include "launcher/actions/run_plan.h"
+#include "launcher/model/aliases.h"
+#include "launcher/rules/board_stepping.h"
+#include "launcher/rules/run_plan.h"
 
 using Boards = std::vector<std::string>;
 

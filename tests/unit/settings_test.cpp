@@ -1,4 +1,4 @@
-#include "launcher/frame/settings.h"
+#include "launcher/model/settings.h"
 
 #include <gtest/gtest.h>
 

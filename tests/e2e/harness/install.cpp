@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
-#include "launcher/notes/note_file.h"
+#include "launcher/model/note_file.h"
 
 namespace {
 

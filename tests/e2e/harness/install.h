@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/notes/note.h"
+#include "launcher/model/note.h"
 
 class Install {
   public:

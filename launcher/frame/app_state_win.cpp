@@ -1,5 +1,0 @@
-#include "launcher/frame/app_state_win.h"
-
-MarneloState marnelo;
-MarneloWindows ui;
-NoteTable notes;

@@ -1,9 +1,0 @@
-// tray_icon_win.h — the program's one permanent handle for the user: an icon in the notification
-// area whose clicks reach the main window as MSG_TRAY.
-#pragma once
-#include <windows.h>
-
-// False when the system refuses the icon `attempts` times, 0.3 s apart: started with the
-// session, the program may come before the task bar is ready for icons.
-bool AddTrayIcon(HWND mainWindow, int attempts);
-void RemoveTrayIcon(HWND mainWindow);

@@ -1,0 +1,5 @@
+#include "launcher/win/app_state_win.h"
+
+MarneloState marnelo;
+MarneloWindows ui;
+NoteTable notes;

@@ -1,4 +1,0 @@
-#include "utility/frame/utility_app_win.h"
-
-QuorvelState quorvel;
-QuorvelWindows ui;

@@ -1,0 +1,4 @@
+#include "utility/win/utility_app_win.h"
+
+QuorvelState quorvel;
+QuorvelWindows ui;
