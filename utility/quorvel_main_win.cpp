@@ -21,8 +21,13 @@
 #include "utility/rules/layout.h"
 #include "utility/win/list_display_win.h"
 #include "utility/win/kept_files_win.h"
+#include "utility/resources/texts.h"
 #include "utility/win/utility_app_win.h"
 #include "utility/win/note_folder_win.h"
+
+// The one run of the program, and its windows.
+QuorvelState quorvel;
+QuorvelWindows ui;
 
 namespace {
 
@@ -52,7 +57,7 @@ void Place(HWND window, const Placement& p) {
 void MakeListFont() {
     HFONT old = ui.listFont;
     ui.listFont = CreateFontA(UnitsToPixels(14, ui.dpi), 0, 0, 0, 400, FALSE, FALSE, FALSE, 128, 0,
-                              0, 0, 16, "MS 明朝");
+                              0, 0, 16, kListFontName);
     for (HWND box : {ui.boardListBox, ui.bookmarkListBox})
         SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui.listFont), TRUE);
     if (old) DeleteObject(old);
@@ -165,7 +170,7 @@ void CreateControls(HWND window) {
     ui.inputLine = MakeChild("EDIT", editStyle, 0, 0, 500, 30, IDC_CONTROL, "");
     ui.noteCommandBox = MakeChild("EDIT", editStyle, 0, 0, 500, 30, IDC_CONTROL, "");
     ui.checkBox = MakeChild("BUTTON", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 40, 0, 100, 30,
-                            IDC_PAST, "過去");
+                            IDC_PAST, kPastCheckText);
     ui.boardListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, IDC_CONTROL, nullptr);
     ui.bookmarkListBox = MakeChild("LISTBOX", listStyle, 0, 30, 500, 200, IDC_CONTROL, nullptr);
     HWND listView = MakeChild(
@@ -348,7 +353,7 @@ void QuitUtility() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::string commandText = CommandTail(GetCommandLineA());
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, "_フック_Mutex__2_");
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, commandText);
 
     ui.instance = instance;

@@ -1,6 +1,6 @@
 // quorvel_state.h — everything Quorvel knows while it runs, apart from its windows: the mode,
-// the settings, the listing, the boards' notes, the lists and the keys under way. The window
-// layer holds the one instance of the run, and the handles (utility_app_win.h).
+// the settings, the listing, the boards' notes, the lists and the keys under way. The program's
+// frame holds the one instance of the run, beside the handles (utility_app_win.h).
 #pragma once
 #include <cstddef>
 #include <string>

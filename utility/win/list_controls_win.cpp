@@ -6,7 +6,7 @@
 #include "common/quotes.h"
 #include "common/window_text_win.h"
 #include "utility/rules/delete_rules.h"
-#include "utility/win/file_operations_win.h"
+#include "utility/win/recycle_file_win.h"
 #include "utility/rules/list_keys.h"
 #include "utility/model/path_text.h"
 #include "utility/rules/row_action.h"
@@ -19,6 +19,7 @@
 #include "utility/win/list_display_win.h"
 #include "utility/rules/list_rows.h"
 #include "utility/model/mode_cycle.h"
+#include "utility/resources/texts.h"
 #include "utility/win/utility_app_win.h"
 #include "utility/win/note_folder_win.h"
 #include "common/screens_win.h"
@@ -55,7 +56,7 @@ void SetRowState(int row, UINT state, UINT mask) {
 }
 
 void MessageText(const char* text) {
-    MessageBoxOnScreen(ui.mainWindow, text, "メッセージ", MB_OK);
+    MessageBoxOnScreen(ui.mainWindow, text, kMessageCaption, MB_OK);
 }
 
 // Marnelo takes the board; the second start without a board brings its notes to the front.
@@ -136,7 +137,7 @@ void DeleteBoardItem(const std::optional<std::string>& item) {
     if (!item) return;
     BoxDeleteKind kind = PlanBoxDelete(quorvel.boardListSource, quorvel.boardListNumbered, *item,
                                        quorvel.notes.boards, quorvel.exeFolder);
-    if (MessageBoxOnScreen(ui.mainWindow, "削除しますか？", item->c_str(),
+    if (MessageBoxOnScreen(ui.mainWindow, kDeleteItemQuestion, item->c_str(),
                            MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // A board whose file stays keeps its line, which the status bar explains.
@@ -189,7 +190,7 @@ std::optional<bool> BoardListOwnAction(const ListKeyDecision& d, WPARAM key) {
         case ListKey::OpenBoard:
             if (std::optional<std::string> board = BoardListItem(key)) {
                 if (IsPastBoard(quorvel.notes.boards, *board))
-                    MessageText("過去データです。");
+                    MessageText(kPastBoardText);
                 else
                     OpenInLauncher(*board);
             }

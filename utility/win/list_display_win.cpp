@@ -14,6 +14,7 @@
 #include "common/window_text_win.h"
 #include "utility/rules/list_rows.h"
 #include "utility/rules/text_widths.h"
+#include "utility/resources/texts.h"
 #include "utility/win/utility_app_win.h"
 #include "utility/win/folder_walk_win.h"
 #include "common/screens_win.h"
@@ -24,7 +25,7 @@ namespace {
 class ShownListing : public SystemFolders {
   public:
     bool AskToContinue() override {
-        return MessageBoxOnScreen(ui.mainWindow, "まだ時間が掛かりますが、続けますか？", "確認",
+        return MessageBoxOnScreen(ui.mainWindow, kContinueQuestion, kConfirmCaption,
                                   MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     void WalkStarted(const std::string& folder, bool top) override {
@@ -45,42 +46,33 @@ void InsertListBoxTexts(HWND listBox, const std::vector<std::string>& texts) {
 }
 
 // The advances of the list view's font, kept while the font stays.
-class ListViewFont {
-  public:
-    CharAdvances& Advances(HWND listView) {
-        listView_ = listView;
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
-        if (font != font_) advances_.Forget();
-        font_ = font;
-        return advances_;
-    }
-    void Measure(CharAdvances& advances) {
-        HDC dc = GetDC(listView_);
-        HGDIOBJ previous = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-        if (advances.SingleBytesPending()) {
-            INT singles[256] = {};
-            GetCharWidth32A(dc, 0, 0xFF, singles);
-            advances.TakeSingleBytes(singles);
-        }
-        const std::string& pending = advances.DoubleBytesPending();
-        if (!pending.empty()) {
-            std::vector<INT> extents(pending.size());
-            SIZE size{};
-            GetTextExtentExPointA(dc, pending.data(), static_cast<int>(pending.size()), 0, nullptr,
-                                  extents.data(), &size);
-            advances.TakeDoubleBytes(std::vector<int>(extents.begin(), extents.end()));
-        }
-        SelectObject(dc, previous);
-        ReleaseDC(listView_, dc);
-    }
+CharAdvances& ListViewAdvances(HWND listView) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(listView, WM_GETFONT, 0, 0));
+    if (font != ui.listAdvancesFont) ui.listAdvances.Forget();
+    ui.listAdvancesFont = font;
+    return ui.listAdvances;
+}
 
-  private:
-    CharAdvances advances_;
-    HWND listView_ = nullptr;
-    HFONT font_ = nullptr;
-};
-
-ListViewFont listViewFont;
+void MeasureListViewFont(HWND listView, CharAdvances& advances) {
+    HDC dc = GetDC(listView);
+    HFONT font = ui.listAdvancesFont;
+    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    if (advances.SingleBytesPending()) {
+        INT singles[256] = {};
+        GetCharWidth32A(dc, 0, 0xFF, singles);
+        advances.TakeSingleBytes(singles);
+    }
+    const std::string& pending = advances.DoubleBytesPending();
+    if (!pending.empty()) {
+        std::vector<INT> extents(pending.size());
+        SIZE size{};
+        GetTextExtentExPointA(dc, pending.data(), static_cast<int>(pending.size()), 0, nullptr,
+                              extents.data(), &size);
+        advances.TakeDoubleBytes(std::vector<int>(extents.begin(), extents.end()));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(listView, dc);
+}
 
 // The space the list view keeps after the text of a label sized to its content.
 constexpr int kLabelPadding = 12;
@@ -88,8 +80,8 @@ constexpr int kLabelPadding = 12;
 // The columns as the list view's own sizing to content would make them.
 void SizeColumnsToContent(HWND listView, const std::vector<ListRow>& rows) {
     std::array<int, 3> widest = WidestColumnTexts(
-        rows, quorvel.listing.results, quorvel.notes.index, listViewFont.Advances(listView),
-        [](CharAdvances& advances) { listViewFont.Measure(advances); });
+        rows, quorvel.listing.results, quorvel.notes.index, ListViewAdvances(listView),
+        [listView](CharAdvances& advances) { MeasureListViewFont(listView, advances); });
     // Set while the list view holds no row: with rows, each width change costs time per row.
     for (int column = 0; column < 3; ++column)
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, column, widest[column] + kLabelPadding);

@@ -1,13 +1,19 @@
 #include "utility/win/recycle_file_win.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
+
+#include <vector>
 
 #include "common/file_io.h"
 #include "utility/rules/delete_rules.h"
 #include "utility/model/path_text.h"
+#include "utility/rules/row_action.h"
+#include "utility/win/list_controls_win.h"
 #include "utility/win/list_display_win.h"
 #include "common/screens_win.h"
+#include "utility/resources/texts.h"
 #include "utility/win/utility_app_win.h"
 
 namespace {
@@ -58,16 +64,25 @@ bool DeleteOne(const std::string& path, FILEOP_FLAGS flags) {
     return reported && !MayExist(trimmed);
 }
 
+std::vector<int> CollectRows(bool all) {
+    std::vector<int> rows;
+    int count = static_cast<int>(SendMessageA(ui.listView, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        if (all || SendMessageA(ui.listView, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
 }  // namespace
 
 bool RecycleFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) return true;
     FILEOP_FLAGS flags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_WANTNUKEWARNING;
     if (!RecycleBinTakesFiles()) {
-        if (MessageBoxOnScreen(
-                ui.mainWindow, "ごみ箱が使えないため、元に戻せなくなります。完全に削除しますか？",
-                "ファイル削除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            ShowStatusText("削除しませんでした。");
+        if (MessageBoxOnScreen(ui.mainWindow, kNoRecycleBinQuestion, kDeleteCaption,
+                               MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+            ShowStatusText(kNotDeletedText);
             return false;
         }
         flags = FOF_SILENT | FOF_NOCONFIRMATION;
@@ -75,6 +90,22 @@ bool RecycleFiles(const std::vector<std::string>& paths) {
     std::string stays;
     for (const std::string& path : paths)
         if (!DeleteOne(path, flags) && stays.empty()) stays = TrimPatternTail(path);
-    if (!stays.empty()) ShowStatusText("削除できませんでした：" + stays);
+    if (!stays.empty()) ShowStatusText(std::string(kDeleteFailedText) + stays);
     return stays.empty();
+}
+
+void DeleteRows(bool all, bool selected) {
+    if (quorvel.listingRuns) return;
+    // The rows' files are fixed before the question, so the answer deletes what was shown.
+    std::vector<std::string> paths =
+        PathsToDelete(quorvel.listing.results, CollectRows(all || !selected));
+    if (MessageBoxOnScreen(ui.mainWindow, DeleteQuestion(all), kDeleteCaption,
+                           MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        RefreshAndFocusList();
+        return;
+    }
+    // What could not be deleted stays listed, and the status bar names it.
+    RecycleFiles(paths);
+    RelistNowDir();
+    RefreshAndFocusList();
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "utility/rules/quorvel_state.h"
+#include "utility/rules/text_widths.h"
 #include "utility/resources/resource.h"
 
 struct QuorvelWindows {
@@ -18,6 +19,9 @@ struct QuorvelWindows {
     HBRUSH listBrushes[2] = {nullptr, nullptr};  // [0] paints the board list box
     COLORREF inputColour = 0, boardListColour = 0;
     HFONT listFont = nullptr;
+    // The list view font's character advances, measured once for the font they belong to.
+    CharAdvances listAdvances;
+    HFONT listAdvancesFont = nullptr;
     int dpi = 96;  // of the main window's monitor: every figure of the layout is in 96-DPI units
 };
 

@@ -1,4 +1,0 @@
-#include "utility/win/utility_app_win.h"
-
-QuorvelState quorvel;
-QuorvelWindows ui;
