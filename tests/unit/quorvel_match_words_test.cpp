@@ -167,7 +167,7 @@ TEST(QuorvelWordMatcher, ReusedAcrossTexts) {
         matcher.Matches("\x81\x81"
                         "ab zZ"));
     const std::string run(10001, '\x81');
-    EXPECT_EQ(matcher.Matches(run + "ab"), MatchWords("AB \x81\x81 ^zz", run + "ab"));
+    EXPECT_FALSE(matcher.Matches(run + "ab")) << "the odd lead byte takes the \"a\"";
 }
 
 TEST(QuorvelWordMatcher, PatternsOfSeparatorsAndMarksOnly) {
