@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/quotes.h"
-#include "utility/rules/key_sequence.h"
+#include "utility/rules/key_commands.h"
 #include "utility/model/path_text.h"
 #include "utility/rules/row_action.h"
-#include "utility/rules/date_filter.h"
-#include "utility/rules/history_steps.h"
 #include "utility/model/recent_list.h"
 
 namespace {

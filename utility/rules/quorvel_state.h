@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "utility/rules/key_sequence.h"
+#include "utility/rules/key_commands.h"
 #include "utility/rules/pending_transfer.h"
 #include "utility/rules/list_rows.h"
 #include "utility/model/mode_cycle.h"
