@@ -13,7 +13,7 @@
 enum class ListKey {
     None,
     // the board list box's
-    OpenBoard,        // Enter: the item in Marnelo, or "過去データです。" for a past board
+    OpenBoard,        // Enter: the item in Marnelo, or kPastBoardText for a past board
     ArrowDown,        // StepWithWrap; consumed when it wraps
     ArrowUp,          //
     FocusInput,       // Esc, and every other key after taking the item

@@ -53,6 +53,5 @@ RowAction PlanRowAction(const ResultList& results, int row, bool ctrl, std::stri
 }
 
 const char* DeleteQuestion(bool all) {
-    // "すべて削除しますか？" : "選択ファイルを削除しますか？"
     return all ? kDeleteAllQuestion : kDeleteSelectedQuestion;
 }
