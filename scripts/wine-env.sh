@@ -79,11 +79,14 @@ wine_start_xvfb() {
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WINE_XVFB_LOG" 2>&1 &
         WINE_XVFB_PID=$!
         for ((tries = 0; tries < 100; tries++)); do
+            # Started side by side, two runs may both find a number free: the one whose server
+            # lost the lock would otherwise take the winner's display and lose it at its end.
+            kill -0 "$WINE_XVFB_PID" 2>/dev/null || break
             if wine_display_alive ":$n"; then
+                [ "$(tr -dc '0-9' <"/tmp/.X$n-lock" 2>/dev/null)" = "$WINE_XVFB_PID" ] || break
                 export DISPLAY=":$n"
                 return 0
             fi
-            kill -0 "$WINE_XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
         kill "$WINE_XVFB_PID" 2>/dev/null || true
