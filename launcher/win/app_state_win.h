@@ -11,7 +11,6 @@
 
 // The Edit dialog, open for one note at a time.
 struct EditorState {
-    HWND dialog = nullptr;
     HWND noteWindow = nullptr;  // the note is found again by it: a board switch may replace it
     HBRUSH previewBrush = nullptr;
     int lastBackIndex = 0;

@@ -166,7 +166,6 @@ void FillLists(HWND dialog) {
 void FillDialog(HWND dialog) {
     if (ui.editor.previewBrush) DeleteObject(ui.editor.previewBrush);
     ui.editor.previewBrush = nullptr;
-    ui.editor.dialog = dialog;
     FitDialogOnScreen(dialog, ui.editor.noteOnScreen);
     for (int id : kBackBoxes) SubclassColourBox(dialog, id);
     for (int id : kTextBoxes) SubclassColourBox(dialog, id);
@@ -312,7 +311,6 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 }
 
 void ForgetDialog() {
-    ui.editor.dialog = nullptr;
     if (ui.editor.previewBrush) DeleteObject(ui.editor.previewBrush);
     ui.editor.previewBrush = nullptr;
 }
