@@ -7,15 +7,17 @@
 
 #include "common/command_line.h"
 #include "common/file_io.h"
+#include "common/profile_ini.h"
 #include "launcher/win/run_note_win.h"
 #include "launcher/win/app_state_win.h"
 #include "launcher/win/clock_thread_win.h"
 #include "launcher/rules/handoff.h"
 #include "launcher/resources/messages.h"
-#include "launcher/win/settings_ini_win.h"
+#include "launcher/resources/texts.h"
 #include "launcher/rules/start_up_read.h"
 #include "launcher/win/main_menu_win.h"
 #include "launcher/model/board_list.h"
+#include "launcher/model/settings.h"
 #include "launcher/win/board_store_win.h"
 #include "launcher/win/board_sync_win.h"
 #include "launcher/win/note_loader_win.h"
@@ -99,8 +101,8 @@ class StartUpDisk : public StartUpFiles {
     }
     bool BoardHoldsContent() override { return PathHoldsContent(marnelo.board.currentBoardPath); }
     bool AskToReadAgain() override {
-        return MessageBoxA(nullptr, "ファイルの読み込みに失敗しました。再読み込みしますか？",
-                           "メッセージ", MB_YESNO | MB_ICONQUESTION) == IDYES;
+        return MessageBoxA(nullptr, kReadAgainQuestion, kMessageCaption,
+                           MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     // The common notes are shown with every board, also in place of one that could not be
     // read; a later save then still finds them and does not drop the common file.
@@ -164,7 +166,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOff(mutex, argument);
     if (const char* refusal = FirstStartRefusal(argument)) {
-        MessageBoxA(nullptr, refusal, "メッセージ", MB_OK);
+        MessageBoxA(nullptr, refusal, kMessageCaption, MB_OK);
         return 0;
     }
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr char kBackupFolder[] = "snapkeep\\";
 // The files both programs keep beside themselves and cannot rebuild: the boards, the deleted
 // notes, the outside board list, the aliases and both settings files.
 constexpr const char* kSingleFiles[] = {kOutsideListName, "cmd.txt", "Marnelo.ini", "Quorvel.ini"};

@@ -28,6 +28,8 @@ class BackupHost {
     virtual void Pause(int ms) = 0;
 };
 
+// The days' folders stand in this folder of the program's folder.
+inline constexpr char kBackupFolder[] = "snapkeep\\";
 inline constexpr int kKeptDays = 30;
 // Both programs hold their files unshared for a few milliseconds while they read or replace
 // them; a file held longer than this belongs to someone else and is left for tomorrow.

@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         case Request::Backup:
             return ExitCodeOf(RunBackup(host, exeFolder, DateStamp(LocalNow())));
         case Request::List:
-            Print(DayListText(host.List(exeFolder + "snapkeep\\"), exeFolder));
+            Print(DayListText(host.List(exeFolder + kBackupFolder), exeFolder));
             return 0;
         case Request::Unknown:
             break;

@@ -2,16 +2,18 @@
 
 #include <vector>
 
+#include "common/backup_start_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
+#include "common/profile_ini.h"
 #include "common/sjis.h"
 #include "launcher/win/app_state_win.h"
-#include "launcher/win/settings_ini_win.h"
 #include "launcher/model/board_edits.h"
 #include "launcher/model/board_list.h"
 #include "launcher/model/board_save.h"
 #include "launcher/win/board_sync_win.h"
 #include "launcher/model/note_file.h"
+#include "launcher/model/settings.h"
 #include "launcher/win/note_loader_win.h"
 #include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
@@ -20,6 +22,13 @@ namespace {
 
 bool PathMayHoldNotes(const std::string& path) {
     return MayHoldNotes(MayExist(path), FolderExists(path));
+}
+
+// The settings follow a written board; the backup program is started from here once a day.
+void SaveLauncherSettings() {
+    ProfileIniStore ini(marnelo.paths.settingsFile);
+    if (WriteSettings(ini, marnelo.settings, DateStamp(LocalNow())))
+        StartBackupProgram(marnelo.paths.exeFolder);
 }
 
 }  // namespace

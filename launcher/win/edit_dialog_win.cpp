@@ -12,6 +12,7 @@
 #include "launcher/model/note_file.h"
 #include "launcher/win/note_table_win.h"
 #include "launcher/resources/resource.h"
+#include "launcher/resources/texts.h"
 #include "launcher/model/colours.h"
 #include "launcher/win/note_window_win.h"
 #include "launcher/win/window_proc_win.h"
@@ -21,22 +22,8 @@ namespace {
 constexpr int kBackBoxes[3] = {IDC_BACK_RED, IDC_BACK_GREEN, IDC_BACK_BLUE};
 constexpr int kTextBoxes[3] = {IDC_TEXT_RED, IDC_TEXT_GREEN, IDC_TEXT_BLUE};
 
-struct EditorState {
-    HWND dialog = nullptr;
-    HWND noteWindow = nullptr;  // the note is found again by it: a board switch may replace it
-    HBRUSH previewBrush = nullptr;
-    int lastBackIndex = 0;
-    int lastTextIndex = 0;
-    int miniBefore = 0;
-    bool autoSize = false;
-    ScreenBox noteOnScreen;  // in pixels, before it was shrunk away: the dialog opens beside it
-};
-
-EditorState editor;
-COLORREF customColours[16] = {};  // the colour chooser's own colours, kept for the whole run
-
 int EditedIndex() {
-    int index = FindNoteOfWindow(editor.noteWindow);
+    int index = FindNoteOfWindow(ui.editor.noteWindow);
     return index == notes.editedNote ? index : -1;
 }
 
@@ -76,8 +63,8 @@ void RedrawTextBox(HWND dialog) {
 }
 
 void ReplacePreviewBrush(COLORREF colour) {
-    if (editor.previewBrush) DeleteObject(editor.previewBrush);
-    editor.previewBrush = CreateSolidBrush(colour);
+    if (ui.editor.previewBrush) DeleteObject(ui.editor.previewBrush);
+    ui.editor.previewBrush = CreateSolidBrush(colour);
 }
 
 // The text of the combo's chosen entry, or `fallback` when none is chosen.
@@ -111,21 +98,21 @@ bool TakeChosenColour(HWND dialog, int combo, int fallbackIndex, int& lastIndex,
 void OnComboChange(HWND dialog) {
     int index = EditedIndex();
     const Note* n = index >= 0 ? &notes.slots[index].note : nullptr;
-    if (TakeChosenColour(dialog, IDC_BACK_COLOUR, n ? n->backColor : -1, editor.lastBackIndex,
+    if (TakeChosenColour(dialog, IDC_BACK_COLOUR, n ? n->backColor : -1, ui.editor.lastBackIndex,
                          kBackBoxes))
-        ReplacePreviewBrush(ToColorRef(kColourTable[editor.lastBackIndex]));
-    TakeChosenColour(dialog, IDC_TEXT_COLOUR, n ? n->textColor : -1, editor.lastTextIndex,
+        ReplacePreviewBrush(ToColorRef(kColourTable[ui.editor.lastBackIndex]));
+    TakeChosenColour(dialog, IDC_TEXT_COLOUR, n ? n->textColor : -1, ui.editor.lastTextIndex,
                      kTextBoxes);
     RedrawTextBox(dialog);
 }
 
 // Every edit box shows the note's colours as they stand in the dialog.
 HBRUSH PreviewColours(HWND dialog, HDC dc) {
-    COLORREF back = ToColorRef(BoxesColour(dialog, kBackBoxes, editor.lastBackIndex));
+    COLORREF back = ToColorRef(BoxesColour(dialog, kBackBoxes, ui.editor.lastBackIndex));
     SetBkColor(dc, back);
     ReplacePreviewBrush(back);
-    SetTextColor(dc, ToColorRef(BoxesColour(dialog, kTextBoxes, editor.lastTextIndex)));
-    return editor.previewBrush;
+    SetTextColor(dc, ToColorRef(BoxesColour(dialog, kTextBoxes, ui.editor.lastTextIndex)));
+    return ui.editor.previewBrush;
 }
 
 LRESULT CALLBACK ColourBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -177,10 +164,9 @@ void FillLists(HWND dialog) {
 }
 
 void FillDialog(HWND dialog) {
-    if (editor.previewBrush) DeleteObject(editor.previewBrush);
-    editor.previewBrush = nullptr;
-    editor.dialog = dialog;
-    FitDialogOnScreen(dialog, editor.noteOnScreen);
+    if (ui.editor.previewBrush) DeleteObject(ui.editor.previewBrush);
+    ui.editor.previewBrush = nullptr;
+    FitDialogOnScreen(dialog, ui.editor.noteOnScreen);
     for (int id : kBackBoxes) SubclassColourBox(dialog, id);
     for (int id : kTextBoxes) SubclassColourBox(dialog, id);
     AddFontFaces(dialog);
@@ -208,8 +194,8 @@ void FillDialog(HWND dialog) {
     SetItemText(dialog, IDC_BACK_COLOUR, ColourNameOf(n.backColor));
     SetItemText(dialog, IDC_TEXT_COLOUR, ColourNameOf(n.textColor));
     SetItemText(dialog, IDC_BOARD, marnelo.board.currentBoardName);
-    editor.lastBackIndex = n.backColor;
-    editor.lastTextIndex = n.textColor;
+    ui.editor.lastBackIndex = n.backColor;
+    ui.editor.lastTextIndex = n.textColor;
 
     SetBoxes(dialog, kBackBoxes, {n.backRed, n.backGreen, n.backBlue});
     SetBoxes(dialog, kTextBoxes, {n.textRed, n.textGreen, n.textBlue});
@@ -230,7 +216,7 @@ void ChooseColour(HWND dialog, const int (&boxes)[3]) {
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = dialog;
     choice.rgbResult = ToColorRef(preset);
-    choice.lpCustColors = customColours;
+    choice.lpCustColors = ui.editor.customColours;
     choice.Flags = CC_FULLOPEN | CC_RGBINIT;
     if (!ChooseColorA(&choice)) return;
     SetBoxes(dialog, boxes, FromColorRef(choice.rgbResult));
@@ -298,7 +284,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
     switch (id) {
         case IDC_AUTO_SIZE:
-            editor.autoSize = true;
+            ui.editor.autoSize = true;
             TakeDialogResult(dialog);
             return;
         case IDOK:
@@ -325,9 +311,8 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 }
 
 void ForgetDialog() {
-    editor.dialog = nullptr;
-    if (editor.previewBrush) DeleteObject(editor.previewBrush);
-    editor.previewBrush = nullptr;
+    if (ui.editor.previewBrush) DeleteObject(ui.editor.previewBrush);
+    ui.editor.previewBrush = nullptr;
 }
 
 INT_PTR CALLBACK EditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -362,8 +347,8 @@ void ReturnNote(int index) {
         BringWindowToTop(slot.window);
         SetWindowPos(slot.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    if (editor.autoSize) FitToText(index, note);
-    ReturnPlan plan = SizeAfterEdit(note, editor.miniBefore);
+    if (ui.editor.autoSize) FitToText(index, note);
+    ReturnPlan plan = SizeAfterEdit(note, ui.editor.miniBefore);
     if (plan.forgetExpanded) notes.expandedNote = -1;
     PlaceNote(index, {notes.editedX, notes.editedY, plan.width, plan.height});
 }
@@ -372,18 +357,18 @@ void ReturnNote(int index) {
 
 void OpenEditDialog(HWND noteWindow) {
     if (notes.editorOpen) {
-        MessageBoxOnScreen(noteWindow, "編集画面を閉じて下さい", "message", MB_ICONERROR);
+        MessageBoxOnScreen(noteWindow, kCloseEditorFirstText, kPlainMessageCaption, MB_ICONERROR);
         return;
     }
     int index = FindNoteOfWindow(noteWindow);
     if (index < 0) return;
-    editor.noteWindow = noteWindow;
-    editor.autoSize = false;
+    ui.editor.noteWindow = noteWindow;
+    ui.editor.autoSize = false;
 
     // A board switch or an end handed over meanwhile waits: it would lose what is being typed.
     marnelo.handOvers.Hold();
-    editor.miniBefore = notes.slots[index].note.mini;
-    editor.noteOnScreen = WindowBoxOf(noteWindow);
+    ui.editor.miniBefore = notes.slots[index].note.mini;
+    ui.editor.noteOnScreen = WindowBoxOf(noteWindow);
     notes.OpenEditor(index, NoteBox(index));
     MoveWindow(noteWindow, 0, 0, 0, 0, TRUE);
 
@@ -391,7 +376,7 @@ void OpenEditDialog(HWND noteWindow) {
         DialogBoxParamA(ui.instance, MAKEINTRESOURCEA(IDD_EDIT), nullptr, &EditDialogProc, 0);
     // A program ended while the dialog was open also ends the dialog: nothing to report then.
     if (result <= 0 && IsWindow(ui.mainWindow))
-        MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
+        MessageBoxA(nullptr, kNoMainWindowText, kPlainMessageCaption, MB_ICONERROR);
     notes.editorOpen = false;
 
     index = EditedIndex();

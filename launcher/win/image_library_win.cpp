@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "launcher/win/app_state_win.h"
+#include "launcher/resources/texts.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ ClipboardPicture SaveClipboardBitmapAsJpeg(const std::string& targetPath) {
     CLSID encoder;
     if (!FindJpegEncoder(encoder)) {
         GdipDisposeImage(bitmap);
-        MessageBoxA(nullptr, "jpegエンコーダーが取得できませんでした。", "エラー", MB_OK);
+        MessageBoxA(nullptr, kNoJpegEncoderText, kErrorCaption, MB_OK);
         picture.result = -1;
         return picture;
     }
@@ -104,7 +105,7 @@ ClipboardPicture SaveClipboardBitmapAsJpeg(const std::string& targetPath) {
     if (!written) {
         // The name was free before: what lies there now is a half-written picture.
         if (!targetPath.empty()) DeleteFileA(targetPath.c_str());
-        MessageBoxA(nullptr, "画像を保存できませんでした。", "エラー", MB_OK);
+        MessageBoxA(nullptr, kPictureNotSavedText, kErrorCaption, MB_OK);
         picture.result = -4;
         return picture;
     }

@@ -17,16 +17,14 @@
 #include "launcher/win/note_table_win.h"
 #include "launcher/win/popup_menu_win.h"
 #include "launcher/resources/messages.h"
+#include "launcher/resources/texts.h"
 
 namespace {
-
-// Kept for the whole run, so the dialog offers the last chosen name again.
-char newFileName[260] = "";
 
 // Without a page, or without a program for it, the menu item would do nothing visible at all.
 void OpenHelpPage() {
     if (ShellStarted(marnelo.paths.helpPage, "")) return;
-    std::string text = "ヘルプを開けませんでした。\n" + marnelo.paths.helpPage;
+    std::string text = kHelpNotOpenedText + marnelo.paths.helpPage;
     MessageBoxA(nullptr, text.c_str(), "Marnelo", MB_OK | MB_ICONWARNING);
 }
 
@@ -38,14 +36,14 @@ void MakeNewNoteFile() {
     dialog.hwndOwner = ui.mainWindow;
     dialog.lpstrFilter = types;
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = newFileName;
-    dialog.nMaxFile = sizeof newFileName;
+    dialog.lpstrFile = ui.newFileName;
+    dialog.nMaxFile = sizeof ui.newFileName;
     dialog.lpstrInitialDir = marnelo.paths.dataFolder.c_str();
     // The working folder stays where the user started us: relative paths mean that folder.
     dialog.Flags =
         OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameA(&dialog)) return;
-    std::string chosen = newFileName;
+    std::string chosen = ui.newFileName;
     std::string path = WithNoteFileExtension(chosen, static_cast<int>(dialog.nFilterIndex));
     // The dialog asked only about the name as typed: a file that the added extension happens
     // to name is opened as it is, not emptied.

@@ -11,6 +11,7 @@
 #include "launcher/win/app_state_win.h"
 #include "launcher/win/note_table_win.h"
 #include "launcher/resources/resource.h"
+#include "launcher/resources/texts.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ void OpenMiniTool() {
     // A program ended while the tool was open also ends the tool: nothing to report or reload.
     if (!IsWindow(ui.mainWindow)) return;
     if (result <= 0) {
-        MessageBoxA(nullptr, "メインウインドウを作成できませんでした", "message", MB_ICONERROR);
+        MessageBoxA(nullptr, kNoMainWindowText, kPlainMessageCaption, MB_ICONERROR);
         return;
     }
     SwitchThroughSecondCopy(marnelo.board.currentBoardPath);

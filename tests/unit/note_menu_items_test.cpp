@@ -42,6 +42,6 @@ TEST(MoveMenuEntries, OutsideBoardNamedAsTheCurrentOneIsComparedExactly) {
 
 TEST(MenuItemText, EveryAmpersandShowsAsItself) {
     EXPECT_EQ(MenuItemText("a&b && c&"), "a&&b &&&& c&&");
-    EXPECT_EQ(MenuItemText("\x95\x5c&"), "\x95\x5c&&") << "a double-byte character stays whole";
+    EXPECT_EQ(MenuItemText("表&"), "表&&") << "a double-byte character stays whole";
     EXPECT_EQ(MenuItemText(""), "");
 }
