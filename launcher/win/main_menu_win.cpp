@@ -60,7 +60,8 @@ struct ShownBoards {
 
 // The menu's fixed commands; any other number above 0 is a board of the lists shown.
 const std::pair<unsigned, void (*)()> kFixedCommands[] = {
-    {kMainEnd, [] { SendMessageA(ui.mainWindow, WM_CLOSE, 0, 0); }},
+    // As an "end" handed over: it waits for an open Edit dialog, so what is typed there is kept.
+    {kMainEnd, [] { PostMessageA(ui.mainWindow, MSG_END, 0, 0); }},
     {kMainNewNote, [] { CreateNoteFromClipboard(kTextNote); }},
     {kMainNewNoteFile, MakeNewNoteFile},
     {kMainHelp, OpenHelpPage},

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text_lines.h"
+#include "harness/click.h"
 #include "harness/install.h"
 #include "harness/marnelo.h"
 #include "harness/menus.h"
@@ -162,6 +163,24 @@ TEST(MainMenu, NewNoteFromTheClipboardAndEndSaves) {
     Choose(app, "終了");
     ASSERT_EQ(app.WaitForExit(), 0);
     EXPECT_THAT(inst.BoardTexts("fdir\\marnelo.txt"), ElementsAre("最初", "メニューから"));
+}
+
+TEST(MainMenu, EndChosenWhileTheEditDialogIsOpenWaitsForItAndKeepsTheEdit) {
+    Install inst = Install::Fresh().WithBoard("marnelo.txt", {BoardNote("前", 200, 500)});
+    Marnelo app(inst);
+    ASSERT_TRUE(app.WaitForNotes(1));
+    auto dialogShown = [&] { return WaitForMessageBox(app.Id(), "Edit", 0); };
+    ASSERT_NE(ClickNote(app.Notes()[0], When("the Edit dialog", dialogShown)), "");
+    HWND dialog = dialogShown();
+    ASSERT_TRUE(SettledOnScreen(dialog));
+    SetDlgItemTextA(dialog, IDC_TEXT_BOX, "後");
+    Choose(app, "終了");
+    ASSERT_TRUE(WaitFor([&] { return ShownMenu(app.Id()).empty(); }));
+    SendMessageA(app.MainWindow(), WM_NULL, 0, 0);
+    ASSERT_TRUE(app.Running() && IsWindow(dialog)) << "the end waits for the dialog";
+    PressButton(dialog, IDOK);
+    ASSERT_EQ(app.WaitForExit(), 0);
+    EXPECT_THAT(inst.BoardTexts("fdir\\marnelo.txt"), ElementsAre("後"));
 }
 
 TEST(MainMenu, NewNoteFileNamedMemoBecomesMemoMarnlAndIsShown) {
