@@ -109,6 +109,13 @@ ScreenBox PullInside(const ScreenBox& box, const ScreenBox& area) {
             HeldInRange(box.top, box.height, area.top, area.height), box.width, box.height};
 }
 
+ScreenBox QuestionPlace(const ScreenBox& shown, const ScreenBox& area) {
+    if (PullInside(shown, area) == shown) return shown;
+    return PullInside({area.left + (area.width - shown.width) / 2,
+                       area.top + (area.height - shown.height) / 2, shown.width, shown.height},
+                      area);
+}
+
 ScreenBox PulledIntoReach(const ScreenBox& box, const std::vector<MonitorArea>& monitors) {
     std::vector<ScreenBox> areas = WorkAreas(monitors);
     if (areas.empty() || TouchesAnyArea(box, areas)) return box;

@@ -41,6 +41,10 @@ int NearestArea(const ScreenBox& box, const std::vector<ScreenBox>& areas);
 // wider or taller than the area starts at its left or top edge.
 ScreenBox PullInside(const ScreenBox& box, const ScreenBox& area);
 
+// Where a question box goes: where the system put it when that lies wholly inside `area`, else
+// centred in `area`.
+ScreenBox QuestionPlace(const ScreenBox& shown, const ScreenBox& area);
+
 // `box` where it is when it shares a pixel with a work area, else pulled inside the nearest.
 ScreenBox PulledIntoReach(const ScreenBox& box, const std::vector<MonitorArea>& monitors);
 

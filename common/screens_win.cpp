@@ -143,17 +143,10 @@ LRESULT CALLBACK PlaceQuestion(int code, WPARAM wParam, LPARAM lParam) {
         lstrcmpA(className, "#32770") == 0) {
         HWND box = reinterpret_cast<HWND>(wParam);
         ScreenBox now = WindowBoxOf(box);
-        ScreenBox area = questionArea;
-        bool inside = now.left >= area.left && now.top >= area.top &&
-                      now.left + now.width <= area.left + area.width &&
-                      now.top + now.height <= area.top + area.height;
-        if (!inside) {
-            ScreenBox centred{area.left + (area.width - now.width) / 2,
-                              area.top + (area.height - now.height) / 2, now.width, now.height};
-            ScreenBox kept = PullInside(centred, area);
-            SetWindowPos(box, nullptr, kept.left, kept.top, 0, 0,
+        ScreenBox place = QuestionPlace(now, questionArea);
+        if (!(place == now))
+            SetWindowPos(box, nullptr, place.left, place.top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
         HHOOK hook = questionHook;
         questionHook = nullptr;
         UnhookWindowsHookEx(hook);

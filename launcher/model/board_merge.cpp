@@ -53,13 +53,6 @@ bool SameVersion(const Note& a, const Note& b) {
     return FormatNote(a) == FormatNote(b);
 }
 
-bool SameLists(const std::vector<Note>& a, const std::vector<Note>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (!SameVersion(a[i], b[i])) return false;
-    return true;
-}
-
 // Pairs base notes with unused notes of `side` whose key is equal, each in order of the lists.
 template <typename Key>
 void PairByKey(const std::vector<Note>& base, const std::vector<Note>& side, Key key,
@@ -107,6 +100,13 @@ struct Placed {
 
 }  // namespace
 
+bool SameNotes(const std::vector<Note>& a, const std::vector<Note>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!SameVersion(a[i], b[i])) return false;
+    return true;
+}
+
 MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& ours,
                        const std::vector<Note>& theirs) {
     std::vector<int> oursOf = MatchToBase(base, ours);
@@ -142,11 +142,11 @@ MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& o
         }
     }
 
-    if (SameLists(ours, base)) {
+    if (SameNotes(ours, base)) {
         result.notes = theirs;
         return result;
     }
-    if (SameLists(theirs, base)) {
+    if (SameNotes(theirs, base)) {
         result.notes = ours;
         return result;
     }

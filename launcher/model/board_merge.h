@@ -60,6 +60,9 @@ struct MergeResult {
     std::vector<Note> deleted;    // notes of this side the other PC deleted
 };
 
+// Whether a save would write the two lists alike.
+bool SameNotes(const std::vector<Note>& a, const std::vector<Note>& b);
+
 // Three-way merge of note lists. A note's identity is its text, command and media path; a note
 // whose identity changed on one side is paired with its base note by its place.
 MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& ours,

@@ -6,10 +6,10 @@
 
 #include "common/date_stamp.h"
 #include "common/file_io.h"
-#include "launcher/win/app_state_win.h"
 #include "launcher/model/board_edits.h"
-#include "launcher/win/board_store_win.h"
 #include "launcher/model/note_file.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/board_store_win.h"
 #include "launcher/win/note_loader_win.h"
 
 namespace {
@@ -61,12 +61,6 @@ std::vector<Note> ShownNotesOf(bool common) {
         if ((!oneFile && BelongsToCommonFile(note.common)) == common) shown.push_back(note);
     }
     return shown;
-}
-
-std::vector<std::string> Records(const std::vector<Note>& list) {
-    std::vector<std::string> records;
-    for (const Note& note : list) records.push_back(FormatNote(note));
-    return records;
 }
 
 // Notes the other PC deleted go where every deleted note goes; its version of a note both PCs
@@ -144,7 +138,7 @@ void PollSharedBoards() {
         merged[a.file.common] = MergeFile(a.file, shown[a.file.common], a.disk);
         Remember(a.file.read, a.entry, std::move(a.disk));
     }
-    if (Records(merged[0]) != Records(shown[0]) || Records(merged[1]) != Records(shown[1]))
+    if (!SameNotes(merged[0], shown[0]) || !SameNotes(merged[1], shown[1]))
         ShowNotes(merged[0], merged[1]);
 }
 
@@ -175,7 +169,7 @@ std::vector<SaveRecord> MergeBeforeSave(BoardState& plan) {
         }
     }
     if (!notes.editorOpen &&
-        (Records(merged[0]) != Records(shown[0]) || Records(merged[1]) != Records(shown[1])))
+        (!SameNotes(merged[0], shown[0]) || !SameNotes(merged[1], shown[1])))
         ShowNotes(merged[0], merged[1]);
     std::vector<SaveRecord> records;
     for (int common = 0; common < 2; ++common)

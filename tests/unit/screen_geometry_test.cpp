@@ -56,6 +56,11 @@ TEST(ScreenAreas, NearestAreaAndPullingInside) {
             << c.box.left << "," << c.box.top;
     }
     EXPECT_EQ(NearestArea({0, 0, 10, 10}, {}), -1);
+    // A question the system put on the note's monitor stays; one put elsewhere is centred.
+    EXPECT_EQ(QuestionPlace({3900, 100, 300, 120}, {3840, 0, 1920, 1040}),
+              (ScreenBox{3900, 100, 300, 120}));
+    EXPECT_EQ(QuestionPlace({100, 100, 300, 120}, {3840, 0, 1920, 1040}),
+              (ScreenBox{4650, 460, 300, 120}));
 }
 
 namespace {
