@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "common/file_io.h"
-#include "launcher/model/paths.h"
 #include "launcher/model/board_state.h"
 #include "launcher/model/note_file.h"
+#include "launcher/model/paths.h"
 
 // One note of the table as a save sees it: its common flag and its record line.
 struct SaveRecord {

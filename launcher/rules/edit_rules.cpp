@@ -5,10 +5,10 @@
 
 #include "common/int_values.h"
 #include "common/sjis.h"
+#include "launcher/model/colours.h"
 #include "launcher/model/new_note.h"
 #include "launcher/model/note_bounds.h"
 #include "launcher/model/note_file.h"
-#include "launcher/model/colours.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // The window layer holds the one instance of the run (app_state_win.h).
 #pragma once
 #include "launcher/model/aliases.h"
-#include "launcher/rules/attribute_rules.h"
-#include "launcher/rules/handoff.h"
+#include "launcher/model/board_state.h"
 #include "launcher/model/paths.h"
 #include "launcher/model/settings.h"
-#include "launcher/model/board_state.h"
+#include "launcher/rules/attribute_rules.h"
+#include "launcher/rules/handoff.h"
 
 // Where and when the left button last went down on a note, for telling a click from a long
 // press or a drag.

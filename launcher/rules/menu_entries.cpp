@@ -1,6 +1,6 @@
 #include "launcher/rules/menu_entries.h"
-#include "launcher/resources/texts.h"
 #include "common/sjis.h"
+#include "launcher/resources/texts.h"
 
 std::vector<MenuEntry> NumberedBoards(unsigned first, const std::vector<std::string>& folderBoards,
                                       const std::vector<std::string>& outsideBoards,

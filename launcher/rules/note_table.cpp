@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "launcher/model/clock_text.h"
 #include "launcher/model/board_edits.h"
+#include "launcher/model/clock_text.h"
 #include "launcher/model/note_file.h"
 
 void NoteTable::Remove(int index) {

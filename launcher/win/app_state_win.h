@@ -3,11 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include "common/screen_geometry.h"
+#include "launcher/model/colours.h"
 #include "launcher/rules/marnelo_state.h"
 #include "launcher/rules/note_table.h"
 #include "launcher/win/note_table_win.h"
-#include "launcher/model/colours.h"
-#include "common/screen_geometry.h"
 
 // The Edit dialog, open for one note at a time.
 struct EditorState {

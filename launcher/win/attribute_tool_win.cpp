@@ -3,9 +3,9 @@
 #include <ctime>
 #include <optional>
 
-#include "launcher/win/mini_tool_win.h"
 #include "launcher/rules/attribute_rules.h"
 #include "launcher/win/app_state_win.h"
+#include "launcher/win/mini_tool_win.h"
 #include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
 

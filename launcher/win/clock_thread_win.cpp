@@ -3,12 +3,12 @@
 #include <string>
 
 #include "common/date_stamp.h"
-#include "launcher/win/app_state_win.h"
 #include "launcher/model/clock_text.h"
 #include "launcher/resources/messages.h"
-#include "launcher/win/note_table_win.h"
 #include "launcher/rules/gestures.h"
+#include "launcher/win/app_state_win.h"
 #include "launcher/win/note_mouse_win.h"
+#include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "launcher/win/app_state_win.h"
 #include "launcher/resources/texts.h"
+#include "launcher/win/app_state_win.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "common/file_io.h"
-#include "launcher/rules/run_plan.h"
-#include "launcher/win/run_note_win.h"
-#include "launcher/win/mini_tool_win.h"
-#include "launcher/win/app_state_win.h"
+#include "launcher/resources/messages.h"
+#include "launcher/resources/texts.h"
 #include "launcher/rules/menu_entries.h"
+#include "launcher/rules/run_plan.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/mini_tool_win.h"
 #include "launcher/win/note_loader_win.h"
 #include "launcher/win/note_table_win.h"
 #include "launcher/win/popup_menu_win.h"
-#include "launcher/resources/messages.h"
-#include "launcher/resources/texts.h"
+#include "launcher/win/run_note_win.h"
 
 namespace {
 

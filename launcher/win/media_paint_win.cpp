@@ -5,11 +5,11 @@
 #include "common/file_io.h"
 #include "common/window_shape_win.h"
 #include "common/window_text_win.h"
-#include "launcher/win/app_state_win.h"
-#include "launcher/win/note_table_win.h"
 #include "launcher/model/colours.h"
-#include "launcher/win/image_library_win.h"
 #include "launcher/rules/media_note.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/image_library_win.h"
+#include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "common/screens_win.h"
-#include "launcher/win/run_note_win.h"
-#include "launcher/win/dialog_proc_win.h"
-#include "launcher/rules/attribute_rules.h"
-#include "launcher/win/app_state_win.h"
-#include "launcher/win/note_table_win.h"
 #include "launcher/resources/resource.h"
 #include "launcher/resources/texts.h"
+#include "launcher/rules/attribute_rules.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/dialog_proc_win.h"
+#include "launcher/win/note_table_win.h"
+#include "launcher/win/run_note_win.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "launcher/win/note_loader_win.h"
 
+#include "common/clipboard_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/window_text_win.h"
-#include "launcher/win/app_state_win.h"
 #include "launcher/model/board_save.h"
-#include "launcher/win/board_sync_win.h"
 #include "launcher/model/note_file.h"
-#include "launcher/win/note_table_win.h"
-#include "common/clipboard_win.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/board_sync_win.h"
 #include "launcher/win/image_library_win.h"
+#include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
 
 int LoadNotes(const std::string& text, const std::string& boardPath, bool withDefaultNote) {

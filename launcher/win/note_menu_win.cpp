@@ -2,18 +2,18 @@
 
 #include <string>
 
+#include "common/clipboard_win.h"
 #include "common/window_text_win.h"
-#include "launcher/win/run_note_win.h"
-#include "launcher/win/edit_dialog_win.h"
-#include "launcher/win/app_state_win.h"
 #include "launcher/resources/messages.h"
+#include "launcher/rules/menu_entries.h"
+#include "launcher/win/app_state_win.h"
 #include "launcher/win/board_store_win.h"
+#include "launcher/win/edit_dialog_win.h"
 #include "launcher/win/note_loader_win.h"
 #include "launcher/win/note_table_win.h"
-#include "common/clipboard_win.h"
-#include "launcher/rules/menu_entries.h"
 #include "launcher/win/note_window_win.h"
 #include "launcher/win/popup_menu_win.h"
+#include "launcher/win/run_note_win.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "launcher/win/run_note_win.h"
-#include "launcher/win/edit_dialog_win.h"
-#include "launcher/win/app_state_win.h"
 #include "launcher/resources/messages.h"
-#include "launcher/win/note_table_win.h"
-#include "launcher/win/attribute_tool_win.h"
 #include "launcher/rules/gestures.h"
 #include "launcher/rules/media_note.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/attribute_tool_win.h"
+#include "launcher/win/edit_dialog_win.h"
+#include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
+#include "launcher/win/run_note_win.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "launcher/win/note_window_win.h"
 
-#include "launcher/win/app_state_win.h"
 #include "launcher/model/clock_text.h"
-#include "launcher/resources/messages.h"
-#include "launcher/win/note_table_win.h"
 #include "launcher/model/colours.h"
+#include "launcher/resources/messages.h"
+#include "launcher/win/app_state_win.h"
+#include "launcher/win/note_table_win.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "common/screens_win.h"
 #include "common/window_shape_win.h"
+#include "launcher/model/colours.h"
 #include "launcher/model/note.h"
 #include "launcher/rules/attribute_rules.h"
-#include "launcher/model/colours.h"
 
 // Makes the note's windows in the next slot (off screen first, so it is never seen half made)
 // and returns the note window.

@@ -2,21 +2,21 @@
 
 #include <shellapi.h>
 
+#include "common/clipboard_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/quotes.h"
 #include "common/text_lines.h"
 #include "launcher/model/aliases.h"
+#include "launcher/resources/messages.h"
 #include "launcher/rules/board_stepping.h"
 #include "launcher/rules/run_plan.h"
-#include "launcher/win/edit_dialog_win.h"
 #include "launcher/win/app_state_win.h"
-#include "launcher/win/main_menu_win.h"
-#include "launcher/resources/messages.h"
 #include "launcher/win/board_store_win.h"
+#include "launcher/win/edit_dialog_win.h"
+#include "launcher/win/main_menu_win.h"
 #include "launcher/win/note_loader_win.h"
 #include "launcher/win/note_table_win.h"
-#include "common/clipboard_win.h"
 #include "launcher/win/popup_menu_win.h"
 
 namespace {

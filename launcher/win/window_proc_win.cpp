@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "common/window_text_win.h"
+#include "launcher/resources/messages.h"
 #include "launcher/win/app_state_win.h"
+#include "launcher/win/board_store_win.h"
 #include "launcher/win/clock_thread_win.h"
 #include "launcher/win/main_menu_win.h"
-#include "launcher/resources/messages.h"
-#include "launcher/win/board_store_win.h"
-#include "launcher/win/note_loader_win.h"
-#include "launcher/win/note_table_win.h"
 #include "launcher/win/media_paint_win.h"
+#include "launcher/win/note_loader_win.h"
 #include "launcher/win/note_menu_win.h"
 #include "launcher/win/note_mouse_win.h"
+#include "launcher/win/note_table_win.h"
 #include "launcher/win/note_window_win.h"
 
 namespace {

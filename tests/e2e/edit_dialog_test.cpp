@@ -9,8 +9,8 @@
 #include "harness/marnelo.h"
 #include "harness/ui.h"
 #include "harness/wait.h"
-#include "launcher/resources/resource.h"
 #include "launcher/model/colours.h"
+#include "launcher/resources/resource.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "common/backup_start.h"
 #include "common/int_values.h"
 #include "common/sjis.h"
-#include "launcher/model/settings.h"
 #include "launcher/model/new_note.h"
 #include "launcher/model/note_file.h"
+#include "launcher/model/settings.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/text_ini.h"
 

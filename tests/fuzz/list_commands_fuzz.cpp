@@ -16,10 +16,10 @@
 
 #include "common/sjis.h"
 #include "tests/fuzz/fuzz_check.h"
-#include "utility/rules/list_keys.h"
-#include "utility/model/path_text.h"
-#include "utility/rules/pending_transfer.h"
 #include "utility/model/folder_walk.h"
+#include "utility/model/path_text.h"
+#include "utility/rules/list_keys.h"
+#include "utility/rules/pending_transfer.h"
 
 namespace {
 

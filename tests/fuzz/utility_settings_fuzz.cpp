@@ -8,8 +8,8 @@
 #include "common/int_values.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/text_ini.h"
-#include "utility/rules/layout.h"
 #include "utility/model/utility_settings.h"
+#include "utility/rules/layout.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "launcher/rules/edit_rules.h"
 #include "launcher/model/colours.h"
+#include "launcher/rules/edit_rules.h"
 
 TEST(StepColourValue, TenAStepWrappingBy240) {
     struct Case {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "common/quotes.h"
-#include "utility/rules/key_commands.h"
 #include "utility/model/path_text.h"
-#include "utility/rules/row_action.h"
 #include "utility/model/recent_list.h"
+#include "utility/rules/key_commands.h"
+#include "utility/rules/row_action.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // the mode cycle, stamps and bookmarks.
 #include <gtest/gtest.h>
 
-#include "utility/rules/list_keys.h"
-#include "utility/model/stamp_list.h"
 #include "utility/model/mode_cycle.h"
+#include "utility/model/stamp_list.h"
+#include "utility/rules/list_keys.h"
 
 namespace {
 

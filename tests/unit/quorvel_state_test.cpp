@@ -10,12 +10,12 @@
 
 #include "common/backup_start.h"
 #include "utility/model/path_text.h"
+#include "utility/model/recent_list.h"
+#include "utility/model/utility_settings.h"
 #include "utility/rules/first_view.h"
 #include "utility/rules/layout.h"
 #include "utility/rules/quorvel_state.h"
-#include "utility/model/recent_list.h"
 #include "utility/rules/state_files.h"
-#include "utility/model/utility_settings.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "utility/rules/list_rows.h"
 #include "utility/model/note_index.h"
+#include "utility/rules/list_rows.h"
 
 enum class BoxDeleteKind {
     BoardFile,     // the board's file to the recycle bin, and the board out of BoardList

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "utility/model/mode_cycle.h"
-#include "utility/model/recent_list.h"
 #include "utility/model/note_index.h"
+#include "utility/model/recent_list.h"
 #include "utility/model/result_list.h"
 
 // Scratch text a note row is joined in for matching: grown to exactly the size a longer row

@@ -1,8 +1,8 @@
 #include "utility/rules/pending_transfer.h"
 
 #include "common/sjis.h"
-#include "utility/model/path_text.h"
 #include "utility/model/folder_walk.h"
+#include "utility/model/path_text.h"
 #include "utility/resources/texts.h"
 
 namespace {

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "utility/rules/key_commands.h"
-#include "utility/rules/pending_transfer.h"
-#include "utility/rules/list_rows.h"
+#include "utility/model/folder_walk.h"
 #include "utility/model/mode_cycle.h"
+#include "utility/model/note_index.h"
 #include "utility/model/recent_list.h"
 #include "utility/model/utility_settings.h"
-#include "utility/model/folder_walk.h"
-#include "utility/model/note_index.h"
+#include "utility/rules/key_commands.h"
+#include "utility/rules/list_rows.h"
+#include "utility/rules/pending_transfer.h"
 
 // The filters read at most this many bytes of the input line.
 inline constexpr std::size_t kInputTextLimit = 255;

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "utility/model/recent_list.h"
 #include "utility/model/note_index.h"
+#include "utility/model/recent_list.h"
 #include "utility/resources/texts.h"
 
 struct QuorvelState;

@@ -6,13 +6,13 @@
 #include <iterator>
 #include <utility>
 
-#include "utility/win/list_controls_win.h"
-#include "utility/win/stamps_win.h"
 #include "utility/rules/input_keys.h"
-#include "utility/win/key_actions_win.h"
-#include "utility/win/list_display_win.h"
 #include "utility/win/kept_files_win.h"
+#include "utility/win/key_actions_win.h"
+#include "utility/win/list_controls_win.h"
+#include "utility/win/list_display_win.h"
 #include "utility/win/recycle_file_win.h"
+#include "utility/win/stamps_win.h"
 #include "utility/win/utility_app_win.h"
 
 namespace {

@@ -5,13 +5,13 @@
 
 #include "common/backup_start.h"
 #include "common/backup_start_win.h"
-#include "common/screens_win.h"
 #include "common/date_stamp.h"
 #include "common/file_io.h"
 #include "common/profile_ini.h"
+#include "common/screens_win.h"
 #include "common/window_text_win.h"
-#include "utility/win/list_display_win.h"
 #include "utility/rules/state_files.h"
+#include "utility/win/list_display_win.h"
 #include "utility/win/utility_app_win.h"
 
 std::string TodayStamp() {

@@ -3,15 +3,15 @@
 #include "common/file_io.h"
 #include "common/quotes.h"
 #include "common/window_text_win.h"
-#include "utility/win/list_controls_win.h"
 #include "utility/model/path_text.h"
-#include "utility/rules/row_action.h"
 #include "utility/rules/key_commands.h"
-#include "utility/win/list_display_win.h"
+#include "utility/rules/row_action.h"
 #include "utility/rules/state_files.h"
 #include "utility/win/kept_files_win.h"
-#include "utility/win/utility_app_win.h"
+#include "utility/win/list_controls_win.h"
+#include "utility/win/list_display_win.h"
 #include "utility/win/note_folder_win.h"
+#include "utility/win/utility_app_win.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include "common/sjis.h"
 #include "common/text_lines.h"
 
+#include "common/screens_win.h"
 #include "common/window_text_win.h"
+#include "utility/resources/texts.h"
 #include "utility/rules/list_rows.h"
 #include "utility/rules/text_widths.h"
-#include "utility/resources/texts.h"
-#include "utility/win/utility_app_win.h"
 #include "utility/win/folder_walk_win.h"
-#include "common/screens_win.h"
+#include "utility/win/utility_app_win.h"
 
 namespace {
 

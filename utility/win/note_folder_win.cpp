@@ -1,10 +1,10 @@
 #include "utility/win/note_folder_win.h"
 
 #include "common/file_io.h"
+#include "utility/model/read_ahead.h"
 #include "utility/rules/delete_rules.h"
 #include "utility/win/recycle_file_win.h"
 #include "utility/win/utility_app_win.h"
-#include "utility/model/read_ahead.h"
 
 // The listed folder stays: the list view shows its entries above the notes, and emptying
 // them here would leave the title and NowDir naming a folder that is no longer shown.

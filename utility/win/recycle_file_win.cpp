@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "common/file_io.h"
-#include "utility/rules/delete_rules.h"
+#include "common/screens_win.h"
 #include "utility/model/path_text.h"
+#include "utility/resources/texts.h"
+#include "utility/rules/delete_rules.h"
 #include "utility/rules/row_action.h"
 #include "utility/win/list_controls_win.h"
 #include "utility/win/list_display_win.h"
-#include "common/screens_win.h"
-#include "utility/resources/texts.h"
 #include "utility/win/utility_app_win.h"
 
 namespace {

@@ -8,10 +8,10 @@
 
 #include <cstring>
 
+#include "common/screens_win.h"
 #include "utility/win/list_controls_win.h"
 #include "utility/win/list_display_win.h"
 #include "utility/win/utility_app_win.h"
-#include "common/screens_win.h"
 
 int ShellTransferHost::PathKind(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());

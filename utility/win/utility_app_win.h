@@ -3,9 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include "utility/resources/resource.h"
 #include "utility/rules/quorvel_state.h"
 #include "utility/rules/text_widths.h"
-#include "utility/resources/resource.h"
 
 struct QuorvelWindows {
     HINSTANCE instance = nullptr;
