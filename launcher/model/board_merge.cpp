@@ -186,6 +186,12 @@ MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& o
     return result;
 }
 
+std::vector<Note> MergedBoard(MergeResult merged, bool conflictsKept) {
+    if (!conflictsKept)
+        for (Note& note : merged.conflicts) merged.notes.push_back(std::move(note));
+    return std::move(merged.notes);
+}
+
 std::string ConflictFileName(std::string_view boardName, const LocalTime& now) {
     std::string_view stem = boardName;
     if (stem.size() > 4 && stem.substr(stem.size() - 4) == ".txt") stem.remove_suffix(4);

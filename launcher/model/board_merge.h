@@ -68,6 +68,10 @@ bool SameNotes(const std::vector<Note>& a, const std::vector<Note>& b);
 MergeResult MergeNotes(const std::vector<Note>& base, const std::vector<Note>& ours,
                        const std::vector<Note>& theirs);
 
+// The board after the merge: when the other PC's versions could not be kept in a conflict file,
+// they stay on the board beside this PC's, so that no note is lost.
+std::vector<Note> MergedBoard(MergeResult merged, bool conflictsKept);
+
 // The file beside the boards that takes the other PC's version of conflicting notes: the
 // board's name, "競合" and the time, so the user sees what it is and which board it belongs to.
 std::string ConflictFileName(std::string_view boardName, const LocalTime& now);

@@ -64,7 +64,7 @@ std::vector<Note> ShownNotesOf(bool common) {
 }
 
 // Notes the other PC deleted go where every deleted note goes; its version of a note both PCs
-// changed goes to a board of its own beside this one.
+// changed goes to a board of its own beside this one, or stays on this board when that fails.
 std::vector<Note> MergeFile(const SharedFile& file, const std::vector<Note>& shown,
                             const std::string& disk) {
     MergeResult merged =
@@ -76,13 +76,14 @@ std::vector<Note> MergeFile(const SharedFile& file, const std::vector<Note>& sho
     }
     for (const Note& note : merged.deleted)
         AppendToFile(marnelo.board.deletedNotesPath, DeletedNoteEntry(now, FormatNote(note)));
+    bool conflictsKept = true;
     if (!merged.conflicts.empty()) {
         std::string path =
             MoveTargetPath(ConflictFileName(file.boardName, now), marnelo.paths.dataFolder);
-        AppendToFile(path, ConflictRecords(merged.conflicts));
+        conflictsKept = AppendToFile(path, ConflictRecords(merged.conflicts));
         ScanFolderBoards();
     }
-    return merged.notes;
+    return MergedBoard(std::move(merged), conflictsKept);
 }
 
 void Remember(ReadBase& read, const FileFingerprint& entry, std::string text) {
@@ -168,8 +169,7 @@ std::vector<SaveRecord> MergeBeforeSave(BoardState& plan) {
                 break;
         }
     }
-    if (!notes.editorOpen &&
-        (!SameNotes(merged[0], shown[0]) || !SameNotes(merged[1], shown[1])))
+    if (!notes.editorOpen && (!SameNotes(merged[0], shown[0]) || !SameNotes(merged[1], shown[1])))
         ShowNotes(merged[0], merged[1]);
     std::vector<SaveRecord> records;
     for (int common = 0; common < 2; ++common)

@@ -176,4 +176,10 @@ TEST(ConflictRecords, ConflictNotesStayOnTheConflictBoard) {
     EXPECT_EQ(read[0].text, "c");
 }
 
+TEST(MergedBoard, TheOtherVersionStaysOnTheBoardWhenNoConflictFileTookIt) {
+    MergeResult merged{Notes("a@1,1 b@2,2"), Notes("B@2,2"), {}};
+    EXPECT_EQ(Spec(MergedBoard(merged, true)), "a@1,1 b@2,2");
+    EXPECT_EQ(Spec(MergedBoard(merged, false)), "a@1,1 b@2,2 B@2,2");
+}
+
 }  // namespace
